@@ -1,0 +1,56 @@
+#include "batch/batch_session.h"
+
+#include <optional>
+
+#include "values/fault.h"
+
+namespace batch {
+
+namespace {
+
+std::string_view StatusKeyword(std::optional<values::FaultKind> fault) {
+  if (!fault) return "ok";
+  switch (*fault) {
+    case values::FaultKind::Overflow:
+      return "overflow";
+    case values::FaultKind::DivisionByZero:
+      return "division-by-zero";
+    case values::FaultKind::InvalidArgument:
+      return "invalid-argument";
+    case values::FaultKind::TypeMismatch:
+      return "type-mismatch";
+  }
+  return "ok";
+}
+
+}  // namespace
+
+LineKind SplitLine(std::string_view line, calc::InputTexts& fields) {
+  if (line.empty() || line.front() == '#') return LineKind::Skip;
+  fields = {};
+  std::size_t index = 0;
+  while (true) {
+    const std::size_t tab = line.find('\t');
+    if (index == kFieldCount) return LineKind::TooManyFields;
+    fields[index++] = line.substr(0, tab);
+    if (tab == std::string_view::npos) return LineKind::Run;
+    line.remove_prefix(tab + 1);
+  }
+}
+
+void Session::Run(const calc::InputTexts& fields, std::string& out) {
+  std::optional<values::FaultKind> fault;
+  try {
+    calc::CalculateDesign(state_, fields, labels_);
+  } catch (const values::Fault& f) {
+    fault = f.kind();
+  }
+  for (int i = 0; i < calc::kResultLabelCount; ++i) {
+    out += labels_.text(i);
+    out += '\t';
+  }
+  out += StatusKeyword(fault);
+  out += '\n';
+}
+
+}  // namespace batch

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "calc/calculator.h"
+#include "calc/result_labels.h"
+
+namespace batch {
+
+/// Fields of one input line; a line with more than nine is refused.
+constexpr std::size_t kFieldCount = 9;
+
+/// What an input line is to the tool.
+enum class LineKind { Run, Skip, TooManyFields };
+
+/// Sorts a line (its end and a trailing CR already dropped) and splits a run's fields;
+/// missing trailing fields stay empty.
+LineKind SplitLine(std::string_view line, calc::InputTexts& fields);
+
+/// Consecutive runs on one calculator record, as clicks of Calculate in one window session.
+class Session {
+ public:
+  /// Runs one line's fields and appends the sixteen label texts and the outcome, TAB-separated,
+  /// with a line end.
+  void Run(const calc::InputTexts& fields, std::string& out);
+
+ private:
+  class Labels final : public calc::LabelDisplay {
+   public:
+    const std::string& text(int index) const { return texts_[static_cast<std::size_t>(index)]; }
+
+   private:
+    void SetLabel(int number, std::string_view text) override {
+      texts_[static_cast<std::size_t>(number - calc::kFirstResultLabel)].assign(text);
+    }
+
+    std::array<std::string, calc::kResultLabelCount> texts_;
+  };
+
+  calc::CalculatorState state_;
+  Labels labels_;
+};
+
+}  // namespace batch

@@ -1,0 +1,143 @@
+#include "batch/batch_tool.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "batch/batch_session.h"
+#include "batch/line_reader.h"
+
+namespace batch {
+
+namespace {
+
+constexpr std::string_view kProgram = "transformer-sizer-batch";
+constexpr std::string_view kStdinName = "<стандартный ввод>";
+constexpr std::size_t kFlushSize = 1 << 16;
+
+constexpr std::string_view kHelp =
+    "Использование: transformer-sizer-batch [ФАЙЛ]...\n"
+    "\n"
+    "Расчет трансформатора для многих сердечников сразу. Читает ФАЙЛЫ по очереди\n"
+    "(или стандартный ввод, если файлов нет или ФАЙЛ равен «-»). Кодировка UTF-8,\n"
+    "одна строка на один расчет, поля разделены табуляцией в порядке полей окна:\n"
+    "  1 форма магнитопровода (1, 2 или 3)   6 b, см\n"
+    "  2 U1, В                               7 c, см\n"
+    "  3 U2, В                               8 h, см\n"
+    "  4 максимальный ток нагрузки I2, А     9 толщина пластин, ленты, мм\n"
+    "  5 a, см\n"
+    "Недостающие поля в конце строки пусты. Пустые строки и строки, начинающиеся\n"
+    "с «#», пропускаются; символ CR в конце строки отбрасывается.\n"
+    "\n"
+    "Все строки одного вызова - это последовательные нажатия «Вычислить» в одном\n"
+    "окне: коэффициенты переходят от расчета к расчету так же, как в окне.\n"
+    "\n"
+    "На каждый расчет выводится строка: 16 результатов (Pn, Bmax, J, Ko, Ss, Sok,\n"
+    "Ps, вывод «Подходит»/«Неподходит», Cos(Fi), I1, сечения и диаметры проводов,\n"
+    "числа витков) в том виде, в каком их показывает окно, и 17-е поле - исход:\n"
+    "ok, overflow (переполнение), division-by-zero (деление на ноль),\n"
+    "invalid-argument (недопустимый аргумент) или type-mismatch (несоответствие\n"
+    "типов). После ошибки расчета обработка продолжается со следующей строки.\n"
+    "\n"
+    "Код возврата: 0 - все строки обработаны (ошибка расчета - это результат);\n"
+    "2 - строка с более чем девятью полями, нечитаемый файл или ошибка вывода:\n"
+    "сообщение в stderr, дальнейшие строки не обрабатываются, уже выведенное\n"
+    "остается.\n";
+
+class Output {
+ public:
+  explicit Output(std::FILE* stream) : stream_(stream) { text_.reserve(kFlushSize * 2); }
+
+  std::string& text() { return text_; }
+
+  bool FlushIfFull() { return text_.size() < kFlushSize || Flush(); }
+
+  bool Flush() {
+    const bool written = std::fwrite(text_.data(), 1, text_.size(), stream_) == text_.size();
+    text_.clear();
+    return written && std::fflush(stream_) == 0;
+  }
+
+ private:
+  std::FILE* stream_;
+  std::string text_;
+};
+
+void Complain(std::FILE* err, std::string_view message) {
+  std::string line(kProgram);
+  line += ": ";
+  line += message;
+  line += '\n';
+  std::fwrite(line.data(), 1, line.size(), err);
+}
+
+// Runs every line of one stream; false after an input or output error, already reported.
+bool RunStream(std::FILE* stream, std::string_view name, Session& session, Output& output,
+               std::FILE* err) {
+  LineReader reader(stream);
+  calc::InputTexts fields;
+  long long number = 0;
+  while (const auto line = reader.Next()) {
+    ++number;
+    const LineKind kind = SplitLine(*line, fields);
+    if (kind == LineKind::Skip) continue;
+    if (kind == LineKind::TooManyFields) {
+      Complain(err, std::string(name) + ":" + std::to_string(number) +
+                        ": больше девяти полей в строке; обработка остановлена");
+      return false;
+    }
+    session.Run(fields, output.text());
+    if (!output.FlushIfFull()) {
+      Complain(err, std::string("ошибка записи: ") + std::strerror(errno));
+      return false;
+    }
+  }
+  if (reader.failed()) {
+    Complain(err, std::string(name) + ": ошибка чтения: " + std::strerror(errno));
+    return false;
+  }
+  return true;
+}
+
+bool RunFile(const char* path, Session& session, Output& output, std::FILE* in, std::FILE* err) {
+  if (std::string_view(path) == "-") return RunStream(in, kStdinName, session, output, err);
+  std::FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) {
+    Complain(err, std::string(path) + ": не удается открыть: " + std::strerror(errno));
+    return false;
+  }
+  const bool ok = RunStream(file, path, session, output, err);
+  std::fclose(file);
+  return ok;
+}
+
+}  // namespace
+
+int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out,
+                 std::FILE* err) {
+  for (const char* arg : args) {
+    const std::string_view a(arg);
+    if (a == "--help" || a == "-h") {
+      std::fwrite(kHelp.data(), 1, kHelp.size(), out);
+      return std::fflush(out) == 0 ? kExitOk : kExitInputError;
+    }
+  }
+  Session session;
+  Output output(out);
+  bool ok = true;
+  if (args.empty()) {
+    ok = RunStream(in, kStdinName, session, output, err);
+  } else {
+    for (const char* path : args) {
+      if (!(ok = RunFile(path, session, output, in, err))) break;
+    }
+  }
+  if (!output.Flush()) {
+    if (ok) Complain(err, std::string("ошибка записи: ") + std::strerror(errno));
+    ok = false;
+  }
+  return ok ? kExitOk : kExitInputError;
+}
+
+}  // namespace batch

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+#include "calc/calculator.h"
+
+namespace calc {
+
+/// The result labels are Label26 … Label41.
+inline constexpr int kFirstResultLabel = 26;
+inline constexpr int kLastResultLabel = 41;
+inline constexpr int kResultLabelCount = kLastResultLabel - kFirstResultLabel + 1;
+
+inline constexpr std::string_view kFitVerdict = "Подходит";
+inline constexpr std::string_view kNotFitVerdict = "Неподходит";
+
+/// Turns a run's results into the texts of the result labels, written in the window's order;
+/// a front end only says how one label takes its text.
+class LabelDisplay : public ResultDisplay {
+ public:
+  void ClearResults() final;
+  void ShowLoadPower(const DynamicValue& Pn) final;
+  void ShowCoreFigures(const DynamicValue& Ps, const DynamicValue& Bmax, const DynamicValue& J,
+                       const DynamicValue& Ko, const DynamicValue& Ss,
+                       const DynamicValue& So) final;
+  void ShowNotFit() final;
+  void ShowFit(const DynamicValue& cosFi, const DynamicValue& I1) final;
+  void ShowWindings(const DynamicValue& S1, const DynamicValue& S2, const DynamicValue& D1,
+                    const DynamicValue& D2, const DynamicValue& W1, const DynamicValue& W2) final;
+
+ protected:
+  /// Sets Label`number` (26 … 41) to `text`.
+  virtual void SetLabel(int number, std::string_view text) = 0;
+
+ private:
+  void Show(int number, const DynamicValue& value);
+  void Clear(int first, int last);
+};
+
+}  // namespace calc

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what a new Debian machine lacks, then configures and builds into build/.
+# Usage: scripts/setup.sh [extra cmake arguments]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  fonts-dejavu-core xvfb xauth desktop-file-utils
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  if [ "$(id -u)" -eq 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+  else
+    echo "Не хватает пакетов. Установите их от имени root:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+fi
+
+build_dir=${BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+cmake --build "$build_dir" --parallel "$(nproc)"

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "values/number_text.h"
+
+namespace values {
+
+/// A calculator value: empty, 16-bit integer, double or text (a fixed-formatted number).
+class DynamicValue {
+ public:
+  enum class Kind { Empty, Integer, Double, Text };
+
+  DynamicValue() noexcept = default;
+  DynamicValue(std::int16_t value) noexcept : value_(value) {}  // NOLINT: constants read as such
+  DynamicValue(double value) noexcept : value_(value) {}        // NOLINT
+  explicit DynamicValue(std::string text) noexcept : value_(std::move(text)) {}
+
+  Kind kind() const noexcept { return static_cast<Kind>(value_.index()); }
+  bool IsEmpty() const noexcept { return kind() == Kind::Empty; }
+
+  /// The text a text value holds; nullptr for every other kind.
+  const std::string* text() const noexcept { return std::get_if<std::string>(&value_); }
+
+  /// The value as a number: empty is 0, a text must be a fixed-formatted number (type mismatch).
+  double ToDouble() const;
+
+ private:
+  std::variant<std::monostate, std::int16_t, double, std::string> value_;
+};
+
+/// Sums, differences and products: integers stay integers while they fit, anything else is a
+/// double; a result that is not finite faults with overflow.
+DynamicValue operator+(const DynamicValue& x, const DynamicValue& y);
+DynamicValue operator-(const DynamicValue& x, const DynamicValue& y);
+DynamicValue operator*(const DynamicValue& x, const DynamicValue& y);
+
+/// Always a double; a zero divisor faults with division by zero, 0/0 included.
+DynamicValue operator/(const DynamicValue& x, const DynamicValue& y);
+
+/// Numeric comparison after the conversions of ToDouble.
+std::partial_ordering operator<=>(const DynamicValue& x, const DynamicValue& y);
+bool operator==(const DynamicValue& x, const DynamicValue& y);
+
+/// Square root of a number; a negative one faults with invalid argument.
+double SquareRoot(double x);
+
+/// Fixed formatting of the value's number, held as text.
+DynamicValue Fixed(const DynamicValue& x, int decimals = kDefaultDecimals);
+
+/// General text of a value without allocating: a view of a text value, else of a local buffer.
+class GeneralText {
+ public:
+  explicit GeneralText(const DynamicValue& value) noexcept;
+  GeneralText(const GeneralText&) = delete;
+  GeneralText& operator=(const GeneralText&) = delete;
+
+  std::string_view view() const noexcept { return view_; }
+
+ private:
+  char buffer_[kGeneralTextCapacity];
+  std::string_view view_;
+};
+
+/// General text as an owned string.
+std::string FormatGeneral(const DynamicValue& value);
+
+}  // namespace values

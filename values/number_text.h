@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace values {
+
+/// Decimals of fixed formatting when the caller names none.
+inline constexpr int kDefaultDecimals = 2;
+
+/// Room that FormatGeneral needs for any double ("-1.23456789012345e-308").
+inline constexpr std::size_t kGeneralTextCapacity = 32;
+
+/// The leading number of a text: blanks, sign, digits, "." and fraction, exponent; 0 when none.
+double ReadNumber(std::string_view text) noexcept;
+
+/// The number a text shows when it is exactly what FormatFixed writes; nothing otherwise.
+std::optional<double> ReadFixedText(std::string_view text) noexcept;
+
+/// Nearest 16-bit integer, halves to even; faults with overflow outside -32768 … 32767.
+std::int16_t RoundToInt16(double x);
+
+/// x with exactly `decimals` decimals after "." (halves away from zero); faults unless finite.
+std::string FormatFixed(double x, int decimals = kDefaultDecimals);
+
+/// x as C's "%.15g" writes it, "0" for either zero; `out` has kGeneralTextCapacity chars.
+/// Returns the length written.
+std::size_t FormatGeneral(double x, char* out) noexcept;
+
+namespace detail {
+
+/// x rounded to 15 significant digits: digits d0.d1… × 10^exponent, trailing zeros dropped.
+struct Decimal15 {
+  char digits[17];
+  int count;  // 0 for a zero
+  int exponent;
+  bool negative;
+};
+
+Decimal15 ToDecimal15(double x) noexcept;
+
+}  // namespace detail
+
+}  // namespace values
