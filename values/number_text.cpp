@@ -124,13 +124,13 @@ Decimal15 ToDecimal15(double x) noexcept {
   if (x == 0) return d;
   const double magnitude = std::fabs(x);
   char text[40];
-  // Digits that already read back as x are the 15-digit rounding whenever they are no more than
-  // 15: a double is closer to them than half a unit in the 15th digit. Only longer ones need
-  // the slower rounding printf does.
+  // For a normal double, digits that already read back as x are its 15-digit rounding whenever
+  // they are no more than 15: x is closer to them than half a unit in the 15th digit. Longer
+  // ones, and subnormals with their coarser spacing, need the slower rounding printf does.
   auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
   const char* mark = std::find(text, result.ptr, 'e');
   const std::ptrdiff_t mantissa_digits = (mark - text) - (mark - text > 1 ? 1 : 0);
-  if (mantissa_digits > 15) {
+  if (mantissa_digits > 15 || magnitude < std::numeric_limits<double>::min()) {
     result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
     mark = std::find(text, result.ptr, 'e');
   }

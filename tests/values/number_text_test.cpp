@@ -1,0 +1,222 @@
+#include "values/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "values/fault.h"
+
+namespace values {
+namespace {
+
+struct ReadCase {
+  const char* text;
+  double expected;
+};
+
+class ReadNumberTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberTest, ReadsTheLeadingNumber) {
+  const ReadCase& c = GetParam();
+  const double got = ReadNumber(c.text);
+  EXPECT_EQ(got, c.expected) << '"' << c.text << '"';
+  EXPECT_EQ(std::signbit(got), std::signbit(c.expected)) << '"' << c.text << '"';
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberTest,
+    ::testing::Values(ReadCase{"", 0}, ReadCase{"220", 220}, ReadCase{"1.5", 1.5},
+                      ReadCase{"-3", -3}, ReadCase{"+4", 4}, ReadCase{"  \t7", 7},
+                      ReadCase{".5", 0.5}, ReadCase{"5.", 5}, ReadCase{"1e3", 1000},
+                      ReadCase{"1E+3", 1000}, ReadCase{"2.5e-1", 0.25}, ReadCase{"1e", 1},
+                      ReadCase{"1e+", 1}, ReadCase{"e5", 0}, ReadCase{".e5", 0},
+                      ReadCase{"1.5A", 1.5}, ReadCase{"12abc", 12}, ReadCase{"0,2", 0},
+                      ReadCase{"1 000", 1}, ReadCase{"1.2.3", 1.2}, ReadCase{"abc", 0},
+                      ReadCase{"-", 0}, ReadCase{"+-1", 0}, ReadCase{"- 1", 0},
+                      ReadCase{"\n1", 0}, ReadCase{"-0", -0.0}, ReadCase{"0.35", 0.35},
+                      ReadCase{"0.350", 0.35}, ReadCase{"0x10", 0}, ReadCase{"inf", 0},
+                      ReadCase{"nan", 0}, ReadCase{"1e400", kInf}, ReadCase{"-1e400", -kInf},
+                      ReadCase{"1e-400", 0}, ReadCase{"-1e-400", -0.0},
+                      ReadCase{"4.9e-324", 4.9406564584124654e-324},
+                      ReadCase{"2e-324", 0}, ReadCase{"1.7976931348623159e308", kInf},
+                      ReadCase{"1.7976931348623157e308", 1.7976931348623157e308},
+                      ReadCase{"0.0000000001e400", kInf}, ReadCase{"100000e-330", 0},
+                      ReadCase{"5e-400", 0}, ReadCase{"1e99999999999999999999999", kInf},
+                      ReadCase{"0.1e-99999999999999999999999", 0},
+                      ReadCase{"0000000000000000000000000000012", 12}));
+
+TEST(ReadNumber, FourHundredDigitsIsBeyondTheRange) {
+  EXPECT_EQ(ReadNumber("1" + std::string(400, '0')), kInf);
+  EXPECT_EQ(ReadNumber("0." + std::string(400, '0') + "1"), 0);
+  EXPECT_EQ(ReadNumber(std::string(400, '0') + "1"), 1);
+}
+
+TEST(ReadNumber, MatchesStrtodOnRandomDecimals) {
+  std::mt19937_64 random(7);
+  std::uniform_int_distribution<int> exponent(-330, 310);
+  std::uniform_int_distribution<long long> mantissa(0, 99999999999999999);
+  for (int i = 0; i < 20000; ++i) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%lld.%llde%d", mantissa(random) % 1000, mantissa(random),
+                  exponent(random));
+    EXPECT_EQ(ReadNumber(text), std::strtod(text, nullptr)) << text;
+  }
+}
+
+TEST(ReadFixedText, AcceptsOnlyWhatFixedFormattingWrites) {
+  EXPECT_EQ(ReadFixedText("38.47"), 38.47);
+  EXPECT_EQ(ReadFixedText("-0.15"), -0.15);
+  EXPECT_EQ(ReadFixedText("570"), 570);
+  for (const char* text : {"", "-", ".5", "5.", " 1", "1 ", "+1", "1e3", "1,5", "abc", "--1"}) {
+    EXPECT_FALSE(ReadFixedText(text)) << '"' << text << '"';
+  }
+}
+
+struct RoundCase {
+  double x;
+  int expected;
+};
+
+TEST(RoundToInt16, NearestWithHalvesToEven) {
+  const RoundCase cases[] = {{2.5, 2},       {3.5, 4},      {2.7, 3},       {0.5, 0},
+                             {-0.5, 0},      {-1.5, -2},    {0, 0},         {7, 7},
+                             {32767, 32767}, {32767.4, 32767}, {-32768, -32768},
+                             {-32768.5, -32768}, {-32767.5, -32768}};
+  for (const RoundCase& c : cases) EXPECT_EQ(RoundToInt16(c.x), c.expected) << c.x;
+}
+
+TEST(RoundToInt16, OutsideTheRangeOverflows) {
+  for (const double x : {32767.5, 32768.0, 40000.0, -32768.51, -32769.0, 1e300, kInf, -kInf}) {
+    try {
+      RoundToInt16(x);
+      ADD_FAILURE() << x << " did not fault";
+    } catch (const Fault& fault) {
+      EXPECT_EQ(fault.kind(), FaultKind::Overflow) << x;
+    }
+  }
+}
+
+struct FixedCase {
+  double x;
+  int decimals;
+  const char* expected;
+};
+
+class FormatFixedTest : public ::testing::TestWithParam<FixedCase> {};
+
+TEST_P(FormatFixedTest, RoundsFifteenDigitsHalfAwayFromZero) {
+  const FixedCase& c = GetParam();
+  EXPECT_EQ(FormatFixed(c.x, c.decimals), c.expected) << c.x;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatFixedTest,
+    ::testing::Values(
+        FixedCase{38.465, 2, "38.47"}, FixedCase{3.14 * 7 * 7 / 4, 2, "38.47"},
+        FixedCase{1.005, 2, "1.01"}, FixedCase{0.125, 2, "0.13"}, FixedCase{2.5, 0, "3"},
+        FixedCase{-2.5, 0, "-3"}, FixedCase{0.5, 0, "1"}, FixedCase{0.49, 0, "0"},
+        FixedCase{570.401, 0, "570"}, FixedCase{0.09997, 2, "0.10"}, FixedCase{84, 2, "84.00"},
+        FixedCase{0, 2, "0.00"}, FixedCase{-0.0, 2, "0.00"}, FixedCase{-0.004, 2, "0.00"},
+        FixedCase{-0.005, 2, "-0.01"}, FixedCase{-0.4, 0, "0"}, FixedCase{0.001, 2, "0.00"},
+        FixedCase{0.005, 2, "0.01"}, FixedCase{0.0049999, 2, "0.00"},
+        FixedCase{9.995, 2, "10.00"}, FixedCase{99.5, 0, "100"}, FixedCase{999999.995, 2,
+                                                                           "1000000.00"},
+        FixedCase{1e-300, 2, "0.00"}, FixedCase{123456789012.345, 2, "123456789012.35"},
+        FixedCase{1e15, 0, "1000000000000000"}, FixedCase{1.5e20, 2, "150000000000000000000.00"},
+        FixedCase{0.1 + 0.2, 2, "0.30"}, FixedCase{-0.15, 2, "-0.15"},
+        FixedCase{1.23456789012345678, 2, "1.23"}, FixedCase{0.000005, 5, "0.00001"}));
+
+TEST(FormatFixed, NonFiniteOverflows) {
+  for (const double x : {kInf, -kInf, std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_THROW(FormatFixed(x), Fault);
+  }
+}
+
+TEST(FormatFixed, ReadsBackAsTheNumberItShows) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  std::uniform_int_distribution<int> scale(-8, 12);
+  for (int i = 0; i < 20000; ++i) {
+    const double x = unit(random) * std::pow(10.0, scale(random));
+    for (const int decimals : {0, 2}) {
+      const std::string text = FormatFixed(x, decimals);
+      const auto back = ReadFixedText(text);
+      ASSERT_TRUE(back) << text;
+      EXPECT_EQ(FormatFixed(*back, decimals), text) << x;
+      EXPECT_LE(std::fabs(*back - x), 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) +
+                                           std::fabs(x) * 1e-14)
+          << x << " -> " << text;
+    }
+  }
+}
+
+struct GeneralCase {
+  double x;
+  const char* expected;
+};
+
+class FormatGeneralTest : public ::testing::TestWithParam<GeneralCase> {};
+
+TEST_P(FormatGeneralTest, WritesUpToFifteenSignificantDigits) {
+  char buffer[kGeneralTextCapacity];
+  const GeneralCase& c = GetParam();
+  EXPECT_EQ(std::string(buffer, FormatGeneral(c.x, buffer)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatGeneralTest,
+    ::testing::Values(GeneralCase{18, "18"}, GeneralCase{1.7, "1.7"}, GeneralCase{0.19, "0.19"},
+                      GeneralCase{10, "10"}, GeneralCase{1.5 * 12, "18"}, GeneralCase{-18, "-18"},
+                      GeneralCase{0, "0"}, GeneralCase{-0.0, "0"}, GeneralCase{0.1 + 0.2, "0.3"},
+                      GeneralCase{1e15, "1e+15"}, GeneralCase{1.5e-5, "1.5e-05"},
+                      GeneralCase{0.0001, "0.0001"}, GeneralCase{-0.00015, "-0.00015"},
+                      GeneralCase{123456789012345, "123456789012345"},
+                      GeneralCase{1234567890123456, "1.23456789012346e+15"},
+                      GeneralCase{1.7976931348623157e308, "1.79769313486232e+308"},
+                      GeneralCase{4.9406564584124654e-324, "4.94065645841247e-324"},
+                      GeneralCase{2.0 / 3, "0.666666666666667"}, GeneralCase{1e100, "1e+100"}));
+
+TEST(FormatGeneral, MatchesPrintfOnRandomDoubles) {
+  std::mt19937_64 random(3);
+  char buffer[kGeneralTextCapacity];
+  char expected[64];
+  for (int i = 0; i < 50000; ++i) {
+    double x;
+    const std::uint64_t bits = random();
+    std::memcpy(&x, &bits, sizeof x);
+    if (!std::isfinite(x) || x == 0) continue;
+    std::snprintf(expected, sizeof expected, "%.15g", x);
+    EXPECT_EQ(std::string(buffer, FormatGeneral(x, buffer)), expected);
+  }
+}
+
+TEST(Decimal15, AgreesWithPrintfOnLongDigitStringsAndSubnormals) {
+  std::mt19937_64 random(5);
+  for (int i = 0; i < 50000; ++i) {
+    double x;
+    // Every other draw is a subnormal, where doubles are spaced more coarsely.
+    const std::uint64_t mask = i % 2 ? ~(std::uint64_t{1} << 63) : (std::uint64_t{1} << 52) - 1;
+    const std::uint64_t bits = random() & mask;
+    std::memcpy(&x, &bits, sizeof x);
+    if (!std::isfinite(x) || x == 0) continue;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.14e", x);
+    const detail::Decimal15 d = detail::ToDecimal15(x);
+    std::string digits(expected, 1);
+    digits += std::string(expected + 2, 14);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    ASSERT_EQ(std::string(d.digits, static_cast<std::size_t>(d.count)), digits) << expected;
+    EXPECT_EQ(d.exponent, std::atoi(std::strchr(expected, 'e') + 1)) << expected;
+  }
+}
+
+}  // namespace
+}  // namespace values
