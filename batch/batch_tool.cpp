@@ -114,8 +114,7 @@ bool RunFile(const char* path, Session& session, Output& output, std::FILE* in, 
 
 }  // namespace
 
-int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out,
-                 std::FILE* err) {
+int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err) {
   for (const char* arg : args) {
     const std::string_view a(arg);
     if (a == "--help" || a == "-h") {

@@ -10,7 +10,6 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitInputError = 2;
 
 /// The whole tool: `args` are the command-line arguments after the program name.
-int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out,
-                 std::FILE* err);
+int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err);
 
 }  // namespace batch

@@ -12,32 +12,32 @@ using values::DynamicValue;
 
 /// The calculator's whole memory; starts empty and is never reset, so values carry between runs.
 struct CalculatorState {
-  DynamicValue U1;   ///< primary voltage, V
-  DynamicValue U2;   ///< secondary voltage, V
-  DynamicValue I2;   ///< maximum load current, A
-  DynamicValue a;    ///< core dimension a, cm
-  DynamicValue b;    ///< core dimension b, cm
-  DynamicValue c;    ///< core dimension c, cm
-  DynamicValue h;    ///< core dimension h, cm
-  DynamicValue Tl;   ///< plate or tape thickness, mm
-  DynamicValue Pn;   ///< load power, W
-  DynamicValue kpd;  ///< efficiency
-  DynamicValue Pi;   ///< power the core must carry, W
-  DynamicValue cosFi;
-  DynamicValue Bmax;  ///< maximum flux density, T
-  DynamicValue J;     ///< current density, A/mm²
-  DynamicValue Ko;    ///< window fill factor
-  DynamicValue Ks;    ///< steel fill factor
-  DynamicValue Ss;    ///< core cross-section, cm²
-  DynamicValue So;    ///< window area, cm² (text)
-  DynamicValue Ps;    ///< maximum power the core can carry, W (text)
-  DynamicValue I1;    ///< primary current, A (text)
-  DynamicValue S1;    ///< primary wire section, mm² (text)
-  DynamicValue S2;    ///< secondary wire section, mm² (text)
-  DynamicValue D1;    ///< primary wire diameter, mm (text)
-  DynamicValue D2;    ///< secondary wire diameter, mm (text)
-  DynamicValue W1;    ///< primary turns (text)
-  DynamicValue W2;    ///< secondary turns (text)
+  DynamicValue U1;     ///< primary voltage, V
+  DynamicValue U2;     ///< secondary voltage, V
+  DynamicValue I2;     ///< maximum load current, A
+  DynamicValue a;      ///< core dimension a, cm
+  DynamicValue b;      ///< core dimension b, cm
+  DynamicValue c;      ///< core dimension c, cm
+  DynamicValue h;      ///< core dimension h, cm
+  DynamicValue Tl;     ///< plate or tape thickness, mm
+  DynamicValue Pn;     ///< load power, W
+  DynamicValue kpd;    ///< efficiency
+  DynamicValue Pi;     ///< power the core must carry, W
+  DynamicValue cosFi;  ///< power factor
+  DynamicValue Bmax;   ///< maximum flux density, T
+  DynamicValue J;      ///< current density, A/mm²
+  DynamicValue Ko;     ///< window fill factor
+  DynamicValue Ks;     ///< steel fill factor
+  DynamicValue Ss;     ///< core cross-section, cm²
+  DynamicValue So;     ///< window area, cm² (text)
+  DynamicValue Ps;     ///< maximum power the core can carry, W (text)
+  DynamicValue I1;     ///< primary current, A (text)
+  DynamicValue S1;     ///< primary wire section, mm² (text)
+  DynamicValue S2;     ///< secondary wire section, mm² (text)
+  DynamicValue D1;     ///< primary wire diameter, mm (text)
+  DynamicValue D2;     ///< secondary wire diameter, mm (text)
+  DynamicValue W1;     ///< primary turns (text)
+  DynamicValue W2;     ///< secondary turns (text)
   std::int16_t N = 0;  ///< core form: 1 laminated shell, 2 tape-wound shell, 3 tape-wound ring
 };
 
@@ -57,9 +57,9 @@ class ResultDisplay {
                                const DynamicValue& Ss, const DynamicValue& So) = 0;
   virtual void ShowNotFit() = 0;
   virtual void ShowFit(const DynamicValue& cosFi, const DynamicValue& I1) = 0;
-  virtual void ShowWindings(const DynamicValue& S1, const DynamicValue& S2,
-                            const DynamicValue& D1, const DynamicValue& D2,
-                            const DynamicValue& W1, const DynamicValue& W2) = 0;
+  virtual void ShowWindings(const DynamicValue& S1, const DynamicValue& S2, const DynamicValue& D1,
+                            const DynamicValue& D2, const DynamicValue& W1,
+                            const DynamicValue& W2) = 0;
 };
 
 /// Reads the nine input texts into N, U1, U2, I2, a, b, c, h and Tl; faults (overflow) only

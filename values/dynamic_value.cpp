@@ -98,9 +98,8 @@ GeneralText::GeneralText(const DynamicValue& value) noexcept {
       view_ = *value.text();
       break;
     case Kind::Integer: {
-      const auto end = std::to_chars(buffer_, buffer_ + sizeof buffer_,
-                                     static_cast<int>(value.ToDouble()))
-                           .ptr;
+      const auto end =
+          std::to_chars(buffer_, buffer_ + sizeof buffer_, static_cast<int>(value.ToDouble())).ptr;
       view_ = std::string_view(buffer_, static_cast<std::size_t>(end - buffer_));
       break;
     }
@@ -110,6 +109,8 @@ GeneralText::GeneralText(const DynamicValue& value) noexcept {
   }
 }
 
-std::string FormatGeneral(const DynamicValue& value) { return std::string(GeneralText(value).view()); }
+std::string FormatGeneral(const DynamicValue& value) {
+  return std::string(GeneralText(value).view());
+}
 
 }  // namespace values

@@ -77,14 +77,12 @@ TEST(DynamicValue, FaultsOfArithmetic) {
       {"x / text 0.00", [] { (void)(Int(1) / Text("0.00")); }, FaultKind::DivisionByZero},
       {"product overflow", [=] { (void)(DynamicValue(big) * DynamicValue(10.0)); },
        FaultKind::Overflow},
-      {"sum overflow", [=] { (void)(DynamicValue(big) + DynamicValue(big)); },
-       FaultKind::Overflow},
+      {"sum overflow", [=] { (void)(DynamicValue(big) + DynamicValue(big)); }, FaultKind::Overflow},
       {"quotient overflow", [=] { (void)(DynamicValue(big) / DynamicValue(1e-10)); },
        FaultKind::Overflow},
       {"infinite operand", [=] { (void)(DynamicValue(inf) * Int(1)); }, FaultKind::Overflow},
       {"inf * 0 is NaN", [=] { (void)(DynamicValue(inf) * Int(0)); }, FaultKind::Overflow},
-      {"inf - inf", [=] { (void)(DynamicValue(inf) - DynamicValue(inf)); },
-       FaultKind::Overflow},
+      {"inf - inf", [=] { (void)(DynamicValue(inf) - DynamicValue(inf)); }, FaultKind::Overflow},
       {"text not a number", [] { (void)(Text("abc") + Int(1)); }, FaultKind::TypeMismatch},
       {"text with blank", [] { (void)(Text(" 1") * Int(1)); }, FaultKind::TypeMismatch},
       {"empty text", [] { (void)(Text("") - Int(1)); }, FaultKind::TypeMismatch},
@@ -126,9 +124,14 @@ struct GeneralTextCase {
 
 TEST(DynamicValue, GeneralTextOfEveryKind) {
   const GeneralTextCase cases[] = {
-      {kEmpty, ""},           {Int(-32768), "-32768"},     {Int(3), "3"},
-      {DynamicValue(1.7), "1.7"}, {DynamicValue(-0.0), "0"}, {Text("0.10"), "0.10"},
-      {Text("anything"), "anything"}, {DynamicValue(18.0), "18"},
+      {kEmpty, ""},
+      {Int(-32768), "-32768"},
+      {Int(3), "3"},
+      {DynamicValue(1.7), "1.7"},
+      {DynamicValue(-0.0), "0"},
+      {Text("0.10"), "0.10"},
+      {Text("anything"), "anything"},
+      {DynamicValue(18.0), "18"},
   };
   for (const GeneralTextCase& c : cases) {
     EXPECT_EQ(GeneralText(c.value).view(), c.expected);

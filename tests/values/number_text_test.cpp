@@ -33,25 +33,22 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
-    ::testing::Values(ReadCase{"", 0}, ReadCase{"220", 220}, ReadCase{"1.5", 1.5},
-                      ReadCase{"-3", -3}, ReadCase{"+4", 4}, ReadCase{"  \t7", 7},
-                      ReadCase{".5", 0.5}, ReadCase{"5.", 5}, ReadCase{"1e3", 1000},
-                      ReadCase{"1E+3", 1000}, ReadCase{"2.5e-1", 0.25}, ReadCase{"1e", 1},
-                      ReadCase{"1e+", 1}, ReadCase{"e5", 0}, ReadCase{".e5", 0},
-                      ReadCase{"1.5A", 1.5}, ReadCase{"12abc", 12}, ReadCase{"0,2", 0},
-                      ReadCase{"1 000", 1}, ReadCase{"1.2.3", 1.2}, ReadCase{"abc", 0},
-                      ReadCase{"-", 0}, ReadCase{"+-1", 0}, ReadCase{"- 1", 0},
-                      ReadCase{"\n1", 0}, ReadCase{"-0", -0.0}, ReadCase{"0.35", 0.35},
-                      ReadCase{"0.350", 0.35}, ReadCase{"0x10", 0}, ReadCase{"inf", 0},
-                      ReadCase{"nan", 0}, ReadCase{"1e400", kInf}, ReadCase{"-1e400", -kInf},
-                      ReadCase{"1e-400", 0}, ReadCase{"-1e-400", -0.0},
-                      ReadCase{"4.9e-324", 4.9406564584124654e-324},
-                      ReadCase{"2e-324", 0}, ReadCase{"1.7976931348623159e308", kInf},
-                      ReadCase{"1.7976931348623157e308", 1.7976931348623157e308},
-                      ReadCase{"0.0000000001e400", kInf}, ReadCase{"100000e-330", 0},
-                      ReadCase{"5e-400", 0}, ReadCase{"1e99999999999999999999999", kInf},
-                      ReadCase{"0.1e-99999999999999999999999", 0},
-                      ReadCase{"0000000000000000000000000000012", 12}));
+    ::testing::Values(
+        ReadCase{"", 0}, ReadCase{"220", 220}, ReadCase{"1.5", 1.5}, ReadCase{"-3", -3},
+        ReadCase{"+4", 4}, ReadCase{"  \t7", 7}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
+        ReadCase{"1e3", 1000}, ReadCase{"1E+3", 1000}, ReadCase{"2.5e-1", 0.25}, ReadCase{"1e", 1},
+        ReadCase{"1e+", 1}, ReadCase{"e5", 0}, ReadCase{".e5", 0}, ReadCase{"1.5A", 1.5},
+        ReadCase{"12abc", 12}, ReadCase{"0,2", 0}, ReadCase{"1 000", 1}, ReadCase{"1.2.3", 1.2},
+        ReadCase{"abc", 0}, ReadCase{"-", 0}, ReadCase{"+-1", 0}, ReadCase{"- 1", 0},
+        ReadCase{"\n1", 0}, ReadCase{"-0", -0.0}, ReadCase{"0.35", 0.35}, ReadCase{"0.350", 0.35},
+        ReadCase{"0x10", 0}, ReadCase{"inf", 0}, ReadCase{"nan", 0}, ReadCase{"1e400", kInf},
+        ReadCase{"-1e400", -kInf}, ReadCase{"1e-400", 0}, ReadCase{"-1e-400", -0.0},
+        ReadCase{"4.9e-324", 4.9406564584124654e-324}, ReadCase{"2e-324", 0},
+        ReadCase{"1.7976931348623159e308", kInf},
+        ReadCase{"1.7976931348623157e308", 1.7976931348623157e308},
+        ReadCase{"0.0000000001e400", kInf}, ReadCase{"100000e-330", 0}, ReadCase{"5e-400", 0},
+        ReadCase{"1e99999999999999999999999", kInf}, ReadCase{"0.1e-99999999999999999999999", 0},
+        ReadCase{"0000000000000000000000000000012", 12}));
 
 TEST(ReadNumber, FourHundredDigitsIsBeyondTheRange) {
   EXPECT_EQ(ReadNumber("1" + std::string(400, '0')), kInf);
@@ -86,10 +83,11 @@ struct RoundCase {
 };
 
 TEST(RoundToInt16, NearestWithHalvesToEven) {
-  const RoundCase cases[] = {{2.5, 2},       {3.5, 4},      {2.7, 3},       {0.5, 0},
-                             {-0.5, 0},      {-1.5, -2},    {0, 0},         {7, 7},
-                             {32767, 32767}, {32767.4, 32767}, {-32768, -32768},
-                             {-32768.5, -32768}, {-32767.5, -32768}};
+  const RoundCase cases[] = {
+      {2.5, 2},          {3.5, 4},         {2.7, 3},         {0.5, 0},
+      {-0.5, 0},         {-1.5, -2},       {0, 0},           {7, 7},
+      {32767, 32767},    {32767.4, 32767}, {-32768, -32768}, {-32768.5, -32768},
+      {-32767.5, -32768}};
   for (const RoundCase& c : cases) EXPECT_EQ(RoundToInt16(c.x), c.expected) << c.x;
 }
 
@@ -126,9 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{570.401, 0, "570"}, FixedCase{0.09997, 2, "0.10"}, FixedCase{84, 2, "84.00"},
         FixedCase{0, 2, "0.00"}, FixedCase{-0.0, 2, "0.00"}, FixedCase{-0.004, 2, "0.00"},
         FixedCase{-0.005, 2, "-0.01"}, FixedCase{-0.4, 0, "0"}, FixedCase{0.001, 2, "0.00"},
-        FixedCase{0.005, 2, "0.01"}, FixedCase{0.0049999, 2, "0.00"},
-        FixedCase{9.995, 2, "10.00"}, FixedCase{99.5, 0, "100"}, FixedCase{999999.995, 2,
-                                                                           "1000000.00"},
+        FixedCase{0.005, 2, "0.01"}, FixedCase{0.0049999, 2, "0.00"}, FixedCase{9.995, 2, "10.00"},
+        FixedCase{99.5, 0, "100"}, FixedCase{999999.995, 2, "1000000.00"},
         FixedCase{1e-300, 2, "0.00"}, FixedCase{123456789012.345, 2, "123456789012.35"},
         FixedCase{1e15, 0, "1000000000000000"}, FixedCase{1.5e20, 2, "150000000000000000000.00"},
         FixedCase{0.1 + 0.2, 2, "0.30"}, FixedCase{-0.15, 2, "-0.15"},
@@ -151,8 +148,8 @@ TEST(FormatFixed, ReadsBackAsTheNumberItShows) {
       const auto back = ReadFixedText(text);
       ASSERT_TRUE(back) << text;
       EXPECT_EQ(FormatFixed(*back, decimals), text) << x;
-      EXPECT_LE(std::fabs(*back - x), 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) +
-                                           std::fabs(x) * 1e-14)
+      EXPECT_LE(std::fabs(*back - x),
+                0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-14)
           << x << " -> " << text;
     }
   }
