@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/batch_session.h"
 #include "batch/line_reader.h"
@@ -17,7 +18,7 @@ constexpr std::string_view kStdinName = "<стандартный ввод>";
 constexpr std::size_t kFlushSize = 1 << 16;
 
 constexpr std::string_view kHelp =
-    "Использование: transformer-sizer-batch [ФАЙЛ]...\n"
+    "Использование: transformer-sizer-batch [--help] [--] [ФАЙЛ]...\n"
     "\n"
     "Расчет трансформатора для многих сердечников сразу. Читает ФАЙЛЫ по очереди\n"
     "(или стандартный ввод, если файлов нет или ФАЙЛ равен «-»). Кодировка UTF-8,\n"
@@ -115,20 +116,29 @@ bool RunFile(const char* path, Session& session, Output& output, std::FILE* in, 
 }  // namespace
 
 int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err) {
+  std::vector<const char*> paths;
+  bool options_end = false;
   for (const char* arg : args) {
     const std::string_view a(arg);
-    if (a == "--help" || a == "-h") {
+    if (options_end || a == "-" || !a.starts_with('-')) {
+      paths.push_back(arg);
+    } else if (a == "--") {
+      options_end = true;
+    } else if (a == "--help" || a == "-h") {
       std::fwrite(kHelp.data(), 1, kHelp.size(), out);
       return std::fflush(out) == 0 ? kExitOk : kExitInputError;
+    } else {
+      Complain(err, "неизвестный параметр «" + std::string(a) + "»; см. --help");
+      return kExitInputError;
     }
   }
   Session session;
   Output output(out);
   bool ok = true;
-  if (args.empty()) {
+  if (paths.empty()) {
     ok = RunStream(in, kStdinName, session, output, err);
   } else {
-    for (const char* path : args) {
+    for (const char* path : paths) {
       if (!(ok = RunFile(path, session, output, in, err))) break;
     }
   }
