@@ -189,6 +189,10 @@ std::string FormatFixed(double x, int decimals) {
     text.push_back('.');
     text.append(digits, digits.size() - places, places);
   }
+  // The largest doubles round to 15 digits beyond the double range, where no text reads back.
+  if (d.exponent == std::numeric_limits<double>::max_exponent10 && std::isinf(ReadNumber(text))) {
+    throw Fault(FaultKind::Overflow);
+  }
   return text;
 }
 

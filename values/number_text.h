@@ -23,7 +23,8 @@ std::optional<double> ReadFixedText(std::string_view text) noexcept;
 /// Nearest 16-bit integer, halves to even; faults with overflow outside -32768 … 32767.
 std::int16_t RoundToInt16(double x);
 
-/// x with exactly `decimals` decimals after "." (halves away from zero); faults unless finite.
+/// x with exactly `decimals` decimals after "." (halves away from zero); faults (overflow) unless
+/// x is finite and its text reads back as a finite number.
 std::string FormatFixed(double x, int decimals = kDefaultDecimals);
 
 /// x as C's "%.15g" writes it, "0" for either zero; `out` has kGeneralTextCapacity chars.

@@ -111,6 +111,10 @@ std::vector<HostileCase> Cases() {
        AfterLoadPower("18", "division-by-zero")},
       {"CoreFormBeyondTheRangeKeepsTheLabels", kStartLine + StartWith(0, "1e400"), file,
        kStartOut + "ok\n" + kStartOut + "overflow\n"},
+      // The turns come out as the largest double, whose text would read back as infinity.
+      {"TurnsAtTheLargestDoubleOverflow",
+       Line({"1", "5.96935140567308e306", "12", "1.5", "1", "1", "7", "12", "0.2"}), file,
+       "18\t1.3\t2.6\t0.27\t1\t84.00\t74\tПодходит\t0.93\t0.00\t\t\t\t\t\t\toverflow\n"},
       {"NulEndsTheNumber", StartWith(0, std::string("3\0\0x", 4)), file, kStartOut + "ok\n"},
       {"NulAloneIsAnEmptyNumber", std::string("\0\n", 2), file,
        AfterLoadPower("0", "division-by-zero")},
