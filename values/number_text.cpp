@@ -20,25 +20,62 @@ const char* SkipDigits(const char* p, const char* end) noexcept {
   return p;
 }
 
-// Where the number that starts at `p` ends, by the reading rule; `p` itself when there is none.
-const char* NumberEnd(const char* p, const char* end) noexcept {
-  const char* int_end = SkipDigits(p, end);
-  const char* q = int_end;
+// One pass over a number by the reading rule, gathering what an exact conversion needs.
+struct Scan {
+  const char* end;  // `p` itself when there is no number
+  std::uint64_t mantissa = 0;
+  int significant = 0;  // significant digits seen
+  long long scale = 0;  // decimal exponent of the mantissa's last digit
+};
+
+constexpr int kExactDigits = 15;  // below 2^53: the mantissa is an exact double
+
+void TakeDigit(Scan& scan, char c, bool fraction) {
+  if (scan.significant == 0 && c == '0') {
+    if (fraction) --scan.scale;
+    return;
+  }
+  if (++scan.significant > kExactDigits) return;
+  scan.mantissa = scan.mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+  if (fraction) --scan.scale;
+}
+
+Scan ScanNumber(const char* p, const char* end) noexcept {
+  Scan scan{p};
+  const char* q = p;
+  for (; q != end && IsDigit(*q); ++q) TakeDigit(scan, *q, false);
   bool has_digit = q != p;
   if (q != end && *q == '.') {
-    const char* frac_end = SkipDigits(q + 1, end);
-    has_digit = has_digit || frac_end != q + 1;
-    q = frac_end;
+    const char* fraction = ++q;
+    for (; q != end && IsDigit(*q); ++q) TakeDigit(scan, *q, true);
+    has_digit = has_digit || q != fraction;
   }
-  if (!has_digit) return p;
+  if (!has_digit) return scan;
+  if (scan.significant > kExactDigits) {
+    // Digits past the exact ones still scale an integer part; the slow path sorts it out.
+    scan.scale = std::numeric_limits<int>::max();
+  }
   if (q != end && (*q == 'e' || *q == 'E')) {
     const char* e = q + 1;
+    const bool minus = e != end && *e == '-';
     if (e != end && (*e == '+' || *e == '-')) ++e;
-    const char* exp_end = SkipDigits(e, end);
-    if (exp_end != e) q = exp_end;
+    long long exponent = 0;
+    const char* digits = e;
+    for (; e != end && IsDigit(*e); ++e) {
+      if (exponent < 1'000'000) exponent = exponent * 10 + (*e - '0');
+    }
+    if (e != digits) {
+      q = e;
+      scan.scale += minus ? -exponent : exponent;
+    }
   }
-  return q;
+  scan.end = q;
+  return scan;
 }
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // from_chars leaves the value alone when it is out of range; strtod gives an infinity above the
 // range and zero below it, told apart by the decimal exponent of the first significant digit.
@@ -68,12 +105,18 @@ bool IsBeyondRange(const char* p, const char* end) noexcept {
   return position + exponent >= 0;
 }
 
-double ConvertDigits(const char* p, const char* end) noexcept {
+double ConvertDigits(const char* p, const Scan& scan) noexcept {
+  if (scan.significant <= kExactDigits && scan.scale >= -22 && scan.scale <= 22) {
+    // Both operands are exact doubles, so one correctly rounded operation gives the nearest.
+    const auto mantissa = static_cast<double>(scan.mantissa);
+    return scan.scale < 0 ? mantissa / kPowersOfTen[-scan.scale]
+                          : mantissa * kPowersOfTen[scan.scale];
+  }
   double value = 0;
-  const auto [ptr, ec] = std::from_chars(p, end, value);
+  const auto [ptr, ec] = std::from_chars(p, scan.end, value);
   (void)ptr;
   if (ec == std::errc::result_out_of_range) {
-    return IsBeyondRange(p, end) ? std::numeric_limits<double>::infinity() : 0.0;
+    return IsBeyondRange(p, scan.end) ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return value;
 }
@@ -89,9 +132,9 @@ double ReadNumber(std::string_view text) noexcept {
     negative = *p == '-';
     ++p;
   }
-  const char* number_end = NumberEnd(p, end);
-  if (number_end == p) return 0.0;
-  const double magnitude = ConvertDigits(p, number_end);
+  const Scan scan = ScanNumber(p, end);
+  if (scan.end == p) return 0.0;
+  const double magnitude = ConvertDigits(p, scan);
   return negative ? -magnitude : magnitude;
 }
 
@@ -116,60 +159,52 @@ std::int16_t RoundToInt16(double x) {
   return static_cast<std::int16_t>(rounded);
 }
 
-namespace detail {
-
-Decimal15 ToDecimal15(double x) noexcept {
-  Decimal15 d{};
-  d.negative = std::signbit(x);
-  if (x == 0) return d;
-  const double magnitude = std::fabs(x);
-  char text[40];
-  // For a normal double, digits that already read back as x are its 15-digit rounding whenever
-  // they are no more than 15: x is closer to them than half a unit in the 15th digit. Longer
-  // ones, and subnormals with their coarser spacing, need the slower rounding printf does.
-  auto result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
-  const char* mark = std::find(text, result.ptr, 'e');
-  const std::ptrdiff_t mantissa_digits = (mark - text) - (mark - text > 1 ? 1 : 0);
-  if (mantissa_digits > 15 || magnitude < std::numeric_limits<double>::min()) {
-    result = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
-    mark = std::find(text, result.ptr, 'e');
-  }
-  for (const char* p = text; p != mark; ++p) {
-    if (*p != '.') d.digits[d.count++] = *p;
-  }
-  while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
-  std::from_chars(mark[1] == '+' ? mark + 2 : mark + 1, result.ptr, d.exponent);
-  return d;
-}
-
-}  // namespace detail
-
 namespace {
 
-// Adds one unit in the last place of a digit string; returns false on a carry out of the front.
-bool IncrementDigits(std::string& digits) noexcept {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
-      return true;
-    }
-    *it = '0';
-  }
-  return false;
-}
+constexpr std::uint64_t kTens[] = {1,
+                                   10,
+                                   100,
+                                   1'000,
+                                   10'000,
+                                   100'000,
+                                   1'000'000,
+                                   10'000'000,
+                                   100'000'000,
+                                   1'000'000'000,
+                                   10'000'000'000,
+                                   100'000'000'000,
+                                   1'000'000'000'000,
+                                   10'000'000'000'000,
+                                   100'000'000'000'000,
+                                   1'000'000'000'000'000,
+                                   10'000'000'000'000'000,
+                                   100'000'000'000'000'000,
+                                   1'000'000'000'000'000'000,
+                                   10'000'000'000'000'000'000u};
 
-// The digits of |x| × 10^decimals rounded half away from zero, without leading zeros.
-std::string ScaledDigits(const detail::Decimal15& d, int decimals) {
-  const int keep = d.exponent + decimals + 1;  // digits that stay in front of the rounding place
-  if (d.count == 0 || keep < 0) return {};
-  if (keep == 0) return d.digits[0] >= '5' ? "1" : "";
-  const int taken = std::min(keep, d.count);
-  std::string digits(d.digits, static_cast<std::size_t>(taken));
-  digits.append(static_cast<std::size_t>(keep - taken), '0');
-  if (keep < d.count && d.digits[keep] >= '5' && !IncrementDigits(digits)) {
-    digits.insert(digits.begin(), '1');
+// The digits of |x| × 10^places rounded half away from zero: written to `out` (none for a
+// zero), followed by `zeros` further zeros that only numbers of 10^19 and more need.
+struct ScaledDigits {
+  char out[20];
+  int count = 0;
+  int zeros = 0;
+};
+
+ScaledDigits Scale(const detail::Decimal15& d, int places) {
+  ScaledDigits scaled;
+  const long long drop = 14LL - d.exponent - places;  // significand digits below the last place
+  if (d.significand == 0 || drop > 19) return scaled;
+  if (drop > 0) {
+    const std::uint64_t unit = kTens[drop];
+    const std::uint64_t rounded = (d.significand + unit / 2) / unit;
+    if (rounded != 0) scaled.count = detail::WriteDigits(rounded, scaled.out);
+  } else if (drop >= -4) {
+    scaled.count = detail::WriteDigits(d.significand * kTens[-drop], scaled.out);
+  } else {
+    scaled.count = detail::WriteDigits(d.significand, scaled.out);
+    scaled.zeros = static_cast<int>(-drop);
   }
-  return digits;
+  return scaled;
 }
 
 }  // namespace
@@ -177,18 +212,21 @@ std::string ScaledDigits(const detail::Decimal15& d, int decimals) {
 std::string FormatFixed(double x, int decimals) {
   if (!std::isfinite(x)) throw Fault(FaultKind::Overflow);
   const detail::Decimal15 d = detail::ToDecimal15(x);
-  const auto places = static_cast<std::size_t>(std::max(decimals, 0));
-  std::string digits = ScaledDigits(d, static_cast<int>(places));
-  const bool negative = d.negative && !digits.empty();
-  if (digits.size() < places + 1) digits.insert(0, places + 1 - digits.size(), '0');
-  std::string text;
-  text.reserve(digits.size() + 2);
-  if (negative) text.push_back('-');
-  text.append(digits, 0, digits.size() - places);
-  if (places > 0) {
-    text.push_back('.');
-    text.append(digits, digits.size() - places, places);
+  const int places = std::max(decimals, 0);
+  const ScaledDigits scaled = Scale(d, places);
+  const bool negative = d.negative && scaled.count != 0;
+  const int length = scaled.count + scaled.zeros;
+  const int whole = std::max(length - places, 1);
+  // Zeros everywhere, then the sign, the point and the digits over them.
+  std::string text(static_cast<std::size_t>(negative + whole + (places > 0 ? places + 1 : 0)), '0');
+  char* p = text.data();
+  if (negative) *p++ = '-';
+  const int leading = whole + places - length;  // zeros in front of the digits
+  for (int i = 0; i < scaled.count; ++i) {
+    const int position = leading + i;
+    p[position < whole ? position : position + 1] = scaled.out[i];
   }
+  if (places > 0) p[whole] = '.';
   // The largest doubles round to 15 digits beyond the double range, where no text reads back.
   if (d.exponent == std::numeric_limits<double>::max_exponent10 && std::isinf(ReadNumber(text))) {
     throw Fault(FaultKind::Overflow);
@@ -202,18 +240,20 @@ std::size_t FormatGeneral(double x, char* out) noexcept {
     return static_cast<std::size_t>(result.ptr - out);
   }
   const detail::Decimal15 d = detail::ToDecimal15(x);
+  char digits[20];
+  const int count = detail::SignificantDigits(d, digits);
   char* p = out;
-  if (d.count == 0) {
+  if (count == 0) {
     *p++ = '0';
     return 1;
   }
   if (d.negative) *p++ = '-';
   const int e = d.exponent;
   if (e < -4 || e >= 15) {
-    *p++ = d.digits[0];
-    if (d.count > 1) {
+    *p++ = digits[0];
+    if (count > 1) {
       *p++ = '.';
-      p = std::copy(d.digits + 1, d.digits + d.count, p);
+      p = std::copy(digits + 1, digits + count, p);
     }
     *p++ = 'e';
     *p++ = e < 0 ? '-' : '+';
@@ -224,15 +264,15 @@ std::size_t FormatGeneral(double x, char* out) noexcept {
     *p++ = '0';
     *p++ = '.';
     p = std::fill_n(p, -e - 1, '0');
-    p = std::copy(d.digits, d.digits + d.count, p);
+    p = std::copy(digits, digits + count, p);
   } else {
     const int whole = e + 1;
-    const int from_digits = std::min(whole, d.count);
-    p = std::copy(d.digits, d.digits + from_digits, p);
+    const int from_digits = std::min(whole, count);
+    p = std::copy(digits, digits + from_digits, p);
     p = std::fill_n(p, whole - from_digits, '0');
-    if (d.count > whole) {
+    if (count > whole) {
       *p++ = '.';
-      p = std::copy(d.digits + whole, d.digits + d.count, p);
+      p = std::copy(digits + whole, digits + count, p);
     }
   }
   return static_cast<std::size_t>(p - out);

@@ -33,15 +33,21 @@ std::size_t FormatGeneral(double x, char* out) noexcept;
 
 namespace detail {
 
-/// x rounded to 15 significant digits: digits d0.d1… × 10^exponent, trailing zeros dropped.
+/// x rounded to 15 significant digits: significand × 10^(exponent - 14).
 struct Decimal15 {
-  char digits[17];
-  int count;  // 0 for a zero
+  std::uint64_t significand;  // fifteen digits, 10^14 … 10^15 - 1; 0 for a zero
   int exponent;
   bool negative;
 };
 
 Decimal15 ToDecimal15(double x) noexcept;
+
+/// Writes the digits of d's significand without trailing zeros (none for a zero); returns how
+/// many.
+int SignificantDigits(const Decimal15& d, char* out) noexcept;
+
+/// Writes the decimal digits of `value` (at least one; 20 at most); returns how many.
+int WriteDigits(std::uint64_t value, char* out) noexcept;
 
 }  // namespace detail
 

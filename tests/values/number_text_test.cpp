@@ -209,8 +209,7 @@ TEST(Decimal15, AgreesWithPrintfOnLongDigitStringsAndSubnormals) {
     const detail::Decimal15 d = detail::ToDecimal15(x);
     std::string digits(expected, 1);
     digits += std::string(expected + 2, 14);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    ASSERT_EQ(std::string(d.digits, static_cast<std::size_t>(d.count)), digits) << expected;
+    ASSERT_EQ(d.significand, std::stoull(digits)) << expected;
     EXPECT_EQ(d.exponent, std::atoi(std::strchr(expected, 'e') + 1)) << expected;
   }
 }
