@@ -45,7 +45,7 @@ double DynamicValue::ToDouble() const {
     case Kind::Text:
       break;
   }
-  const auto number = ReadFixedText(std::get<std::string>(value_));
+  const std::optional<double>& number = std::get<Text>(value_).number;
   if (!number) throw Fault(FaultKind::TypeMismatch);
   return *number;
 }
@@ -86,7 +86,7 @@ double SquareRoot(double x) {
 }
 
 DynamicValue Fixed(const DynamicValue& x, int decimals) {
-  return DynamicValue(FormatFixed(x.ToDouble(), decimals));
+  return DynamicValue(FormatFixedNumber(x.ToDouble(), decimals));
 }
 
 GeneralText::GeneralText(const DynamicValue& value) noexcept {

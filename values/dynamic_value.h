@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -18,19 +19,32 @@ class DynamicValue {
   DynamicValue() noexcept = default;
   DynamicValue(std::int16_t value) noexcept : value_(value) {}  // NOLINT: constants read as such
   DynamicValue(double value) noexcept : value_(value) {}        // NOLINT
-  explicit DynamicValue(std::string text) noexcept : value_(std::move(text)) {}
+  explicit DynamicValue(std::string text) noexcept : value_(Text{std::move(text), std::nullopt}) {
+    std::get<Text>(value_).number = ReadFixedText(std::get<Text>(value_).text);
+  }
+  /// A fixed-formatted text; the number it shows is known, so it is never read again.
+  explicit DynamicValue(FixedNumber fixed) noexcept
+      : value_(Text{std::move(fixed.text), fixed.shown}) {}
 
   Kind kind() const noexcept { return static_cast<Kind>(value_.index()); }
   bool IsEmpty() const noexcept { return kind() == Kind::Empty; }
 
   /// The text a text value holds; nullptr for every other kind.
-  const std::string* text() const noexcept { return std::get_if<std::string>(&value_); }
+  const std::string* text() const noexcept {
+    const Text* t = std::get_if<Text>(&value_);
+    return t != nullptr ? &t->text : nullptr;
+  }
 
   /// The value as a number: empty is 0, a text must be a fixed-formatted number (type mismatch).
   double ToDouble() const;
 
  private:
-  std::variant<std::monostate, std::int16_t, double, std::string> value_;
+  struct Text {
+    std::string text;
+    std::optional<double> number;  // what the text shows, when it is a fixed-formatted number
+  };
+
+  std::variant<std::monostate, std::int16_t, double, Text> value_;
 };
 
 /// Sums, differences and products: integers stay integers while they fit, anything else is a

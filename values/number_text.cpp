@@ -73,6 +73,8 @@ Scan ScanNumber(const char* p, const char* end) noexcept {
   return scan;
 }
 
+constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
+
 constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -188,6 +190,7 @@ struct ScaledDigits {
   char out[20];
   int count = 0;
   int zeros = 0;
+  std::uint64_t value = 0;  // the digits as a number while there are no further zeros
 };
 
 ScaledDigits Scale(const detail::Decimal15& d, int places) {
@@ -196,10 +199,11 @@ ScaledDigits Scale(const detail::Decimal15& d, int places) {
   if (d.significand == 0 || drop > 19) return scaled;
   if (drop > 0) {
     const std::uint64_t unit = kTens[drop];
-    const std::uint64_t rounded = (d.significand + unit / 2) / unit;
-    if (rounded != 0) scaled.count = detail::WriteDigits(rounded, scaled.out);
+    scaled.value = (d.significand + unit / 2) / unit;
+    if (scaled.value != 0) scaled.count = detail::WriteDigits(scaled.value, scaled.out);
   } else if (drop >= -4) {
-    scaled.count = detail::WriteDigits(d.significand * kTens[-drop], scaled.out);
+    scaled.value = d.significand * kTens[-drop];
+    scaled.count = detail::WriteDigits(scaled.value, scaled.out);
   } else {
     scaled.count = detail::WriteDigits(d.significand, scaled.out);
     scaled.zeros = static_cast<int>(-drop);
@@ -209,7 +213,7 @@ ScaledDigits Scale(const detail::Decimal15& d, int places) {
 
 }  // namespace
 
-std::string FormatFixed(double x, int decimals) {
+FixedNumber FormatFixedNumber(double x, int decimals) {
   if (!std::isfinite(x)) throw Fault(FaultKind::Overflow);
   const detail::Decimal15 d = detail::ToDecimal15(x);
   const int places = std::max(decimals, 0);
@@ -227,12 +231,20 @@ std::string FormatFixed(double x, int decimals) {
     p[position < whole ? position : position + 1] = scaled.out[i];
   }
   if (places > 0) p[whole] = '.';
-  // The largest doubles round to 15 digits beyond the double range, where no text reads back.
-  if (d.exponent == std::numeric_limits<double>::max_exponent10 && std::isinf(ReadNumber(text))) {
-    throw Fault(FaultKind::Overflow);
+  // What reading the text back gives: one exact division while the digits fit 53 bits.
+  double shown = 0;
+  if (scaled.zeros == 0 && scaled.value < kExactInteger && places <= 22) {
+    shown = static_cast<double>(scaled.value) / kPowersOfTen[places];
+    if (negative) shown = -shown;
+  } else {
+    shown = ReadNumber(text);
   }
-  return text;
+  // The largest doubles round to 15 digits beyond the double range, where no text reads back.
+  if (std::isinf(shown)) throw Fault(FaultKind::Overflow);
+  return {std::move(text), shown};
 }
+
+std::string FormatFixed(double x, int decimals) { return FormatFixedNumber(x, decimals).text; }
 
 std::size_t FormatGeneral(double x, char* out) noexcept {
   if (!std::isfinite(x)) {

@@ -27,6 +27,15 @@ std::int16_t RoundToInt16(double x);
 /// x is finite and its text reads back as a finite number.
 std::string FormatFixed(double x, int decimals = kDefaultDecimals);
 
+/// A fixed-formatted text together with the number that reading it back gives.
+struct FixedNumber {
+  std::string text;
+  double shown;
+};
+
+/// FormatFixed, and the number its text shows, without reading the text again.
+FixedNumber FormatFixedNumber(double x, int decimals = kDefaultDecimals);
+
 /// x as C's "%.15g" writes it, "0" for either zero; `out` has kGeneralTextCapacity chars.
 /// Returns the length written.
 std::size_t FormatGeneral(double x, char* out) noexcept;

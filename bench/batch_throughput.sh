@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Batch tool throughput on one core: generates a realistic input of LINES runs (200,000 by
+# default) and reports runs per second, the best of RUNS timings.
+# Usage: bench/batch_throughput.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tool=${1:-build}/bin/transformer-sizer-batch
+lines=${LINES:-200000}
+runs=${RUNS:-5}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Mixed cores, mains and secondary voltages, currents and dimensions, with a sprinkling of
+# comments, blank lines and runs that do not fit.
+awk -v n="$lines" 'BEGIN {
+  srand(42);
+  split("220 230 127 110 240", mains, " ");
+  split("0.08 0.1 0.15 0.2 0.35 0.5", plate, " ");
+  print "# form\tU1\tU2\tI2\ta\tb\tc\th\tthickness";
+  for (i = 0; i < n; i++) {
+    if (i % 1000 == 999) { print ""; }
+    printf "%d\t%s\t%.1f\t%.2f\t%.1f\t%.1f\t%.1f\t%.1f\t%s\n",
+      1 + int(rand() * 3), mains[1 + int(rand() * 5)], 3 + rand() * 45, 0.1 + rand() * 6,
+      0.8 + rand() * 4, 1 + rand() * 5, 0.8 + rand() * 5, 1.5 + rand() * 8, plate[1 + int(rand() * 6)];
+  }
+}' > "$work/input.tsv"
+
+pin=()
+command -v taskset >/dev/null && pin=(taskset -c 0)
+best=""
+for _ in $(seq "$runs"); do
+  start=$(date +%s.%N)
+  "${pin[@]}" "$tool" "$work/input.tsv" > "$work/output.tsv"
+  end=$(date +%s.%N)
+  seconds=$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f", e - s }')
+  if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+    best=$seconds
+  fi
+done
+runs_done=$(wc -l < "$work/output.tsv")
+faults=$(grep -cv $'\tok$' "$work/output.tsv" || true)
+awk -v r="$runs_done" -v s="$best" -v f="$faults" 'BEGIN {
+  printf "%d runs (%d faulted) in %.3f s: %.0f runs per second\n", r, f, s, r / s }'

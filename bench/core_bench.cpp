@@ -1,0 +1,74 @@
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "calc/calculator.h"
+#include "calc/result_labels.h"
+#include "values/number_text.h"
+
+namespace {
+
+// Keeps the label texts as the window would, so a run's cost includes its texts.
+class TextLabels final : public calc::LabelDisplay {
+ public:
+  std::array<std::string, calc::kResultLabelCount> texts;
+
+ private:
+  void SetLabel(int number, std::string_view text) override {
+    texts[static_cast<std::size_t>(number - calc::kFirstResultLabel)].assign(text);
+  }
+};
+
+void RunDesign(benchmark::State& state, const calc::InputTexts& inputs) {
+  calc::CalculatorState record;
+  TextLabels labels;
+  for (auto _ : state) {
+    calc::CalculateDesign(record, inputs, labels);
+    benchmark::DoNotOptimize(labels.texts.data());
+  }
+}
+
+void BM_DesignRunFit(benchmark::State& state) {
+  RunDesign(state, {"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"});
+}
+BENCHMARK(BM_DesignRunFit);
+
+void BM_DesignRunShellCore(benchmark::State& state) {
+  RunDesign(state, {"1", "220", "24", "4.2", "3.2", "4", "1.6", "4.8", "0.35"});
+}
+BENCHMARK(BM_DesignRunShellCore);
+
+void BM_DesignRunNotFit(benchmark::State& state) {
+  RunDesign(state, {"3", "220", "12", "1.5", "1", "1", "2", "2", "0.2"});
+}
+BENCHMARK(BM_DesignRunNotFit);
+
+void BM_ReadNumber(benchmark::State& state) {
+  const std::array<std::string_view, 4> texts{"220", "1.5", "0.35", "12.75e1"};
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(values::ReadNumber(texts[i++ & 3]));
+}
+BENCHMARK(BM_ReadNumber);
+
+void BM_FormatFixed(benchmark::State& state) {
+  const std::array<double, 4> numbers{38.465, 0.0999701, 570.40123, 561.58823529411768};
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(values::FormatFixed(numbers[i++ & 3]));
+}
+BENCHMARK(BM_FormatFixed);
+
+void BM_FormatGeneral(benchmark::State& state) {
+  const std::array<double, 4> numbers{18, 1.7, 23.400000000000002, 2.0 / 3};
+  char buffer[values::kGeneralTextCapacity];
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(values::FormatGeneral(numbers[i++ & 3], buffer));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FormatGeneral);
+
+}  // namespace
+
+BENCHMARK_MAIN();
