@@ -1,0 +1,9 @@
+#pragma once
+
+namespace ui {
+
+/// What the program sets once its QApplication exists and before the window is made: the one
+/// font that every text of the window is drawn in, sized for the window's fixed layout.
+void SetUpApplication();
+
+}  // namespace ui

@@ -1,0 +1,19 @@
+#include "ui/fault_report.h"
+
+#include <QMessageBox>
+
+#include "ui/control_table.h"
+#include "ui/utf8.h"
+
+namespace ui {
+
+QString FaultMessage(const values::Fault& fault) {
+  return QStringLiteral("Ошибка %1: %2").arg(fault.number()).arg(FromUtf8(fault.description()));
+}
+
+void ShowFaultBox(QWidget* window, const QString& message) {
+  QMessageBox box(QMessageBox::Warning, FromUtf8(kWindowTitle), message, QMessageBox::Ok, window);
+  box.exec();
+}
+
+}  // namespace ui

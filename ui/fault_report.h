@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "values/fault.h"
+
+class QWidget;
+
+namespace ui {
+
+/// Tells the user over `window` that a run has stopped; returns when the user has read it.
+using FaultReport = std::function<void(QWidget* window, const QString& message)>;
+
+/// "Ошибка 11: Деление на ноль".
+QString FaultMessage(const values::Fault& fault);
+
+/// The report the user sees: a modal warning box titled like the window.
+void ShowFaultBox(QWidget* window, const QString& message);
+
+}  // namespace ui

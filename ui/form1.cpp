@@ -1,0 +1,167 @@
+#include "ui/form1.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/control_table.h"
+#include "ui/pictures/core_pictures.h"
+#include "ui/utf8.h"
+
+namespace ui {
+
+namespace {
+
+/// Captions taller than one field row hold two lines of text.
+constexpr int kOneLineTwips = 285;
+
+QRect Geometry(const ControlSpec& spec) {
+  return {Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height)};
+}
+
+QLabel* MakeCaption(const ControlSpec& spec, QWidget* window) {
+  auto* label = new QLabel(FromUtf8(spec.text), window);
+  label->setTextFormat(Qt::PlainText);
+  if (spec.height > kOneLineTwips) {
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  }
+  return label;
+}
+
+QWidget* MakeControl(const ControlSpec& spec, int pictureForm, QWidget* window) {
+  switch (spec.kind) {
+    case ControlKind::CaptionLabel:
+    case ControlKind::HeadingLabel:
+      return MakeCaption(spec, window);
+    case ControlKind::ResultLabel:
+      return new ResultLabel(window);
+    case ControlKind::InputField:
+      return new QLineEdit(FromUtf8(spec.text), window);
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(FromUtf8(spec.text), window);
+      // Enter and Esc must do nothing, so no button may be the default one.
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      return button;
+    }
+    case ControlKind::Picture: {
+      auto* picture = new QLabel(window);
+      picture->setPixmap(CorePicture(pictureForm, window->devicePixelRatioF()));
+      return picture;
+    }
+  }
+  return nullptr;
+}
+
+struct Built {
+  const ControlSpec* spec;
+  QWidget* widget;
+};
+
+const Built& Find(const std::vector<Built>& built, std::string_view name, int index = kNoIndex) {
+  return *std::find_if(built.begin(), built.end(), [&](const Built& control) {
+    return control.spec->name == name && control.spec->index == index;
+  });
+}
+
+template <typename Widget>
+Widget* Numbered(const std::vector<Built>& built, std::string_view prefix, int number) {
+  return static_cast<Widget*>(Find(built, std::string(prefix) + std::to_string(number)).widget);
+}
+
+std::vector<Built> BuildControls(QWidget* window) {
+  std::vector<Built> built;
+  built.reserve(kControls.size());
+  int pictures = 0;
+  for (const ControlSpec& spec : kControls) {
+    if (spec.kind == ControlKind::Picture) ++pictures;
+    QWidget* widget = MakeControl(spec, pictures, window);
+    widget->setObjectName(FromUtf8(spec.name));
+    widget->setGeometry(Geometry(spec));
+    if (spec.index != kNoIndex) widget->setProperty("index", spec.index);
+    if (spec.tabIndex != kNoTabIndex) widget->setProperty("tabIndex", spec.tabIndex);
+    built.push_back({&spec, widget});
+  }
+  return built;
+}
+
+// Screen readers announce a field or result by the words of its caption.
+void NameByCaptions(const std::vector<Built>& built) {
+  for (const RowSpec& row : kRows) {
+    const Built& caption = Find(built, row.caption, row.captionIndex);
+    QWidget* field = Find(built, row.field).widget;
+    static_cast<QLabel*>(caption.widget)->setBuddy(field);
+    field->setAccessibleName(FromUtf8(WithoutLeader(caption.spec->text)));
+  }
+}
+
+bool TakesFocus(const ControlSpec& spec) {
+  return spec.kind == ControlKind::InputField || spec.kind == ControlKind::PushButton;
+}
+
+// Tab follows the tab indices; the focus starts at the lowest.
+void ChainFocus(const std::vector<Built>& built) {
+  std::vector<Built> ring;
+  std::copy_if(built.begin(), built.end(), std::back_inserter(ring),
+               [](const Built& control) { return TakesFocus(*control.spec); });
+  std::sort(ring.begin(), ring.end(),
+            [](const Built& x, const Built& y) { return x.spec->tabIndex < y.spec->tabIndex; });
+  for (std::size_t k = 1; k < ring.size(); ++k) {
+    QWidget::setTabOrder(ring[k - 1].widget, ring[k].widget);
+  }
+  ring.front().widget->setFocus();
+}
+
+}  // namespace
+
+Form1::Form1(FaultReport report) : report_(std::move(report)) {
+  setObjectName(FromUtf8(kWindowName));
+  setWindowTitle(FromUtf8(kWindowTitle));
+  setGeometry(Pixels(kClientLeft), Pixels(kClientTop), Pixels(kClientWidth), Pixels(kClientHeight));
+  setFixedSize(size());
+
+  const std::vector<Built> built = BuildControls(this);
+  NameByCaptions(built);
+  ChainFocus(built);
+
+  for (int k = 0; k < static_cast<int>(fields_.size()); ++k) {
+    fields_[k] = Numbered<QLineEdit>(built, "Text", k + 1);
+  }
+  for (int k = 0; k < calc::kResultLabelCount; ++k) {
+    results_[k] = Numbered<ResultLabel>(built, "Label", calc::kFirstResultLabel + k);
+  }
+  connect(Numbered<QPushButton>(built, "Command", 2), &QPushButton::clicked, this,
+          &Form1::Calculate);
+  connect(Numbered<QPushButton>(built, "Command", 1), &QPushButton::clicked, this,
+          [] { QCoreApplication::exit(EXIT_SUCCESS); });
+}
+
+void Form1::Calculate() {
+  std::array<QByteArray, 9> utf8;
+  calc::InputTexts texts;
+  for (std::size_t k = 0; k < fields_.size(); ++k) {
+    utf8[k] = fields_[k]->text().toUtf8();
+    texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
+  }
+  try {
+    calc::CalculateDesign(state_, texts, writer_);
+  } catch (const values::Fault& fault) {
+    // The run stops where it faulted and the labels keep what it wrote; the user can go on.
+    report_(this, FaultMessage(fault));
+  } catch (const std::exception& failure) {
+    report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())));
+    QCoreApplication::exit(EXIT_FAILURE);
+  }
+}
+
+}  // namespace ui
