@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -140,13 +141,16 @@ TEST(FormatFixed, NonFiniteOverflows) {
 TEST(FormatFixed, ReadsBackAsTheNumberItShows) {
   std::mt19937_64 random(11);
   std::uniform_real_distribution<double> unit(-1, 1);
-  std::uniform_int_distribution<int> scale(-8, 12);
+  std::uniform_int_distribution<int> scale(-8, 24);
   for (int i = 0; i < 20000; ++i) {
     const double x = unit(random) * std::pow(10.0, scale(random));
     for (const int decimals : {0, 2}) {
-      const std::string text = FormatFixed(x, decimals);
+      const FixedNumber fixed = FormatFixedNumber(x, decimals);
+      const std::string& text = fixed.text;
       const auto back = ReadFixedText(text);
       ASSERT_TRUE(back) << text;
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(fixed.shown), std::bit_cast<std::uint64_t>(*back))
+          << text;
       EXPECT_EQ(FormatFixed(*back, decimals), text) << x;
       EXPECT_LE(std::fabs(*back - x),
                 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-14)
