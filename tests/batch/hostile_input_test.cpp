@@ -12,6 +12,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -84,6 +85,8 @@ struct HostileCase {
   int status;
   std::string err;  // a part of the error text ({file} expanded); empty: no error text at all
 };
+
+void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<HostileCase> Cases() {
   const std::vector<std::string> file = {"{file}"};
