@@ -1,0 +1,138 @@
+// Any bytes as the lines of one batch input on one record: lines split into exactly the fields
+// they hold, and every run ends complete or in one of the four faults with sixteen number or
+// verdict texts, valid UTF-8, and an outcome keyword.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "batch/batch_session.h"
+#include "calc/result_labels.h"
+
+namespace {
+
+constexpr std::size_t kOutputFields = calc::kResultLabelCount + 1;
+constexpr std::size_t kVerdict = 33 - calc::kFirstResultLabel;
+
+[[noreturn]] void Fail(const char* what, std::string_view line, std::string_view output) {
+  std::fprintf(stderr, "%s\n  line = \"%.*s\"\n  output = \"%.*s\"\n", what,
+               static_cast<int>(line.size()), line.data(), static_cast<int>(output.size()),
+               output.data());
+  std::abort();
+}
+
+bool IsValidUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    std::size_t extra = 0;
+    unsigned min = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if ((lead & 0xE0) == 0xC0) {
+      extra = 1, min = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      extra = 2, min = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      extra = 3, min = 0x10000;
+    } else {
+      return false;
+    }
+    if (s.size() - i <= extra) return false;
+    unsigned code = lead & (0x3F >> extra);
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(s[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+bool IsNumberText(std::string_view s) {
+  return std::all_of(s.begin(), s.end(), [](char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e';
+  });
+}
+
+void CheckSplit(std::string_view line, batch::LineKind kind, const calc::InputTexts& fields) {
+  const bool skip = line.empty() || line.front() == '#';
+  const auto tabs = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t'));
+  const batch::LineKind expected = skip                         ? batch::LineKind::Skip
+                                   : tabs >= batch::kFieldCount ? batch::LineKind::TooManyFields
+                                                                : batch::LineKind::Run;
+  if (kind != expected) Fail("line sorted wrongly", line, "");
+  if (kind != batch::LineKind::Run) return;
+  std::string joined;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > tabs) {
+      if (!fields[i].empty()) Fail("a missing field is not empty", line, "");
+      continue;
+    }
+    if (i > 0) joined += '\t';
+    joined += fields[i];
+  }
+  if (joined != line) Fail("fields do not make up the line", line, "");
+}
+
+void CheckOutput(std::string_view line, std::string_view out) {
+  if (out.empty() || out.back() != '\n' || out.find('\n') != out.size() - 1) {
+    Fail("a run must write exactly one line", line, out);
+  }
+  std::array<std::string_view, kOutputFields> parts;
+  std::string_view rest = out.substr(0, out.size() - 1);
+  for (std::size_t i = 0; i < kOutputFields; ++i) {
+    const std::size_t tab = rest.find('\t');
+    if ((tab == std::string_view::npos) != (i + 1 == kOutputFields)) {
+      Fail("output has not seventeen fields", line, out);
+    }
+    parts[i] = rest.substr(0, tab);
+    rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+  }
+  const std::string_view status = parts.back();
+  if (status != "ok" && status != "overflow" && status != "division-by-zero" &&
+      status != "invalid-argument" && status != "type-mismatch") {
+    Fail("unknown outcome", line, out);
+  }
+  const std::string_view verdict = parts[kVerdict];
+  if (verdict != "" && verdict != calc::kFitVerdict && verdict != calc::kNotFitVerdict) {
+    Fail("unknown verdict", line, out);
+  }
+  if (status == "ok" && verdict.empty()) Fail("a completed run without verdict", line, out);
+  for (std::size_t i = 0; i < calc::kResultLabelCount; ++i) {
+    if (!IsValidUtf8(parts[i])) Fail("label text is not UTF-8", line, out);
+    if (i != kVerdict && !IsNumberText(parts[i])) Fail("label is not a number", line, out);
+    if (verdict == calc::kNotFitVerdict && i != 0 && i != kVerdict && !parts[i].empty()) {
+      Fail("a core that does not fit shows figures", line, out);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view input(reinterpret_cast<const char*>(data), size);
+  batch::Session session;
+  calc::InputTexts fields;
+  std::string out;
+  while (!input.empty()) {
+    const std::size_t newline = input.find('\n');
+    std::string_view line = input.substr(0, newline);
+    input.remove_prefix(newline == std::string_view::npos ? input.size() : newline + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    const batch::LineKind kind = batch::SplitLine(line, fields);
+    CheckSplit(line, kind, fields);
+    if (kind != batch::LineKind::Run) continue;
+    out.clear();
+    session.Run(fields, out);
+    CheckOutput(line, out);
+  }
+  return 0;
+}
