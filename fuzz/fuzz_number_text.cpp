@@ -70,20 +70,22 @@ bool ShownBeyondRange(double x) {
 
 void CheckFixed(double x, int decimals) {
   const bool representable = std::isfinite(x) && !ShownBeyondRange(x);
-  std::string t;
+  values::FixedNumber fixed;
   try {
-    t = values::FormatFixed(x, decimals);
+    fixed = values::FormatFixedNumber(x, decimals);
   } catch (const values::Fault& f) {
     if (representable || f.kind() != values::FaultKind::Overflow) {
       Fail("unexpected fault in FormatFixed", x, "");
     }
     return;
   }
+  const std::string& t = fixed.text;
   if (!representable) Fail("FormatFixed shows a number beyond the double range", x, t);
   CheckFixedShape(t, decimals, x);
   const double shown = values::ReadNumber(t);
-  const auto fixed = values::ReadFixedText(t);
-  if (!fixed || !SameBits(*fixed, shown)) Fail("ReadFixedText refuses fixed text", x, t);
+  if (!SameBits(fixed.shown, shown)) Fail("the number kept is not the number shown", x, t);
+  const auto read = values::ReadFixedText(t);
+  if (!read || !SameBits(*read, shown)) Fail("ReadFixedText refuses fixed text", x, t);
   if (values::FormatFixed(shown, decimals) != t) Fail("fixed text does not read back", x, t);
   // Half a unit in the last decimal, plus the rounding to 15 significant digits before it.
   const double tolerance = 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-14;
