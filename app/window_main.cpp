@@ -1,8 +1,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include <QApplication>
+#include <QFontDatabase>
 
 #include "ui/application_setup.h"
 #include "ui/first_paint_probe.h"
@@ -10,7 +12,7 @@
 
 namespace {
 
-/// Qt names no platform when nothing says where to draw; tell the user in plain words instead.
+/// Without a display Qt stops with a message about platform plugins; the user gets plain words.
 bool DisplayMissing(int argc, char** argv) {
   for (int k = 1; k < argc; ++k) {
     if (std::strcmp(argv[k], "-platform") == 0) return false;
@@ -24,15 +26,17 @@ bool DisplayMissing(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (DisplayMissing(argc, argv)) {
     std::fprintf(stderr,
-                 "Окно не открыть: нет графического дисплея (переменные DISPLAY и "
-                 "WAYLAND_DISPLAY пусты).\n"
-                 "Запустите программу под виртуальным X-сервером:\n"
+                 "Нет графического дисплея (DISPLAY и WAYLAND_DISPLAY не заданы), поэтому окно "
+                 "открыть нельзя; без дисплея программу можно запустить на виртуальном X-сервере:\n"
                  "  xvfb-run -a %s\n",
                  argv[0]);
     return EXIT_FAILURE;
   }
   QApplication app(argc, argv);
   ui::SetUpApplication();
+  // Reading the system's font configuration is the longest step of start-up. It runs beside
+  // the drawing of the pictures; the window's first text waits for it in the font database.
+  std::jthread fonts([] { QFontDatabase::families(); });
   ui::Form1 window;
   ui::ExitAfterFirstPaintIfAsked(window);
   window.show();

@@ -38,7 +38,9 @@ QLabel* MakeCaption(const ControlSpec& spec, QWidget* window) {
   return label;
 }
 
-QWidget* MakeControl(const ControlSpec& spec, int pictureForm, QWidget* window) {
+using Pictures = std::array<QPixmap, 3>;
+
+QWidget* MakeControl(const ControlSpec& spec, const QPixmap& picture, QWidget* window) {
   switch (spec.kind) {
     case ControlKind::CaptionLabel:
     case ControlKind::HeadingLabel:
@@ -55,9 +57,9 @@ QWidget* MakeControl(const ControlSpec& spec, int pictureForm, QWidget* window) 
       return button;
     }
     case ControlKind::Picture: {
-      auto* picture = new QLabel(window);
-      picture->setPixmap(CorePicture(pictureForm, window->devicePixelRatioF()));
-      return picture;
+      auto* label = new QLabel(window);
+      label->setPixmap(picture);
+      return label;
     }
   }
   return nullptr;
@@ -79,13 +81,13 @@ Widget* Numbered(const std::vector<Built>& built, std::string_view prefix, int n
   return static_cast<Widget*>(Find(built, std::string(prefix) + std::to_string(number)).widget);
 }
 
-std::vector<Built> BuildControls(QWidget* window) {
+std::vector<Built> BuildControls(const Pictures& pictures, QWidget* window) {
   std::vector<Built> built;
   built.reserve(kControls.size());
-  int pictures = 0;
+  std::size_t picture = 0;
   for (const ControlSpec& spec : kControls) {
-    if (spec.kind == ControlKind::Picture) ++pictures;
-    QWidget* widget = MakeControl(spec, pictures, window);
+    const bool isPicture = spec.kind == ControlKind::Picture;
+    QWidget* widget = MakeControl(spec, isPicture ? pictures.at(picture++) : QPixmap(), window);
     widget->setObjectName(FromUtf8(spec.name));
     widget->setGeometry(Geometry(spec));
     if (spec.index != kNoIndex) widget->setProperty("index", spec.index);
@@ -130,7 +132,11 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
   setGeometry(Pixels(kClientLeft), Pixels(kClientTop), Pixels(kClientWidth), Pixels(kClientHeight));
   setFixedSize(size());
 
-  const std::vector<Built> built = BuildControls(this);
+  // The drawings need no fonts. Made before any text, they overlap the loading of the font
+  // database when the caller has set it going on another thread.
+  const qreal ratio = devicePixelRatioF();
+  const Pictures pictures = {CorePicture(1, ratio), CorePicture(2, ratio), CorePicture(3, ratio)};
+  const std::vector<Built> built = BuildControls(pictures, this);
   NameByCaptions(built);
   ChainFocus(built);
 
