@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Batch tool throughput on one core: generates a realistic input of LINES runs (200,000 by
 # default) and reports runs per second, the best of RUNS timings.
-# Usage: bench/batch_throughput.sh [build-dir]
+# Usage: [LINES=n] [RUNS=n] [CPU=core] bench/batch_throughput.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tool=${1:-build}/bin/transformer-sizer-batch
@@ -26,7 +26,8 @@ awk -v n="$lines" 'BEGIN {
 }' > "$work/input.tsv"
 
 pin=()
-command -v taskset >/dev/null && pin=(taskset -c 0)
+cpu=${CPU:-0}
+command -v taskset >/dev/null && pin=(taskset -c "$cpu")
 best=""
 for _ in $(seq "$runs"); do
   start=$(date +%s.%N)
