@@ -35,7 +35,7 @@ void BM_DesignRunFit(benchmark::State& state) {
 BENCHMARK(BM_DesignRunFit);
 
 void BM_DesignRunShellCore(benchmark::State& state) {
-  RunDesign(state, {"1", "220", "24", "4.2", "3.2", "4", "1.6", "4.8", "0.35"});
+  RunDesign(state, {"1", "220", "10", "10", "4", "5", "3", "6", "0.35"});
 }
 BENCHMARK(BM_DesignRunShellCore);
 

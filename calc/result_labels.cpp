@@ -1,10 +1,24 @@
 #include "calc/result_labels.h"
 
+#include <bit>
+
 namespace calc {
 
 void LabelDisplay::Show(int number, const DynamicValue& value) {
+  if (value.kind() == DynamicValue::Kind::Double) return ShowDouble(number, value.ToDouble());
   const values::GeneralText text(value);
   SetLabel(number, text.view());
+}
+
+void LabelDisplay::ShowDouble(int number, double value) {
+  DoubleText& memo = double_texts_[static_cast<std::size_t>(number - kFirstResultLabel)];
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  if (!memo.valid || memo.bits != bits) {
+    memo.size = static_cast<std::uint8_t>(values::FormatGeneral(value, memo.text));
+    memo.bits = bits;
+    memo.valid = true;
+  }
+  SetLabel(number, {memo.text, memo.size});
 }
 
 void LabelDisplay::Clear(int first, int last) {

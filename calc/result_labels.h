@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "calc/calculator.h"
@@ -33,8 +35,20 @@ class LabelDisplay : public ResultDisplay {
   virtual void SetLabel(int number, std::string_view text) = 0;
 
  private:
+  /// The general text last made of a double for one label: coefficients come from the tables
+  /// and repeat from run to run, so their texts are made once.
+  struct DoubleText {
+    std::uint64_t bits = 0;
+    bool valid = false;
+    std::uint8_t size = 0;
+    char text[values::kGeneralTextCapacity];
+  };
+
   void Show(int number, const DynamicValue& value);
+  void ShowDouble(int number, double value);
   void Clear(int first, int last);
+
+  std::array<DoubleText, kResultLabelCount> double_texts_{};
 };
 
 }  // namespace calc
