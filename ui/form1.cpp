@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <exception>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,8 +48,12 @@ QWidget* MakeControl(const ControlSpec& spec, const QPixmap& picture, QWidget* w
       return MakeCaption(spec, window);
     case ControlKind::ResultLabel:
       return new ResultLabel(window);
-    case ControlKind::InputField:
-      return new QLineEdit(FromUtf8(spec.text), window);
+    case ControlKind::InputField: {
+      auto* field = new QLineEdit(FromUtf8(spec.text), window);
+      // The fields have no length limit; Qt's default would cut a long paste at 32767.
+      field->setMaxLength(std::numeric_limits<int>::max());
+      return field;
+    }
     case ControlKind::PushButton: {
       auto* button = new QPushButton(FromUtf8(spec.text), window);
       // Enter and Esc must do nothing, so no button may be the default one.

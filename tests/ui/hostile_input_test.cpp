@@ -77,6 +77,8 @@ std::vector<Scenario> Scenarios() {
        {{{}, kStartResults, nullptr},
         {{{"Text1", "1e400"}}, kStartResults, kOverflow},
         {{{"Text1", "3"}}, kStartResults, nullptr}}},
+      {"LongerThanQtsDefaultLimitIsReadWhole",
+       {{{{"Text2", QString(40000, '0') + "220"}}, kStartResults, nullptr}}},
       {"NulEndsTheNumber", {{{{"Text1", QString("3") + QChar(0) + "x"}}, kStartResults, nullptr}}},
       {"ControlCharactersAreNotBlanks",
        {{{{"Text2", "\v220"}}, kAfterLoadPower, kDivisionByZero},
