@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "values/number_text.h"
+#include "values/powers_of_ten.h"
 
 namespace values::detail {
 
@@ -18,26 +19,6 @@ constexpr std::uint64_t kFifteenDigits = 100'000'000'000'000;  // 10^14, the lea
 
 // x × 10^(14 - e10) rounded half to even, computed exactly: x is m × 2^-shift.
 std::uint64_t ScaledToFifteenDigits(std::uint64_t m, int shift, int e10) {
-  static constexpr std::uint64_t kTens[] = {1,
-                                            10,
-                                            100,
-                                            1'000,
-                                            10'000,
-                                            100'000,
-                                            1'000'000,
-                                            10'000'000,
-                                            100'000'000,
-                                            1'000'000'000,
-                                            10'000'000'000,
-                                            100'000'000'000,
-                                            1'000'000'000'000,
-                                            10'000'000'000'000,
-                                            100'000'000'000'000,
-                                            1'000'000'000'000'000,
-                                            10'000'000'000'000'000,
-                                            100'000'000'000'000'000,
-                                            1'000'000'000'000'000'000,
-                                            10'000'000'000'000'000'000u};
   const Wide scaled = static_cast<Wide>(m) * kTens[static_cast<std::size_t>(14 - e10)];
   if (shift == 0) return static_cast<std::uint64_t>(scaled);
   const auto quotient = static_cast<std::uint64_t>(scaled >> shift);

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "values/fault.h"
+#include "values/powers_of_ten.h"
 
 namespace values {
 
@@ -75,10 +76,6 @@ Scan ScanNumber(const char* p, const char* end) noexcept {
 
 constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
 
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 // from_chars leaves the value alone when it is out of range; strtod gives an infinity above the
 // range and zero below it, told apart by the decimal exponent of the first significant digit.
 bool IsBeyondRange(const char* p, const char* end) noexcept {
@@ -111,8 +108,8 @@ double ConvertDigits(const char* p, const Scan& scan) noexcept {
   if (scan.significant <= kExactDigits && scan.scale >= -22 && scan.scale <= 22) {
     // Both operands are exact doubles, so one correctly rounded operation gives the nearest.
     const auto mantissa = static_cast<double>(scan.mantissa);
-    return scan.scale < 0 ? mantissa / kPowersOfTen[-scan.scale]
-                          : mantissa * kPowersOfTen[scan.scale];
+    return scan.scale < 0 ? mantissa / detail::kPowersOfTen[-scan.scale]
+                          : mantissa * detail::kPowersOfTen[scan.scale];
   }
   double value = 0;
   const auto [ptr, ec] = std::from_chars(p, scan.end, value);
@@ -163,27 +160,6 @@ std::int16_t RoundToInt16(double x) {
 
 namespace {
 
-constexpr std::uint64_t kTens[] = {1,
-                                   10,
-                                   100,
-                                   1'000,
-                                   10'000,
-                                   100'000,
-                                   1'000'000,
-                                   10'000'000,
-                                   100'000'000,
-                                   1'000'000'000,
-                                   10'000'000'000,
-                                   100'000'000'000,
-                                   1'000'000'000'000,
-                                   10'000'000'000'000,
-                                   100'000'000'000'000,
-                                   1'000'000'000'000'000,
-                                   10'000'000'000'000'000,
-                                   100'000'000'000'000'000,
-                                   1'000'000'000'000'000'000,
-                                   10'000'000'000'000'000'000u};
-
 // The digits of |x| × 10^places rounded half away from zero: written to `out` (none for a
 // zero), followed by `zeros` further zeros that only numbers of 10^19 and more need.
 struct ScaledDigits {
@@ -198,11 +174,11 @@ ScaledDigits Scale(const detail::Decimal15& d, int places) {
   const long long drop = 14LL - d.exponent - places;  // significand digits below the last place
   if (d.significand == 0 || drop > 19) return scaled;
   if (drop > 0) {
-    const std::uint64_t unit = kTens[drop];
+    const std::uint64_t unit = detail::kTens[drop];
     scaled.value = (d.significand + unit / 2) / unit;
     if (scaled.value != 0) scaled.count = detail::WriteDigits(scaled.value, scaled.out);
   } else if (drop >= -4) {
-    scaled.value = d.significand * kTens[-drop];
+    scaled.value = d.significand * detail::kTens[-drop];
     scaled.count = detail::WriteDigits(scaled.value, scaled.out);
   } else {
     scaled.count = detail::WriteDigits(d.significand, scaled.out);
@@ -234,7 +210,7 @@ FixedNumber FormatFixedNumber(double x, int decimals) {
   // What reading the text back gives: one exact division while the digits fit 53 bits.
   double shown = 0;
   if (scaled.zeros == 0 && scaled.value < kExactInteger && places <= 22) {
-    shown = static_cast<double>(scaled.value) / kPowersOfTen[places];
+    shown = static_cast<double>(scaled.value) / detail::kPowersOfTen[places];
     if (negative) shown = -shown;
   } else {
     shown = ReadNumber(text);
