@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -147,6 +148,27 @@ TEST_F(FormWithRecordedReports, ResultsReachAssistiveTechnologyUnderTheirCaption
   }
   EXPECT_EQ(QAccessible::queryAccessibleInterface(Result(33))->text(QAccessible::Value),
             "Подходит");
+}
+
+TEST_F(FormWithRecordedReports, PicturesStayAsTheyAreWhateverTheUserDoes) {
+  const auto pictures = [this] {
+    std::vector<QImage> images;
+    for (const char* name : {"Image1", "Image2", "Image3"}) {
+      images.push_back(window_.findChild<QLabel*>(name)->grab().toImage());
+    }
+    return images;
+  };
+  const std::vector<QImage> at_start = pictures();
+  for (const char* name : {"Image1", "Image2", "Image3"}) {
+    QTest::mouseClick(window_.findChild<QLabel*>(name), Qt::LeftButton);
+  }
+  EXPECT_EQ(pictures(), at_start);
+  for (const char* form : {"1", "2", "3", "7"}) {
+    Type({"Text1", form});
+    Click("Command2");
+    EXPECT_EQ(pictures(), at_start) << form;
+  }
+  EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(FormWithRecordedReports, ExitEndsTheEventLoop) {
