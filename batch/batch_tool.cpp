@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +31,8 @@ constexpr std::string_view kHelp =
     "  4 максимальный ток нагрузки I2, А     9 толщина пластин, ленты, мм\n"
     "  5 a, см\n"
     "Недостающие поля в конце строки пусты. Пустые строки и строки, начинающиеся\n"
-    "с «#», пропускаются; символ CR в конце строки отбрасывается.\n"
+    "с «#», пропускаются; символ CR в конце строки и метка BOM в начале файла\n"
+    "отбрасываются. Строка длиннее 256 МиБ останавливает обработку.\n"
     "\n"
     "Все строки одного вызова - это последовательные нажатия «Вычислить» в одном\n"
     "окне: коэффициенты переходят от расчета к расчету так же, как в окне.\n"
@@ -42,7 +45,8 @@ constexpr std::string_view kHelp =
     "типов). После ошибки расчета обработка продолжается со следующей строки.\n"
     "\n"
     "Код возврата: 0 - все строки обработаны (ошибка расчета - это результат);\n"
-    "2 - строка с более чем девятью полями, нечитаемый файл или ошибка вывода:\n"
+    "2 - строка с более чем девятью полями или длиннее 256 МиБ, нечитаемый файл,\n"
+    "нехватка памяти или ошибка вывода:\n"
     "сообщение в stderr, дальнейшие строки не обрабатываются, уже выведенное\n"
     "остается.\n";
 
@@ -73,6 +77,29 @@ void Complain(std::FILE* err, std::string_view message) {
   std::fwrite(line.data(), 1, line.size(), err);
 }
 
+// The system's reason in Russian for the failures a user meets; the C library's words otherwise.
+std::string Reason(int error) {
+  switch (error) {
+    case ENOENT:
+      return "нет такого файла";
+    case EACCES:
+      return "нет прав доступа";
+    case EISDIR:
+      return "это каталог, а не файл";
+    case ENOSPC:
+      return "нет места на диске";
+    default:
+      return std::strerror(error);
+  }
+}
+
+// Spreadsheets save "UTF-8 text" with a byte order mark, which would hide the first number.
+std::string_view WithoutByteOrderMark(std::string_view line) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (line.starts_with(kMark)) line.remove_prefix(kMark.size());
+  return line;
+}
+
 // Runs every line of one stream; false after an input or output error, already reported.
 bool RunStream(std::FILE* stream, std::string_view name, Session& session, Output& output,
                std::FILE* err) {
@@ -81,7 +108,7 @@ bool RunStream(std::FILE* stream, std::string_view name, Session& session, Outpu
   long long number = 0;
   while (const auto line = reader.Next()) {
     ++number;
-    const LineKind kind = SplitLine(*line, fields);
+    const LineKind kind = SplitLine(number == 1 ? WithoutByteOrderMark(*line) : *line, fields);
     if (kind == LineKind::Skip) continue;
     if (kind == LineKind::TooManyFields) {
       Complain(err, std::string(name) + ":" + std::to_string(number) +
@@ -90,12 +117,17 @@ bool RunStream(std::FILE* stream, std::string_view name, Session& session, Outpu
     }
     session.Run(fields, output.text());
     if (!output.FlushIfFull()) {
-      Complain(err, std::string("ошибка записи: ") + std::strerror(errno));
+      Complain(err, "ошибка записи: " + Reason(errno));
       return false;
     }
   }
+  if (reader.too_long()) {
+    Complain(err, std::string(name) + ":" + std::to_string(number + 1) +
+                      ": строка длиннее 256 МиБ; обработка остановлена");
+    return false;
+  }
   if (reader.failed()) {
-    Complain(err, std::string(name) + ": ошибка чтения: " + std::strerror(errno));
+    Complain(err, std::string(name) + ": ошибка чтения: " + Reason(errno));
     return false;
   }
   return true;
@@ -103,14 +135,12 @@ bool RunStream(std::FILE* stream, std::string_view name, Session& session, Outpu
 
 bool RunFile(const char* path, Session& session, Output& output, std::FILE* in, std::FILE* err) {
   if (std::string_view(path) == "-") return RunStream(in, kStdinName, session, output, err);
-  std::FILE* file = std::fopen(path, "rb");
-  if (file == nullptr) {
-    Complain(err, std::string(path) + ": не удается открыть: " + std::strerror(errno));
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
+  if (!file) {
+    Complain(err, std::string(path) + ": не удается открыть: " + Reason(errno));
     return false;
   }
-  const bool ok = RunStream(file, path, session, output, err);
-  std::fclose(file);
-  return ok;
+  return RunStream(file.get(), path, session, output, err);
 }
 
 }  // namespace
@@ -135,15 +165,20 @@ int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* ou
   Session session;
   Output output(out);
   bool ok = true;
-  if (paths.empty()) {
-    ok = RunStream(in, kStdinName, session, output, err);
-  } else {
-    for (const char* path : paths) {
-      if (!(ok = RunFile(path, session, output, in, err))) break;
+  try {
+    if (paths.empty()) {
+      ok = RunStream(in, kStdinName, session, output, err);
+    } else {
+      for (const char* path : paths) {
+        if (!(ok = RunFile(path, session, output, in, err))) break;
+      }
     }
+  } catch (const std::bad_alloc&) {
+    Complain(err, "недостаточно памяти; обработка остановлена");
+    ok = false;
   }
   if (!output.Flush()) {
-    if (ok) Complain(err, std::string("ошибка записи: ") + std::strerror(errno));
+    if (ok) Complain(err, "ошибка записи: " + Reason(errno));
     ok = false;
   }
   return ok ? kExitOk : kExitInputError;

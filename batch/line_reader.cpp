@@ -16,7 +16,10 @@ std::string_view WithoutCarriageReturn(const char* begin, const char* end) {
 
 }  // namespace
 
-LineReader::LineReader(std::FILE* stream) : stream_(stream), buffer_(kBlockSize) {}
+LineReader::LineReader(std::FILE* stream, std::size_t max_line_bytes)
+    : stream_(stream),
+      max_line_bytes_(max_line_bytes),
+      buffer_(std::min(kBlockSize, max_line_bytes + 1)) {}
 
 bool LineReader::Refill() {
   if (at_end_) return false;
@@ -24,7 +27,13 @@ bool LineReader::Refill() {
   std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
   end_ -= begin_;
   begin_ = 0;
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  if (end_ == buffer_.size()) {
+    if (end_ > max_line_bytes_) {
+      at_end_ = too_long_ = true;
+      return false;
+    }
+    buffer_.resize(std::min(buffer_.size() * 2, max_line_bytes_ + 1));
+  }
   const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, stream_);
   end_ += got;
   if (got == 0) {
@@ -50,7 +59,7 @@ std::optional<std::string_view> LineReader::Next() {
     if (!Refill()) break;
     scanned = unscanned_from;
   }
-  if (begin_ == end_) return std::nullopt;
+  if (begin_ == end_ || too_long_) return std::nullopt;
   const char* line = buffer_.data() + begin_;
   begin_ = end_;
   return WithoutCarriageReturn(line, buffer_.data() + end_);

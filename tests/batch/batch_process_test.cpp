@@ -114,6 +114,16 @@ TEST_F(BatchProcessTest, UnreadableFilesAreErrors) {
   }
 }
 
+TEST_F(BatchProcessTest, ByteOrderMarkOfASpreadsheetExportIsDropped) {
+  const fs::path file = Write("bom.tsv", "\xEF\xBB\xBF" + kStartLine + "\xEF\xBB\xBF" + kStartLine);
+  const Result r = Run(Quoted(file.string()));
+  EXPECT_EQ(r.status, 0);
+  // Only the first line of a file can carry the mark; elsewhere it stays part of the field.
+  EXPECT_EQ(r.out, kStartOut +
+                       "18\t1.7\t4.7\t0.19\t10\t38.47\t570\tПодходит\t0.93\t0.10\t0.02\t0."
+                       "32\t0.16\t0.64\t527\t46\tok\n");
+}
+
 TEST_F(BatchProcessTest, HelpExplainsTheFormat) {
   const Result r = Run("--help");
   EXPECT_EQ(r.status, 0);

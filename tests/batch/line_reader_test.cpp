@@ -43,6 +43,19 @@ TEST(LineReader, KeepsLinesLongerThanItsBuffer) {
   EXPECT_EQ(lines[2], "2");
 }
 
+TEST(LineReader, StopsAtALineLongerThanItsLimit) {
+  const std::string text = "12345678\n" + std::string(9, '9') + "\nnot reached\n";
+  std::FILE* stream = std::tmpfile();
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::rewind(stream);
+  LineReader reader(stream, 8);
+  EXPECT_EQ(reader.Next(), "12345678");
+  EXPECT_EQ(reader.Next(), std::nullopt);
+  EXPECT_TRUE(reader.too_long());
+  EXPECT_FALSE(reader.failed());
+  std::fclose(stream);
+}
+
 struct SplitCase {
   std::string line;
   LineKind kind;
