@@ -5,8 +5,8 @@ namespace calc {
 namespace {
 
 bool Admits(const Bound& lower, const Bound& upper, double x) {
-  const bool above_lower = lower.inclusive ? x >= lower.mm : x > lower.mm;
-  const bool below_upper = upper.inclusive ? x <= upper.mm : x < upper.mm;
+  const bool above_lower = lower.inclusive ? x >= lower.limit : x > lower.limit;
+  const bool below_upper = upper.inclusive ? x <= upper.limit : x < upper.limit;
   return above_lower && below_upper;
 }
 
@@ -19,11 +19,11 @@ constexpr PowerSteps kRingSteps{8, 25, 60, 125, 250};
 bool TableRow::Holds(double Pn, double Tl) const {
   switch (test) {
     case Test::PowerAbove:
-      return Pn > lower.mm;
+      return Pn > lower.limit;
     case Test::ThicknessIs:
-      return Tl == lower.mm;
+      return Tl == lower.limit;
     case Test::ThicknessAbove:
-      return Tl > lower.mm;
+      return Tl > lower.limit;
     case Test::ThicknessWithin:
       return Admits(lower, upper, Tl);
   }

@@ -10,9 +10,9 @@
 
 namespace calc {
 
-/// One end of a thickness range, in mm.
+/// A limit of a row test: watts for the load power, mm for the thickness.
 struct Bound {
-  double mm = 0;
+  double limit = 0;
   bool inclusive = false;
 };
 

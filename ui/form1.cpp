@@ -5,6 +5,7 @@
 #include <exception>
 #include <iterator>
 #include <limits>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -76,9 +77,11 @@ struct Built {
 };
 
 const Built& Find(const std::vector<Built>& built, std::string_view name, int index = kNoIndex) {
-  return *std::find_if(built.begin(), built.end(), [&](const Built& control) {
+  const auto found = std::find_if(built.begin(), built.end(), [&](const Built& control) {
     return control.spec->name == name && control.spec->index == index;
   });
+  if (found == built.end()) throw std::logic_error("no control " + std::string(name));
+  return *found;
 }
 
 template <typename Widget>

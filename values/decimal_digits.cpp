@@ -47,7 +47,6 @@ bool FifteenDigitsExactly(double magnitude, Decimal15& d) {
   const std::uint64_t m = (bits & (kHiddenBit - 1)) | kHiddenBit;
   const int binary_exponent = static_cast<int>(bits >> 52) - 1022;  // magnitude < 2^this
   const int shift = 53 - binary_exponent;                           // 3 … 69 here
-  // floor(log10 x) is this estimate or one more, and never below -5 here.
   // floor(log10 x) is this estimate or one more, and never below -5 here; 78913 / 2^18 is
   // log10(2) closely enough for every binary exponent of a double.
   int e10 = std::max(((binary_exponent - 1) * 78913) >> 18, -5);

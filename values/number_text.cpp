@@ -52,10 +52,6 @@ Scan ScanNumber(const char* p, const char* end) noexcept {
     has_digit = has_digit || q != fraction;
   }
   if (!has_digit) return scan;
-  if (scan.significant > kExactDigits) {
-    // Digits past the exact ones still scale an integer part; the slow path sorts it out.
-    scan.scale = std::numeric_limits<int>::max();
-  }
   if (q != end && (*q == 'e' || *q == 'E')) {
     const char* e = q + 1;
     const bool minus = e != end && *e == '-';
@@ -140,16 +136,21 @@ double ReadNumber(std::string_view text) noexcept {
 std::optional<double> ReadFixedText(std::string_view text) noexcept {
   const char* p = text.data();
   const char* end = p + text.size();
-  const char* digits = p != end && *p == '-' ? p + 1 : p;
+  const bool negative = p != end && *p == '-';
+  const char* digits = negative ? p + 1 : p;
   const char* q = SkipDigits(digits, end);
-  if (q == digits) return std::nullopt;
+  // One or more digits, no zero in front of another, as fixed formatting writes them.
+  if (q == digits || (*digits == '0' && q - digits > 1)) return std::nullopt;
   if (q != end && *q == '.') {
     const char* frac = q + 1;
     q = SkipDigits(frac, end);
     if (q == frac) return std::nullopt;
   }
   if (q != end) return std::nullopt;
-  return ReadNumber(text);
+  const double number = ReadNumber(text);
+  // A zero is written without its sign.
+  if (negative && number == 0) return std::nullopt;
+  return number;
 }
 
 std::int16_t RoundToInt16(double x) {

@@ -73,7 +73,9 @@ TEST(ReadFixedText, AcceptsOnlyWhatFixedFormattingWrites) {
   EXPECT_EQ(ReadFixedText("38.47"), 38.47);
   EXPECT_EQ(ReadFixedText("-0.15"), -0.15);
   EXPECT_EQ(ReadFixedText("570"), 570);
-  for (const char* text : {"", "-", ".5", "5.", " 1", "1 ", "+1", "1e3", "1,5", "abc", "--1"}) {
+  EXPECT_EQ(ReadFixedText("0.05"), 0.05);
+  for (const char* text : {"", "-", ".5", "5.", " 1", "1 ", "+1", "1e3", "1,5", "abc", "--1", "007",
+                           "00.10", "-0.00", "-0"}) {
     EXPECT_FALSE(ReadFixedText(text)) << '"' << text << '"';
   }
 }
