@@ -18,6 +18,7 @@
 #include "ui/control_table.h"
 #include "ui/pictures/core_pictures.h"
 #include "ui/utf8.h"
+#include "ui/wrapped_caption.h"
 
 namespace ui {
 
@@ -31,12 +32,9 @@ QRect Geometry(const ControlSpec& spec) {
 }
 
 QLabel* MakeCaption(const ControlSpec& spec, QWidget* window) {
+  if (spec.height > kOneLineTwips) return new WrappedCaption(FromUtf8(spec.text), window);
   auto* label = new QLabel(FromUtf8(spec.text), window);
   label->setTextFormat(Qt::PlainText);
-  if (spec.height > kOneLineTwips) {
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  }
   return label;
 }
 

@@ -8,6 +8,7 @@
 
 #include "qt_test_app.h"
 #include "ui/form1.h"
+#include "ui/wrapped_caption.h"
 
 namespace {
 
@@ -201,6 +202,24 @@ TEST_F(FormLayout, CaptionWordsFitTheirBoxes) {
     const QRect needed =
         metrics.boundingRect(QRect(box.topLeft(), QSize(box.width(), 1000)), flags, words);
     EXPECT_LE(needed.width(), box.width());
+    EXPECT_LE(needed.height(), box.height());
+  }
+}
+
+// A two-line caption keeps its words and as many full stops as its two lines hold.
+TEST_F(FormLayout, TwoLineCaptionsDrawNoThirdLine) {
+  for (const char* name : {"Label1", "Label2"}) {
+    SCOPED_TRACE(name);
+    const auto* caption = qobject_cast<const ui::WrappedCaption*>(Control(window_, name));
+    ASSERT_NE(caption, nullptr);
+    const QString shown = caption->ShownText();
+    const QString words = caption->text().remove(QRegularExpression(QStringLiteral("[.]+$")));
+    EXPECT_TRUE(caption->text().startsWith(shown));
+    EXPECT_TRUE(shown.startsWith(words));
+    const QRect box = caption->contentsRect();
+    const QRect needed = QFontMetrics(caption->font())
+                             .boundingRect(QRect(box.topLeft(), QSize(box.width(), 1000)),
+                                           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
     EXPECT_LE(needed.height(), box.height());
   }
 }
