@@ -27,34 +27,34 @@ namespace {
 /// Captions taller than one field row hold two lines of text.
 constexpr int kOneLineTwips = 285;
 
-QRect Geometry(const ControlSpec& spec) {
-  return {Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height)};
+QRect Geometry(const ControlSpec& row) {
+  return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
 }
 
-QLabel* MakeCaption(const ControlSpec& spec, QWidget* window) {
-  if (spec.height > kOneLineTwips) return new WrappedCaption(FromUtf8(spec.text), window);
-  auto* label = new QLabel(FromUtf8(spec.text), window);
+QLabel* MakeCaption(const ControlSpec& row, QWidget* window) {
+  if (row.height > kOneLineTwips) return new WrappedCaption(FromUtf8(row.text), window);
+  auto* label = new QLabel(FromUtf8(row.text), window);
   label->setTextFormat(Qt::PlainText);
   return label;
 }
 
 using Pictures = std::array<QPixmap, 3>;
 
-QWidget* MakeControl(const ControlSpec& spec, const QPixmap& picture, QWidget* window) {
-  switch (spec.kind) {
+QWidget* MakeControl(const ControlSpec& row, const QPixmap& picture, QWidget* window) {
+  switch (row.kind) {
     case ControlKind::CaptionLabel:
     case ControlKind::HeadingLabel:
-      return MakeCaption(spec, window);
+      return MakeCaption(row, window);
     case ControlKind::ResultLabel:
       return new ResultLabel(window);
     case ControlKind::InputField: {
-      auto* field = new QLineEdit(FromUtf8(spec.text), window);
+      auto* field = new QLineEdit(FromUtf8(row.text), window);
       // The fields have no length limit; Qt's default would cut a long paste at 32767.
       field->setMaxLength(std::numeric_limits<int>::max());
       return field;
     }
     case ControlKind::PushButton: {
-      auto* button = new QPushButton(FromUtf8(spec.text), window);
+      auto* button = new QPushButton(FromUtf8(row.text), window);
       // Enter and Esc must do nothing, so no button may be the default one.
       button->setAutoDefault(false);
       button->setDefault(false);
@@ -70,13 +70,13 @@ QWidget* MakeControl(const ControlSpec& spec, const QPixmap& picture, QWidget* w
 }
 
 struct Built {
-  const ControlSpec* spec;
+  const ControlSpec* row;
   QWidget* widget;
 };
 
 const Built& Find(const std::vector<Built>& built, std::string_view name, int index = kNoIndex) {
   const auto found = std::find_if(built.begin(), built.end(), [&](const Built& control) {
-    return control.spec->name == name && control.spec->index == index;
+    return control.row->name == name && control.row->index == index;
   });
   if (found == built.end()) throw std::logic_error("no control " + std::string(name));
   return *found;
@@ -91,14 +91,14 @@ std::vector<Built> BuildControls(const Pictures& pictures, QWidget* window) {
   std::vector<Built> built;
   built.reserve(kControls.size());
   std::size_t picture = 0;
-  for (const ControlSpec& spec : kControls) {
-    const bool isPicture = spec.kind == ControlKind::Picture;
-    QWidget* widget = MakeControl(spec, isPicture ? pictures.at(picture++) : QPixmap(), window);
-    widget->setObjectName(FromUtf8(spec.name));
-    widget->setGeometry(Geometry(spec));
-    if (spec.index != kNoIndex) widget->setProperty("index", spec.index);
-    if (spec.tabIndex != kNoTabIndex) widget->setProperty("tabIndex", spec.tabIndex);
-    built.push_back({&spec, widget});
+  for (const ControlSpec& row : kControls) {
+    const bool isPicture = row.kind == ControlKind::Picture;
+    QWidget* widget = MakeControl(row, isPicture ? pictures.at(picture++) : QPixmap(), window);
+    widget->setObjectName(FromUtf8(row.name));
+    widget->setGeometry(Geometry(row));
+    if (row.index != kNoIndex) widget->setProperty("index", row.index);
+    if (row.tabIndex != kNoTabIndex) widget->setProperty("tabIndex", row.tabIndex);
+    built.push_back({&row, widget});
   }
   return built;
 }
@@ -109,21 +109,21 @@ void NameByCaptions(const std::vector<Built>& built) {
     const Built& caption = Find(built, row.caption, row.captionIndex);
     QWidget* field = Find(built, row.field).widget;
     static_cast<QLabel*>(caption.widget)->setBuddy(field);
-    field->setAccessibleName(FromUtf8(WithoutLeader(caption.spec->text)));
+    field->setAccessibleName(FromUtf8(WithoutLeader(caption.row->text)));
   }
 }
 
-bool TakesFocus(const ControlSpec& spec) {
-  return spec.kind == ControlKind::InputField || spec.kind == ControlKind::PushButton;
+bool TakesFocus(const ControlSpec& row) {
+  return row.kind == ControlKind::InputField || row.kind == ControlKind::PushButton;
 }
 
 // Tab follows the tab indices; the focus starts at the lowest.
 void ChainFocus(const std::vector<Built>& built) {
   std::vector<Built> ring;
   std::copy_if(built.begin(), built.end(), std::back_inserter(ring),
-               [](const Built& control) { return TakesFocus(*control.spec); });
+               [](const Built& control) { return TakesFocus(*control.row); });
   std::sort(ring.begin(), ring.end(),
-            [](const Built& x, const Built& y) { return x.spec->tabIndex < y.spec->tabIndex; });
+            [](const Built& x, const Built& y) { return x.row->tabIndex < y.row->tabIndex; });
   for (std::size_t k = 1; k < ring.size(); ++k) {
     QWidget::setTabOrder(ring[k - 1].widget, ring[k].widget);
   }
