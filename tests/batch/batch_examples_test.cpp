@@ -2,33 +2,16 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch/batch_tool.h"
+#include "read_all.h"
 
 namespace batch {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string Drain(std::FILE* stream) {
-  std::rewind(stream);
-  std::string text;
-  char block[4096];
-  while (const std::size_t got = std::fread(block, 1, sizeof block, stream))
-    text.append(block, got);
-  return text;
-}
 
 std::vector<std::string> ExampleNames() {
   std::vector<std::string> names;
@@ -53,8 +36,8 @@ TEST_P(BatchExampleTest, ReproducesTheExpectedOutputByteForByte) {
   const int status = RunBatchTool(args, stdin, out, err);
 
   EXPECT_EQ(status, expected_exit);
-  EXPECT_EQ(Drain(out), ReadAll(fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".out")));
-  const std::string errors = Drain(err);
+  EXPECT_EQ(ReadAll(out), ReadAll(fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".out")));
+  const std::string errors = ReadAll(err);
   if (expected_exit == 0) {
     EXPECT_EQ(errors, "");
   } else {

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "read_all.h"
 
 namespace {
 
@@ -17,13 +18,6 @@ struct Result {
   std::string out;
   std::string err;
 };
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
 
 std::string Quoted(const std::string& text) {
   std::string quoted(1, '\'');

@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "batch/batch_tool.h"
+#include "read_all.h"
 
 namespace {
 
@@ -167,22 +167,6 @@ struct Outcome {
   std::string err;
 };
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::string ReadAll(std::FILE* stream) {
-  std::rewind(stream);
-  std::string text;
-  char block[4096];
-  for (std::size_t got; (got = std::fread(block, 1, sizeof block, stream)) > 0;) {
-    text.append(block, got);
-  }
-  std::fclose(stream);
-  return text;
-}
-
 class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
  protected:
   void SetUp() override {
@@ -217,7 +201,10 @@ class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
     for (const std::string& arg : args) argv.push_back(arg.c_str());
     const int status = batch::RunBatchTool(argv, in, out, err);
     std::fclose(in);
-    return {status, ReadAll(out), ReadAll(err)};
+    Outcome outcome{status, ReadAll(out), ReadAll(err)};
+    std::fclose(out);
+    std::fclose(err);
+    return outcome;
   }
 
   Outcome RunAsProcess() const {
