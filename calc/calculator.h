@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calc/run_trace.h"
 #include "values/dynamic_value.h"
 
 namespace calc {
@@ -68,5 +69,9 @@ void ReadInputs(CalculatorState& state, const InputTexts& texts);
 
 /// One press of Calculate. Throws values::Fault at the failing step; what was written stays.
 void CalculateDesign(CalculatorState& state, const InputTexts& texts, ResultDisplay& display);
+
+/// The same run, telling in `trace` what it did, up to the step of a fault.
+void CalculateDesign(CalculatorState& state, const InputTexts& texts, ResultDisplay& display,
+                     RunTrace& trace);
 
 }  // namespace calc

@@ -85,15 +85,20 @@ constinit const CoefficientTable KsTable{
 };
 // clang-format on
 
-void ApplyCoefficientTable(const CoefficientTable& table, std::int16_t N, double Pn, double Tl,
+bool ApplyCoefficientTable(const CoefficientTable& table, std::int16_t N, double Pn, double Tl,
                            values::DynamicValue& target) {
+  bool matched = false;
   for (std::size_t g = 0; g < table.size; ++g) {
     const TableGroup& group = table.groups[g];
     if (!group.scope.Covers(N)) continue;
     for (std::size_t r = 0; r < group.size; ++r) {
-      if (group.rows[r].Holds(Pn, Tl)) target = group.rows[r].value;
+      if (group.rows[r].Holds(Pn, Tl)) {
+        target = group.rows[r].value;
+        matched = true;
+      }
     }
   }
+  return matched;
 }
 
 }  // namespace calc

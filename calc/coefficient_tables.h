@@ -106,8 +106,8 @@ extern const CoefficientTable DU1Table;
 extern const CoefficientTable DU2Table;
 
 /// Assigns to `target` the value of the last row that holds for N, Pn and Tl; without one the
-/// target keeps what it held. Never faults.
-void ApplyCoefficientTable(const CoefficientTable& table, std::int16_t N, double Pn, double Tl,
+/// target keeps what it held. Never faults. Tells whether a row held.
+bool ApplyCoefficientTable(const CoefficientTable& table, std::int16_t N, double Pn, double Tl,
                            values::DynamicValue& target);
 
 }  // namespace calc

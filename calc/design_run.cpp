@@ -1,6 +1,7 @@
 #include "calc/calculator.h"
 #include "calc/coefficient_tables.h"
 #include "values/dynamic_value.h"
+#include "values/fault.h"
 
 namespace calc {
 
@@ -35,49 +36,88 @@ DynamicValue Turns(const DynamicValue& U, const DynamicValue& dU, const Calculat
   return Fixed0(((((U * (kOne - dU / kHundred)) / (s.Ss * s.Bmax)) * kTurnsFactor) + kTurnsAdded));
 }
 
-}  // namespace
+// Applies one table, noting in the trace whether any of its rows held.
+void Apply(const CoefficientTable& table, Coefficient target_name, std::int16_t N, double Pn,
+           double Tl, DynamicValue& target, RunTrace& trace) {
+  trace.applied |= RunTrace::Bit(target_name);
+  if (!ApplyCoefficientTable(table, N, Pn, Tl, target))
+    trace.unmatched |= RunTrace::Bit(target_name);
+}
 
-void CalculateDesign(CalculatorState& s, const InputTexts& texts, ResultDisplay& display) {
+void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display, RunTrace& trace) {
+  trace.at = Quantity::N;
   ReadInputs(s, texts);
   DynamicValue dU1;
   DynamicValue dU2;
   display.ClearResults();
 
+  trace.at = Quantity::Pn;
   s.Pn = s.I2 * s.U2;
   display.ShowLoadPower(s.Pn);
+  trace.at = Quantity::Pi;
   s.Pi = s.Pn * kReserve;
+  trace.at = Quantity::Ss;
   s.Ss = s.b * s.a;
+  trace.at = Quantity::So;
   s.So = WindowArea(s);
 
   const double Pn = s.Pn.ToDouble();
   const double Tl = s.Tl.ToDouble();
-  ApplyCoefficientTable(KpdTable, s.N, Pn, Tl, s.kpd);
-  ApplyCoefficientTable(CosFiTable, s.N, Pn, Tl, s.cosFi);
+  Apply(KpdTable, Coefficient::Kpd, s.N, Pn, Tl, s.kpd, trace);
+  Apply(CosFiTable, Coefficient::CosFi, s.N, Pn, Tl, s.cosFi, trace);
+  trace.at = Quantity::I1;
   s.I1 = Fixed(s.Pn / (s.cosFi * (s.kpd * s.U1)));
 
-  ApplyCoefficientTable(BmaxTable, s.N, Pn, Tl, s.Bmax);
-  ApplyCoefficientTable(JTable, s.N, Pn, Tl, s.J);
-  ApplyCoefficientTable(KoTable, s.N, Pn, Tl, s.Ko);
-  ApplyCoefficientTable(KsTable, s.N, Pn, Tl, s.Ks);
+  Apply(BmaxTable, Coefficient::Bmax, s.N, Pn, Tl, s.Bmax, trace);
+  Apply(JTable, Coefficient::J, s.N, Pn, Tl, s.J, trace);
+  Apply(KoTable, Coefficient::Ko, s.N, Pn, Tl, s.Ko, trace);
+  Apply(KsTable, Coefficient::Ks, s.N, Pn, Tl, s.Ks, trace);
+  trace.at = Quantity::Ps;
   s.Ps = Fixed0((((((s.So * s.Ss) * s.Bmax) * s.J) * s.Ko) * s.Ks) / kSteelFactor);
   display.ShowCoreFigures(s.Ps, s.Bmax, s.J, s.Ko, s.Ss, s.So);
 
   // A margin of exactly zero does not fit.
+  trace.at = Quantity::Fit;
   if (s.Ps - s.Pi <= kZero) {
     display.ShowNotFit();
     return;
   }
+  trace.fits = true;
   display.ShowFit(s.cosFi, s.I1);
 
+  trace.at = Quantity::S1;
   s.S1 = Fixed(s.I1 / s.J);
+  trace.at = Quantity::S2;
   s.S2 = Fixed(s.I2 / s.J);
+  trace.at = Quantity::D1;
   s.D1 = WireDiameter(s.S1);
+  trace.at = Quantity::D2;
   s.D2 = WireDiameter(s.S2);
-  ApplyCoefficientTable(DU1Table, s.N, Pn, Tl, dU1);
-  ApplyCoefficientTable(DU2Table, s.N, Pn, Tl, dU2);
+  Apply(DU1Table, Coefficient::DU1, s.N, Pn, Tl, dU1, trace);
+  Apply(DU2Table, Coefficient::DU2, s.N, Pn, Tl, dU2, trace);
+  trace.at = Quantity::W1;
   s.W1 = Turns(s.U1, dU1, s);
+  trace.at = Quantity::W2;
   s.W2 = Turns(s.U2, dU2, s);
   display.ShowWindings(s.S1, s.S2, s.D1, s.D2, s.W1, s.W2);
+}
+
+}  // namespace
+
+void CalculateDesign(CalculatorState& s, const InputTexts& texts, ResultDisplay& display) {
+  RunTrace trace;
+  Run(s, texts, display, trace);
+}
+
+void CalculateDesign(CalculatorState& s, const InputTexts& texts, ResultDisplay& display,
+                     RunTrace& trace) {
+  trace = {};
+  try {
+    Run(s, texts, display, trace);
+  } catch (const values::Fault&) {
+    trace.faulted = true;
+    throw;
+  }
 }
 
 }  // namespace calc

@@ -118,7 +118,7 @@ double ConvertDigits(const char* p, const Scan& scan) noexcept {
 
 }  // namespace
 
-double ReadNumber(std::string_view text) noexcept {
+LeadingNumber ReadLeadingNumber(std::string_view text) noexcept {
   const char* p = text.data();
   const char* end = p + text.size();
   while (p != end && (*p == ' ' || *p == '\t')) ++p;
@@ -128,10 +128,12 @@ double ReadNumber(std::string_view text) noexcept {
     ++p;
   }
   const Scan scan = ScanNumber(p, end);
-  if (scan.end == p) return 0.0;
+  if (scan.end == p) return {};
   const double magnitude = ConvertDigits(p, scan);
-  return negative ? -magnitude : magnitude;
+  return {negative ? -magnitude : magnitude, static_cast<std::size_t>(scan.end - text.data())};
 }
+
+double ReadNumber(std::string_view text) noexcept { return ReadLeadingNumber(text).value; }
 
 std::optional<double> ReadFixedText(std::string_view text) noexcept {
   const char* p = text.data();

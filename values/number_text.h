@@ -17,6 +17,15 @@ inline constexpr std::size_t kGeneralTextCapacity = 32;
 /// The leading number of a text: blanks, sign, digits, "." and fraction, exponent; 0 when none.
 double ReadNumber(std::string_view text) noexcept;
 
+/// A text's leading number and how many characters it takes, blanks in front included.
+struct LeadingNumber {
+  double value = 0;
+  std::size_t length = 0;  ///< 0 when the text has no leading number
+};
+
+/// ReadNumber, telling also where the number ends.
+LeadingNumber ReadLeadingNumber(std::string_view text) noexcept;
+
 /// The number a text shows when it is exactly what FormatFixed writes; nothing otherwise.
 std::optional<double> ReadFixedText(std::string_view text) noexcept;
 

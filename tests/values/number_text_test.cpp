@@ -51,6 +51,21 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1e99999999999999999999999", kInf}, ReadCase{"0.1e-99999999999999999999999", 0},
         ReadCase{"0000000000000000000000000000012", 12}));
 
+TEST(ReadLeadingNumber, EndsWhereReadingStops) {
+  struct Case {
+    const char* text;
+    std::size_t length;
+  };
+  for (const Case& c : {Case{"", 0}, Case{"  ", 0}, Case{"abc", 0}, Case{"-", 0}, Case{",5", 0},
+                        Case{" .e5", 0}, Case{"220", 3}, Case{" \t-1.5A", 6}, Case{"0,35", 1},
+                        Case{"1 000", 1}, Case{"1.2.3", 3}, Case{"5.", 2}, Case{"1e3x", 3},
+                        Case{"1e", 1}, Case{"1e+", 1}, Case{"2.5e-1 В", 6}}) {
+    const LeadingNumber read = ReadLeadingNumber(c.text);
+    EXPECT_EQ(read.length, c.length) << '"' << c.text << '"';
+    EXPECT_EQ(read.value, ReadNumber(c.text)) << '"' << c.text << '"';
+  }
+}
+
 TEST(ReadNumber, FourHundredDigitsIsBeyondTheRange) {
   EXPECT_EQ(ReadNumber("1" + std::string(400, '0')), kInf);
   EXPECT_EQ(ReadNumber("0." + std::string(400, '0') + "1"), 0);
