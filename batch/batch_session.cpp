@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "calc/run_notes.h"
 #include "values/fault.h"
 
 namespace batch {
@@ -38,10 +39,26 @@ LineKind SplitLine(std::string_view line, calc::InputTexts& fields) {
   }
 }
 
+void AppendHeader(const Columns& columns, std::string& out) {
+  for (std::string_view caption : calc::kResultCaptions) {
+    out += calc::WithoutLeader(caption);
+    out += '\t';
+  }
+  out += "Исход расчета";
+  if (columns.notes) out += "\tЗамечания к расчету";
+  out += '\n';
+}
+
 void Session::Run(const calc::InputTexts& fields, std::string& out) {
   std::optional<values::FaultKind> fault;
+  calc::RunTrace trace;
   try {
-    calc::CalculateDesign(state_, fields, labels_);
+    // A run whose notes nobody reads keeps no trace.
+    if (columns_.notes) {
+      calc::CalculateDesign(state_, fields, labels_, trace);
+    } else {
+      calc::CalculateDesign(state_, fields, labels_);
+    }
   } catch (const values::Fault& f) {
     fault = f.kind();
   }
@@ -50,6 +67,10 @@ void Session::Run(const calc::InputTexts& fields, std::string& out) {
     out += '\t';
   }
   out += StatusKeyword(fault);
+  if (columns_.notes) {
+    out += '\t';
+    calc::AppendCodes(calc::NotesOfRun(fields, state_, trace), out);
+  }
   out += '\n';
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "batch/options.h"
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
 
@@ -19,11 +20,16 @@ enum class LineKind { Run, Skip, TooManyFields };
 /// missing trailing fields stay empty.
 LineKind SplitLine(std::string_view line, calc::InputTexts& fields);
 
+/// Appends the line that names the columns of `columns`, in Russian with units.
+void AppendHeader(const Columns& columns, std::string& out);
+
 /// Consecutive runs on one calculator record, as clicks of Calculate in one window session.
 class Session {
  public:
-  /// Runs one line's fields and appends the sixteen label texts and the outcome, TAB-separated,
-  /// with a line end.
+  explicit Session(const Columns& columns = {}) : columns_(columns) {}
+
+  /// Runs one line's fields and appends the sixteen label texts, the outcome and the further
+  /// columns asked for, TAB-separated, with a line end.
   void Run(const calc::InputTexts& fields, std::string& out);
 
  private:
@@ -39,6 +45,7 @@ class Session {
     std::array<std::string, calc::kResultLabelCount> texts_;
   };
 
+  Columns columns_;
   calc::CalculatorState state_;
   Labels labels_;
 };

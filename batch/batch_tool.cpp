@@ -6,10 +6,11 @@
 #include <new>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <variant>
 
 #include "batch/batch_session.h"
 #include "batch/line_reader.h"
+#include "batch/options.h"
 
 namespace batch {
 
@@ -19,8 +20,15 @@ constexpr std::string_view kProgram = "transformer-sizer-batch";
 constexpr std::string_view kStdinName = "<стандартный ввод>";
 constexpr std::size_t kFlushSize = 1 << 16;
 
+constexpr std::string_view kVersion = "transformer-sizer-batch " TS_VERSION "\n";
+
+constexpr const char* kOtherSeparatorWarning =
+    ": в строке нет табуляций, но числа разделены «;» или «,» - похоже, таблица сохранена с "
+    "другим разделителем полей; вся строка прочитана как одно поле (форма магнитопровода). "
+    "Сохраните таблицу как текст с разделителем «табуляция»";
+
 constexpr std::string_view kHelp =
-    "Использование: transformer-sizer-batch [--help] [--] [ФАЙЛ]...\n"
+    "Использование: transformer-sizer-batch [ПАРАМЕТР]... [--] [ФАЙЛ]...\n"
     "\n"
     "Расчет трансформатора для многих сердечников сразу. Читает ФАЙЛЫ по очереди\n"
     "(или стандартный ввод, если файлов нет или ФАЙЛ равен «-»). Кодировка UTF-8,\n"
@@ -32,7 +40,9 @@ constexpr std::string_view kHelp =
     "  5 a, см\n"
     "Недостающие поля в конце строки пусты. Пустые строки и строки, начинающиеся\n"
     "с «#», пропускаются; символ CR в конце строки и метка BOM в начале файла\n"
-    "отбрасываются. Строка длиннее 256 МиБ останавливает обработку.\n"
+    "отбрасываются. Строка длиннее 256 МиБ останавливает обработку. Если в строке\n"
+    "нет табуляций, но числа разделены «;» или «,», выводится одно предупреждение\n"
+    "на файл (таблица, видимо, сохранена с другим разделителем).\n"
     "\n"
     "Все строки одного вызова - это последовательные нажатия «Вычислить» в одном\n"
     "окне: коэффициенты переходят от расчета к расчету так же, как в окне.\n"
@@ -44,11 +54,27 @@ constexpr std::string_view kHelp =
     "invalid-argument (недопустимый аргумент) или type-mismatch (несоответствие\n"
     "типов). После ошибки расчета обработка продолжается со следующей строки.\n"
     "\n"
+    "Параметры:\n"
+    "  --notes     добавить 18-е поле - замечания к расчету: коды через пробел\n"
+    "              (пусто, если замечаний нет):\n"
+    "                empty:TextK        поле K пусто, прочитано 0;\n"
+    "                no-number:TextK    в начале поля K нет числа, прочитано 0;\n"
+    "                partly-read:TextK  число прочитано не целиком (\"0,35\" - это 0);\n"
+    "                form:Text1         форма магнитопровода не 1, 2 и не 3;\n"
+    "                nonpositive:TextK  значение поля K равно 0 или меньше;\n"
+    "                carried:M          коэффициент M взят из прошлого расчета;\n"
+    "                unset:M            коэффициент M не задан и считается 0;\n"
+    "                fault-at:X         расчет остановился на величине X.\n"
+    "              M - kpd, cosFi, Bmax, J, Ko, Ks, dU1, dU2; X - N, Pn, Pi, Ss, So,\n"
+    "              I1, Ps, fit (решение о пригодности), S1, S2, D1, D2, W1, W2.\n"
+    "  --header    первой строкой вывести названия столбцов.\n"
+    "  --help, -h  показать эту справку и выйти.\n"
+    "  --version   показать версию и выйти.\n"
+    "\n"
     "Код возврата: 0 - все строки обработаны (ошибка расчета - это результат);\n"
-    "2 - строка с более чем девятью полями или длиннее 256 МиБ, нечитаемый файл,\n"
-    "нехватка памяти или ошибка вывода:\n"
-    "сообщение в stderr, дальнейшие строки не обрабатываются, уже выведенное\n"
-    "остается.\n";
+    "2 - неверный параметр, строка с более чем девятью полями или длиннее 256 МиБ,\n"
+    "нечитаемый файл, нехватка памяти или ошибка вывода: сообщение в stderr,\n"
+    "дальнейшие строки не обрабатываются, уже выведенное остается.\n";
 
 class Output {
  public:
@@ -100,16 +126,36 @@ std::string_view WithoutByteOrderMark(std::string_view line) {
   return line;
 }
 
+// "3;220;12;1.5" or "3,220,12": a table saved with another separator than TAB, whose line
+// would be read as one field holding the core form.
+bool HasOtherSeparator(std::string_view line) {
+  if (line.find('\t') != std::string_view::npos) return false;
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+    if ((line[i] == ';' || line[i] == ',') && digit(line[i - 1])) {
+      std::size_t next = i + 1;
+      while (next < line.size() && (line[next] == ' ' || line[next] == '-')) ++next;
+      if (next < line.size() && digit(line[next])) return true;
+    }
+  }
+  return false;
+}
+
 // Runs every line of one stream; false after an input or output error, already reported.
 bool RunStream(std::FILE* stream, std::string_view name, Session& session, Output& output,
                std::FILE* err) {
   LineReader reader(stream);
   calc::InputTexts fields;
   long long number = 0;
+  bool separator_told = false;
   while (const auto line = reader.Next()) {
     ++number;
     const LineKind kind = SplitLine(number == 1 ? WithoutByteOrderMark(*line) : *line, fields);
     if (kind == LineKind::Skip) continue;
+    if (!separator_told && HasOtherSeparator(*line)) {
+      separator_told = true;
+      Complain(err, std::string(name) + ":" + std::to_string(number) + kOtherSeparatorWarning);
+    }
     if (kind == LineKind::TooManyFields) {
       Complain(err, std::string(name) + ":" + std::to_string(number) +
                         ": больше девяти полей в строке; обработка остановлена");
@@ -143,33 +189,32 @@ bool RunFile(const char* path, Session& session, Output& output, std::FILE* in, 
   return RunStream(file.get(), path, session, output, err);
 }
 
+// Help and version: written whole, and the tool ends.
+int Answer(std::string_view text, std::FILE* out) {
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  return written && std::fflush(out) == 0 ? kExitOk : kExitInputError;
+}
+
 }  // namespace
 
 int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* out, std::FILE* err) {
-  std::vector<const char*> paths;
-  bool options_end = false;
-  for (const char* arg : args) {
-    const std::string_view a(arg);
-    if (options_end || a == "-" || !a.starts_with('-')) {
-      paths.push_back(arg);
-    } else if (a == "--") {
-      options_end = true;
-    } else if (a == "--help" || a == "-h") {
-      std::fwrite(kHelp.data(), 1, kHelp.size(), out);
-      return std::fflush(out) == 0 ? kExitOk : kExitInputError;
-    } else {
-      Complain(err, "неизвестный параметр «" + std::string(a) + "»; см. --help");
-      return kExitInputError;
-    }
+  auto parsed = ParseOptions(args);
+  if (const std::string* refusal = std::get_if<std::string>(&parsed)) {
+    Complain(err, *refusal);
+    return kExitInputError;
   }
-  Session session;
+  const Options& options = std::get<Options>(parsed);
+  if (options.help) return Answer(kHelp, out);
+  if (options.version) return Answer(kVersion, out);
+  Session session(options.columns);
   Output output(out);
+  if (options.header) AppendHeader(options.columns, output.text());
   bool ok = true;
   try {
-    if (paths.empty()) {
+    if (options.paths.empty()) {
       ok = RunStream(in, kStdinName, session, output, err);
     } else {
-      for (const char* path : paths) {
+      for (const char* path : options.paths) {
         if (!(ok = RunFile(path, session, output, in, err))) break;
       }
     }

@@ -16,6 +16,33 @@ inline constexpr int kResultLabelCount = kLastResultLabel - kFirstResultLabel + 
 inline constexpr std::string_view kFitVerdict = "Подходит";
 inline constexpr std::string_view kNotFitVerdict = "Неподходит";
 
+// clang-format off
+/// The captions of the rows of Label26 … Label41, as the window shows them.
+inline constexpr std::array<std::string_view, kResultLabelCount> kResultCaptions = {
+    "Мощность нагрузки Pn, Вт ....................................................",
+    "Магнитная индукция Bmax ....................................................",
+    "Плотность тока J ...................................................................",
+    "Коэффициент заполнения окна ...........................................",
+    "Площадь сечения магнитопровода Ss................................. ",
+    "Площадь окна в магнитопроводе Sok..................................",
+    "Макс. мощность железа Ps................................................... ",
+    "Резюме: подходит или нет выбранное вами железо..........",
+    "Cos(Fi).......................................................................................",
+    "Номинальный ток первичной обмотки: I1............................ ",
+    "Сечение провода в 1-й обмотке ...........................................",
+    "Сечение провода во 2-й обмотке .........................................",
+    "Диаметр провода в 1-й обмотке ..........................................",
+    "Диаметр провода во 2-й обмотке ........................................",
+    "Число витков в 1-й обмотке трансформатора ...................",
+    "Число витков во 2-й обмотке трансформатора .................",
+};
+// clang-format on
+
+/// A caption without the run of full stops (and blanks) that leads the eye to its field.
+constexpr std::string_view WithoutLeader(std::string_view caption) {
+  return caption.substr(0, caption.find_last_not_of(". ") + 1);
+}
+
 /// Turns a run's results into the texts of the result labels, written in the window's order;
 /// a front end only says how one label takes its text.
 class LabelDisplay : public ResultDisplay {

@@ -1,5 +1,7 @@
 #include "ui/control_table.h"
 
+#include "calc/result_labels.h"
+
 namespace ui {
 
 namespace {
@@ -10,6 +12,9 @@ constexpr ControlKind kResult = ControlKind::ResultLabel;
 constexpr ControlKind kField = ControlKind::InputField;
 constexpr ControlKind kButton = ControlKind::PushButton;
 constexpr ControlKind kPicture = ControlKind::Picture;
+
+// The batch tool names its columns by these captions too.
+constexpr std::string_view ResultCaption(std::size_t row) { return calc::kResultCaptions[row]; }
 
 }  // namespace
 
@@ -25,22 +30,22 @@ const std::array<ControlSpec, 56> kControls = {{
     {"Label7", kNoIndex, kCaption, 360, 2400, 4455, 255, 5, "c,см.........................................................................................."},
     {"Label8", kNoIndex, kCaption, 360, 2760, 4455, 255, 6, "h,см.........................................................................................."},
     {"Label9", kNoIndex, kCaption, 360, 3120, 4455, 255, 7, "Толщина пластин,ленты (0.08, 1.0, 0.15, 0.2, 0.35)..............."},
-    {"Label10", kNoIndex, kCaption, 360, 3480, 4455, 255, 8, "Мощность нагрузки Pn, Вт ...................................................."},
-    {"Label11", kNoIndex, kCaption, 360, 3840, 4455, 255, 9, "Магнитная индукция Bmax ...................................................."},
-    {"Label12", kNoIndex, kCaption, 360, 4200, 4455, 255, 10, "Плотность тока J ..................................................................."},
-    {"Label13", kNoIndex, kCaption, 360, 4560, 4455, 255, 11, "Коэффициент заполнения окна ..........................................."},
-    {"Label14", kNoIndex, kCaption, 360, 4920, 4455, 255, 12, "Площадь сечения магнитопровода Ss................................. "},
-    {"Label15", kNoIndex, kCaption, 360, 5280, 4455, 255, 13, "Площадь окна в магнитопроводе Sok.................................."},
-    {"Label16", kNoIndex, kCaption, 360, 5640, 4455, 255, 14, "Макс. мощность железа Ps................................................... "},
-    {"Label17", kNoIndex, kCaption, 360, 6000, 4455, 255, 15, "Резюме: подходит или нет выбранное вами железо.........."},
-    {"Label18", kNoIndex, kCaption, 360, 6360, 4455, 255, 16, "Cos(Fi)......................................................................................."},
-    {"Label19", kNoIndex, kCaption, 360, 6720, 4455, 255, 17, "Номинальный ток первичной обмотки: I1............................ "},
-    {"Label20", kNoIndex, kCaption, 360, 7080, 4455, 255, 18, "Сечение провода в 1-й обмотке ..........................................."},
-    {"Label21", kNoIndex, kCaption, 360, 7440, 4455, 255, 19, "Сечение провода во 2-й обмотке ........................................."},
-    {"Label22", kNoIndex, kCaption, 360, 7800, 4455, 255, 20, "Диаметр провода в 1-й обмотке .........................................."},
-    {"Label23", kNoIndex, kCaption, 360, 8160, 4455, 255, 21, "Диаметр провода во 2-й обмотке ........................................"},
-    {"Label24", kNoIndex, kCaption, 360, 8520, 4455, 255, 22, "Число витков в 1-й обмотке трансформатора ..................."},
-    {"Label25", kNoIndex, kCaption, 360, 8880, 4455, 255, 23, "Число витков во 2-й обмотке трансформатора ................."},
+    {"Label10", kNoIndex, kCaption, 360, 3480, 4455, 255, 8, ResultCaption(0)},
+    {"Label11", kNoIndex, kCaption, 360, 3840, 4455, 255, 9, ResultCaption(1)},
+    {"Label12", kNoIndex, kCaption, 360, 4200, 4455, 255, 10, ResultCaption(2)},
+    {"Label13", kNoIndex, kCaption, 360, 4560, 4455, 255, 11, ResultCaption(3)},
+    {"Label14", kNoIndex, kCaption, 360, 4920, 4455, 255, 12, ResultCaption(4)},
+    {"Label15", kNoIndex, kCaption, 360, 5280, 4455, 255, 13, ResultCaption(5)},
+    {"Label16", kNoIndex, kCaption, 360, 5640, 4455, 255, 14, ResultCaption(6)},
+    {"Label17", kNoIndex, kCaption, 360, 6000, 4455, 255, 15, ResultCaption(7)},
+    {"Label18", kNoIndex, kCaption, 360, 6360, 4455, 255, 16, ResultCaption(8)},
+    {"Label19", kNoIndex, kCaption, 360, 6720, 4455, 255, 17, ResultCaption(9)},
+    {"Label20", kNoIndex, kCaption, 360, 7080, 4455, 255, 18, ResultCaption(10)},
+    {"Label21", kNoIndex, kCaption, 360, 7440, 4455, 255, 19, ResultCaption(11)},
+    {"Label22", kNoIndex, kCaption, 360, 7800, 4455, 255, 20, ResultCaption(12)},
+    {"Label23", kNoIndex, kCaption, 360, 8160, 4455, 255, 21, ResultCaption(13)},
+    {"Label24", kNoIndex, kCaption, 360, 8520, 4455, 255, 22, ResultCaption(14)},
+    {"Label25", kNoIndex, kCaption, 360, 8880, 4455, 255, 23, ResultCaption(15)},
     {"Text1", kNoIndex, kField, 4920, 120, 1935, 285, 35, "3"},
     {"Text2", kNoIndex, kField, 4920, 480, 1935, 285, 24, "220"},
     {"Text3", kNoIndex, kField, 4920, 840, 1935, 285, 25, "12"},

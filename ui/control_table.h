@@ -43,11 +43,6 @@ inline constexpr int kClientTop = 1380;
 inline constexpr int kClientWidth = 10455;
 inline constexpr int kClientHeight = 10155;
 
-/// A caption without the run of full stops (and blanks) that leads the eye to its field.
-constexpr std::string_view WithoutLeader(std::string_view caption) {
-  return caption.substr(0, caption.find_last_not_of(". ") + 1);
-}
-
 /// Every control of the window with its text at start; the pictures come in form order 1, 2, 3.
 extern const std::array<ControlSpec, 56> kControls;
 

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "calc/result_labels.h"
 #include "ui/control_table.h"
 #include "ui/pictures/core_pictures.h"
 #include "ui/utf8.h"
@@ -109,7 +110,7 @@ void NameByCaptions(const std::vector<Built>& built) {
     const Built& caption = Find(built, row.caption, row.captionIndex);
     QWidget* field = Find(built, row.field).widget;
     static_cast<QLabel*>(caption.widget)->setBuddy(field);
-    field->setAccessibleName(FromUtf8(WithoutLeader(caption.row->text)));
+    field->setAccessibleName(FromUtf8(calc::WithoutLeader(caption.row->text)));
   }
 }
 

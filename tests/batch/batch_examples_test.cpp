@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/batch_tool.h"
@@ -24,13 +26,31 @@ std::vector<std::string> ExampleNames() {
 
 class BatchExampleTest : public ::testing::TestWithParam<std::string> {};
 
+// The options an example is run with: named by its family, or on its "# options:" line.
+std::vector<std::string> OptionsOf(const std::string& name, const std::string& input) {
+  std::vector<std::string> options;
+  if (name.starts_with("notes_")) options.push_back("--notes");
+  if (name.starts_with("plan_") || name.find("_plan_") != std::string::npos) {
+    options.push_back("--plan");
+  }
+  constexpr std::string_view kOptionsLine = "# options:";
+  if (input.starts_with(kOptionsLine)) {
+    std::istringstream line(input.substr(kOptionsLine.size(), input.find('\n')));
+    for (std::string word; line >> word;) options.push_back(word);
+  }
+  return options;
+}
+
 TEST_P(BatchExampleTest, ReproducesTheExpectedOutputByteForByte) {
   const fs::path in_path = fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".in");
   const std::string input = ReadAll(in_path);
   const int expected_exit = input.find("# expect-exit: 2") != std::string::npos ? 2 : 0;
 
   const std::string path = in_path.string();
-  const char* args[] = {path.c_str()};
+  const std::vector<std::string> options = OptionsOf(GetParam(), input);
+  std::vector<const char*> args;
+  for (const std::string& option : options) args.push_back(option.c_str());
+  args.push_back(path.c_str());
   std::FILE* out = std::tmpfile();
   std::FILE* err = std::tmpfile();
   const int status = RunBatchTool(args, stdin, out, err);

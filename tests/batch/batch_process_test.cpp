@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -132,6 +133,64 @@ TEST_F(BatchProcessTest, UnknownOptionIsAnError) {
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("--frobnicate"), std::string::npos) << r.err;
+}
+
+TEST_F(BatchProcessTest, NotesFollowTheStatus) {
+  const Result r = Run("--notes", "1\t220\t12\t1.5\t2\t5\t7\t12\t0,35\n" + kStartLine);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "18\t\t\t\t\t\t\tНеподходит\t\t\t\t\t\t\t\t\tok\tpartly-read:Text9 unset:Ks\n" +
+                       kStartOut.substr(0, kStartOut.size() - 1) + "\t\n");
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
+  for (const char* options : {"--header", "--header --notes"}) {
+    const Result r = Run(options, kStartLine);
+    EXPECT_EQ(r.status, 0);
+    const std::string header = r.out.substr(0, r.out.find('\n') + 1);
+    EXPECT_EQ(r.out.substr(header.size()),
+              std::string(options).find("notes") == std::string::npos
+                  ? kStartOut
+                  : kStartOut.substr(0, kStartOut.size() - 1) + "\t\n");
+    const auto columns = std::count(header.begin(), header.end(), '\t') + 1;
+    const auto fields =
+        std::count(r.out.begin() + static_cast<long>(header.size()), r.out.end(), '\t') + 1;
+    EXPECT_EQ(columns, fields) << options;
+    EXPECT_TRUE(header.starts_with("Мощность нагрузки Pn, Вт\tМагнитная индукция Bmax\t"))
+        << header;
+    EXPECT_NE(header.find("\tЧисло витков во 2-й обмотке трансформатора\tИсход расчета"),
+              std::string::npos)
+        << header;
+  }
+}
+
+TEST_F(BatchProcessTest, OtherSeparatorIsToldOncePerFileWithoutChangingTheOutput) {
+  const std::string semicolons = "3;220;12;1.5;2;5;7;12;0.2\n";
+  const fs::path first = Write("semicolons.csv", "# head\n" + semicolons + semicolons);
+  const fs::path second = Write("commas.csv", kStartLine + "3, 220, 12, 1.5\n");
+  const Result r = Run(Quoted(first.string()) + " " + Quoted(second.string()));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, Run("", "3\n3\n" + kStartLine + "3\n").out);
+  const std::string warning = ": в строке нет табуляций, но числа разделены «;» или «,»";
+  const std::string first_warning = "transformer-sizer-batch: " + first.string() + ":2" + warning;
+  const std::string second_warning = "transformer-sizer-batch: " + second.string() + ":2" + warning;
+  EXPECT_TRUE(r.err.starts_with(first_warning)) << r.err;
+  EXPECT_NE(r.err.find("\n" + second_warning), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+}
+
+TEST_F(BatchProcessTest, NumbersWithCommasInsideTabbedLinesAreNoOtherSeparator) {
+  for (const char* line : {"1\t220\t12\t1,5\n", "3\n", "3;\n", "a;b\n", "1, a\n"}) {
+    const Result r = Run("", line);
+    EXPECT_EQ(r.err, "") << line;
+  }
+}
+
+TEST_F(BatchProcessTest, VersionNamesTheTool) {
+  const Result r = Run("--version");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("transformer-sizer-batch ")) << r.out;
+  EXPECT_EQ(r.err, "");
 }
 
 TEST_F(BatchProcessTest, ManyLinesCrossTheReadBlocks) {
