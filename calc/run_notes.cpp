@@ -87,12 +87,6 @@ constexpr std::uint16_t FieldBit(std::size_t field) {
   return static_cast<std::uint16_t>(1u << field);
 }
 
-// The tables that have rows only for particular core forms.
-bool KeyedByForm(Coefficient c) {
-  return c == Coefficient::Kpd || c == Coefficient::Bmax || c == Coefficient::J ||
-         c == Coefficient::Ko || c == Coefficient::Ks;
-}
-
 }  // namespace
 
 RunNotes NotesOfRun(const InputTexts& texts, const CalculatorState& record, const RunTrace& trace) {
@@ -145,6 +139,11 @@ void AppendCodes(const RunNotes& notes, std::string& out) {
     AppendCode(note, out);
     first = false;
   }
+}
+
+bool KeyedByForm(Coefficient c) {
+  return c == Coefficient::Kpd || c == Coefficient::Bmax || c == Coefficient::J ||
+         c == Coefficient::Ko || c == Coefficient::Ks;
 }
 
 std::uint16_t FieldsOf(const RunNote& note, std::int16_t form) {

@@ -67,6 +67,9 @@ std::string_view CoefficientCode(Coefficient c);
 /// "N", "Pn", … "fit", … "W2": a quantity as its fault note names it.
 std::string_view QuantityCode(Quantity q);
 
+/// Whether the table of `c` has rows only for particular core forms.
+bool KeyedByForm(Coefficient c);
+
 /// The input fields a note concerns for a run on core form `form`: bit k for Text(k+1).
 std::uint16_t FieldsOf(const RunNote& note, std::int16_t form);
 

@@ -11,8 +11,9 @@ QString FaultMessage(const values::Fault& fault) {
   return QStringLiteral("Ошибка %1: %2").arg(fault.number()).arg(FromUtf8(fault.description()));
 }
 
-void ShowFaultBox(QWidget* window, const QString& message) {
+void ShowFaultBox(QWidget* window, const QString& message, const QString& explanation) {
   QMessageBox box(QMessageBox::Warning, FromUtf8(kWindowTitle), message, QMessageBox::Ok, window);
+  box.setInformativeText(explanation);
   box.exec();
 }
 

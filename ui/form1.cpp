@@ -5,6 +5,7 @@
 #include <exception>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -16,8 +17,10 @@
 #include <QPushButton>
 
 #include "calc/result_labels.h"
+#include "calc/run_notes.h"
 #include "ui/control_table.h"
 #include "ui/pictures/core_pictures.h"
+#include "ui/run_note_words.h"
 #include "ui/utf8.h"
 #include "ui/wrapped_caption.h"
 
@@ -166,15 +169,23 @@ void Form1::Calculate() {
     utf8[k] = fields_[k]->text().toUtf8();
     texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
   }
+  calc::RunTrace trace;
+  std::optional<values::Fault> fault;
   try {
-    calc::CalculateDesign(state_, texts, writer_);
-  } catch (const values::Fault& fault) {
-    // The run stops where it faulted and the labels keep what it wrote; the user can go on.
-    report_(this, FaultMessage(fault));
+    calc::CalculateDesign(state_, texts, writer_, trace);
+  } catch (const values::Fault& f) {
+    fault = f;
   } catch (const std::exception& failure) {
-    report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())));
+    report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())),
+            {});
     QCoreApplication::exit(EXIT_FAILURE);
+    return;
   }
+  const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
+  const NotedRun run{texts, state_, notes};
+  marks_.Show(FieldExplanations(run));
+  // The run stops where it faulted and the labels keep what it wrote; the user can go on.
+  if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 #include "calc/calculator.h"
 #include "ui/fault_report.h"
+#include "ui/field_marks.h"
 #include "ui/label_writer.h"
 
 class QLineEdit;
@@ -25,6 +26,7 @@ class Form1 final : public QWidget {
   std::array<QLineEdit*, 9> fields_{};
   LabelWriter::Labels results_{};
   LabelWriter writer_{results_};
+  FieldMarks marks_{fields_};
   FaultReport report_;
 };
 

@@ -8,6 +8,8 @@ namespace ui {
 namespace {
 
 const QColor kResultBackground(192, 255, 192);
+// The background is light whatever the theme, so the text must stay dark on a dark theme too.
+const QColor kResultText(0, 0, 0);
 
 /// Static text whose name is the caption and whose text is the shown result, read-only.
 class ResultLabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -70,6 +72,7 @@ ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kResultBackground);
+  colours.setColor(QPalette::WindowText, kResultText);
   setPalette(colours);
 }
 

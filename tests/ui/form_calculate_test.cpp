@@ -68,7 +68,7 @@ class FormWithRecordedReports : public testing::Test {
   static void SetUpTestSuite() { EnsureQtApp(); }
 
   FormWithRecordedReports()
-      : window_([this](QWidget* over, const QString& message) {
+      : window_([this](QWidget* over, const QString& message, const QString&) {
           reports_.push_back(message);
           EXPECT_EQ(over, &window_);
           EXPECT_TRUE(window_.isVisible());

@@ -104,7 +104,9 @@ class WindowHostileInput : public testing::TestWithParam<Scenario> {
   static void SetUpTestSuite() { EnsureQtApp(); }
 
   WindowHostileInput()
-      : window_([this](QWidget*, const QString& message) { reports_.push_back(message); }) {
+      : window_([this](QWidget*, const QString& message, const QString&) {
+          reports_.push_back(message);
+        }) {
     window_.show();
   }
 

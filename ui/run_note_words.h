@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "calc/calculator.h"
+#include "calc/run_notes.h"
+#include "values/fault.h"
+
+namespace ui {
+
+/// A run as its notes are explained: the texts it read and the record it left.
+struct NotedRun {
+  const calc::InputTexts& texts;
+  const calc::CalculatorState& record;
+  const calc::RunNotes& notes;
+};
+
+/// For each input field, what its notes say in Russian, one sentence a note; empty when none.
+std::array<QString, 9> FieldExplanations(const NotedRun& run);
+
+/// For a run that faulted: what could not be computed and the likely cause, in Russian.
+QString FaultExplanation(const NotedRun& run, const values::Fault& fault);
+
+}  // namespace ui
