@@ -1,6 +1,7 @@
 // Any bytes as the lines of one batch input on one record: lines split into exactly the fields
 // they hold, and every run ends complete or in one of the four faults with sixteen number or
-// verdict texts, valid UTF-8, and an outcome keyword.
+// verdict texts, valid UTF-8, and an outcome keyword. A second record runs the same lines with
+// notes: its lines start with the same seventeen fields and name only known notes, in order.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/batch_session.h"
 #include "calc/result_labels.h"
@@ -115,13 +117,62 @@ void CheckOutput(std::string_view line, std::string_view out) {
   }
 }
 
+// Every code a note can have, in the order notes come: by field, then by table, then the fault.
+std::vector<std::string> KnownCodes() {
+  std::vector<std::string> codes;
+  for (int k = 1; k <= 9; ++k) {
+    const std::string field = ":Text" + std::to_string(k);
+    for (const char* kind : {"empty", "no-number", "partly-read"}) codes.push_back(kind + field);
+    codes.push_back((k == 1 ? "form" : "nonpositive") + field);
+  }
+  for (const char* c : {"kpd", "cosFi", "Bmax", "J", "Ko", "Ks", "dU1", "dU2"}) {
+    codes.push_back(std::string("carried:") + c);
+    codes.push_back(std::string("unset:") + c);
+  }
+  for (const char* q :
+       {"N", "Pn", "Pi", "Ss", "So", "I1", "Ps", "fit", "S1", "S2", "D1", "D2", "W1", "W2"}) {
+    codes.push_back(std::string("fault-at:") + q);
+  }
+  return codes;
+}
+
+void CheckNotes(std::string_view line, std::string_view plain, std::string_view noted) {
+  if (plain.size() > noted.size() ||
+      noted.substr(0, plain.size() - 1) != plain.substr(0, plain.size() - 1) ||
+      noted[plain.size() - 1] != '\t' || noted.back() != '\n') {
+    Fail("notes change the results", line, noted);
+  }
+  static const std::vector<std::string> known = KnownCodes();
+  std::string_view codes = noted.substr(plain.size(), noted.size() - plain.size() - 1);
+  const bool ok = plain.ends_with("\tok\n");
+  std::size_t last = 0;
+  bool first = true;
+  bool fault_seen = false;
+  while (!codes.empty()) {
+    const std::size_t blank = codes.find(' ');
+    const std::string_view code = codes.substr(0, blank);
+    codes.remove_prefix(blank == std::string_view::npos ? codes.size() : blank + 1);
+    const auto at = std::find(known.begin(), known.end(), code);
+    if (at == known.end()) Fail("unknown note", line, noted);
+    const auto position = static_cast<std::size_t>(at - known.begin());
+    // One note a field or table at most, so the positions rise strictly.
+    if (!first && position <= last) Fail("notes out of order", line, noted);
+    fault_seen = code.starts_with("fault-at:");
+    last = position;
+    first = false;
+  }
+  if (fault_seen == ok) Fail("fault note and outcome disagree", line, noted);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   batch::Session session;
+  batch::Session noted_session(batch::Columns{.notes = true});
   calc::InputTexts fields;
   std::string out;
+  std::string noted;
   while (!input.empty()) {
     const std::size_t newline = input.find('\n');
     std::string_view line = input.substr(0, newline);
@@ -133,6 +184,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     out.clear();
     session.Run(fields, out);
     CheckOutput(line, out);
+    noted.clear();
+    noted_session.Run(fields, noted);
+    CheckNotes(line, out, noted);
   }
   return 0;
 }
