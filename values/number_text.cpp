@@ -1,6 +1,7 @@
 #include "values/number_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -224,6 +225,61 @@ FixedNumber FormatFixedNumber(double x, int decimals) {
 }
 
 std::string FormatFixed(double x, int decimals) { return FormatFixedNumber(x, decimals).text; }
+
+namespace {
+
+__extension__ using Wide = unsigned __int128;
+
+// Writes the digits of `value` backwards from `end`; returns where they start.
+char* WriteWideDigits(Wide value, char* end) {
+  do {
+    *--end = static_cast<char>('0' + static_cast<int>(value % 10));
+    value /= 10;
+  } while (value != 0);
+  return end;
+}
+
+// |x| × 10^decimals rounded half away from zero, exactly: |x| is m × 2^e with m below 2^53.
+std::optional<Wide> ScaledMagnitude(double x, int decimals) {
+  const auto bits = std::bit_cast<std::uint64_t>(x);
+  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+  if (biased != 0) m |= std::uint64_t{1} << 52;
+  const int e = (biased == 0 ? 1 : biased) - 1075;
+  const Wide n = Wide{m} * detail::kTens[decimals];  // below 2^83
+  if (e >= 0) {
+    if (e > 127 - 83) return std::nullopt;
+    return n << e;
+  }
+  if (e < -127) return 0;
+  const int shift = -e;
+  const Wide rest = n & ((Wide{1} << shift) - 1);
+  const Wide half = Wide{1} << (shift - 1);
+  return (n >> shift) + (rest >= half ? 1 : 0);
+}
+
+}  // namespace
+
+void AppendExactFixed(double x, int decimals, std::string& out) {
+  const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
+  if (!scaled) {
+    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half.
+    char text[400];
+    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals);
+    out.append(text, end.ptr);
+    return;
+  }
+  char text[48];
+  char* const end = text + sizeof text;
+  char* first = WriteWideDigits(*scaled, end);
+  while (end - first <= decimals) *--first = '0';  // a whole digit before the point
+  if (std::signbit(x) && *scaled != 0) out += '-';
+  out.append(first, end - decimals);
+  if (decimals > 0) {
+    out += '.';
+    out.append(end - decimals, end);
+  }
+}
 
 std::size_t FormatGeneral(double x, char* out) noexcept {
   if (!std::isfinite(x)) {

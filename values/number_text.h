@@ -45,6 +45,10 @@ struct FixedNumber {
 /// FormatFixed, and the number its text shows, without reading the text again.
 FixedNumber FormatFixedNumber(double x, int decimals = kDefaultDecimals);
 
+/// Appends x with exactly `decimals` decimals (0 … 9) after ".", rounded half away from zero
+/// from the double's exact value, without exponent and without a sign on a zero; x is finite.
+void AppendExactFixed(double x, int decimals, std::string& out);
+
 /// x as C's "%.15g" writes it, "0" for either zero; `out` has kGeneralTextCapacity chars.
 /// Returns the length written.
 std::size_t FormatGeneral(double x, char* out) noexcept;

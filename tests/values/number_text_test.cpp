@@ -56,10 +56,10 @@ TEST(ReadLeadingNumber, EndsWhereReadingStops) {
     const char* text;
     std::size_t length;
   };
-  for (const Case& c : {Case{"", 0}, Case{"  ", 0}, Case{"abc", 0}, Case{"-", 0}, Case{",5", 0},
-                        Case{" .e5", 0}, Case{"220", 3}, Case{" \t-1.5A", 6}, Case{"0,35", 1},
-                        Case{"1 000", 1}, Case{"1.2.3", 3}, Case{"5.", 2}, Case{"1e3x", 3},
-                        Case{"1e", 1}, Case{"1e+", 1}, Case{"2.5e-1 В", 6}}) {
+  for (const Case& c :
+       {Case{"", 0}, Case{"  ", 0}, Case{"abc", 0}, Case{"-", 0}, Case{",5", 0}, Case{" .e5", 0},
+        Case{"220", 3}, Case{" \t-1.5A", 6}, Case{"0,35", 1}, Case{"1 000", 1}, Case{"1.2.3", 3},
+        Case{"5.", 2}, Case{"1e3x", 3}, Case{"1e", 1}, Case{"1e+", 1}, Case{"2.5e-1 В", 6}}) {
     const LeadingNumber read = ReadLeadingNumber(c.text);
     EXPECT_EQ(read.length, c.length) << '"' << c.text << '"';
     EXPECT_EQ(read.value, ReadNumber(c.text)) << '"' << c.text << '"';
@@ -232,6 +232,89 @@ TEST(Decimal15, AgreesWithPrintfOnLongDigitStringsAndSubnormals) {
     digits += std::string(expected + 2, 14);
     ASSERT_EQ(d.significand, std::stoull(digits)) << expected;
     EXPECT_EQ(d.exponent, std::atoi(std::strchr(expected, 'e') + 1)) << expected;
+  }
+}
+
+}  // namespace
+}  // namespace values
+
+namespace values {
+namespace {
+
+std::string ExactFixed(double x, int decimals) {
+  std::string out;
+  AppendExactFixed(x, decimals, out);
+  return out;
+}
+
+// The exact decimal expansion of x, rounded by hand half away from zero.
+std::string RoundedByHand(double x, int decimals) {
+  std::string exact(1200, '\0');
+  exact.resize(
+      static_cast<std::size_t>(std::snprintf(exact.data(), exact.size(), "%.1100f", std::fabs(x))));
+  const std::size_t point = exact.find('.');
+  std::string digits = exact.substr(0, point) + exact.substr(point + 1, decimals);
+  if (exact[point + 1 + decimals] >= '5') {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.insert(digits.begin(), '1');
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  const std::size_t whole = digits.size() - static_cast<std::size_t>(decimals);
+  std::string text = digits.substr(0, whole);
+  if (decimals > 0) text += "." + digits.substr(whole);
+  const bool zero = text.find_first_not_of("0.") == std::string::npos;
+  return (std::signbit(x) && !zero ? "-" : "") + text;
+}
+
+TEST(AppendExactFixed, RoundsTheExactValueHalfAwayFromZero) {
+  struct Case {
+    double x;
+    int decimals;
+    const char* text;
+  };
+  for (const Case& c : {
+           Case{0, 2, "0.00"},
+           Case{-0.0, 1, "0.0"},
+           Case{0.125, 2, "0.13"},
+           Case{-0.125, 2, "-0.13"},
+           Case{0.375, 2, "0.38"},
+           Case{2.5, 0, "3"},
+           Case{-2.5, 0, "-3"},
+           Case{0.5, 0, "1"},
+           Case{0.49999999999999994, 0, "0"},
+           // Below its decimal text: fifteen-digit rounding would say 1.01, the exact value 1.00.
+           Case{1.005, 2, "1.00"},
+           Case{70.7905, 3, "70.790"},
+           Case{7.4, 1, "7.4"},
+           Case{-0.004, 2, "0.00"},
+           Case{1e-300, 3, "0.000"},
+           Case{5e-324, 0, "0"},
+           Case{1098, 0, "1098"},
+           Case{82.554999999999993, 2, "82.55"},
+           Case{1e20, 2, "100000000000000000000.00"},
+           Case{123456789.125, 2, "123456789.13"},
+       }) {
+    EXPECT_EQ(ExactFixed(c.x, c.decimals), c.text) << c.x << " to " << c.decimals;
+  }
+  EXPECT_EQ(ExactFixed(1.7976931348623157e308, 1), RoundedByHand(1.7976931348623157e308, 1));
+}
+
+TEST(AppendExactFixed, MatchesTheExactExpansionOnRandomDoubles) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> exponent(-12, 22);
+  for (int i = 0; i < 20000; ++i) {
+    const double x = (i % 2 ? -1 : 1) * std::pow(10.0, exponent(random));
+    const int decimals = i % 4;
+    ASSERT_EQ(ExactFixed(x, decimals), RoundedByHand(x, decimals)) << x;
+  }
+  // Exact halves at every scale that the decimals reach.
+  for (int k = 0; k < 2000; ++k) {
+    const double x = (k + 0.5) / 8;
+    ASSERT_EQ(ExactFixed(x, 2), RoundedByHand(x, 2)) << x;
   }
 }
 
