@@ -123,8 +123,16 @@ void Store(Settings& settings, Setting which, double value) {
   }
 }
 
-// The stored value; none for an own wire that is not set.
-std::optional<double> Stored(const Settings& settings, Setting which) {
+// -0 is stored as 0 so that it never shows as "-0".
+double Unsigned(double value) { return value + 0.0; }
+
+}  // namespace
+
+std::string_view SettingName(Setting which) { return RuleOf(which).name; }
+
+std::string_view SettingUnit(Setting which) { return RuleOf(which).range.unit; }
+
+std::optional<double> SettingValue(const Settings& settings, Setting which) {
   switch (which) {
     case Setting::Grade:
       return settings.grade;
@@ -143,15 +151,6 @@ std::optional<double> Stored(const Settings& settings, Setting which) {
   }
   return std::nullopt;
 }
-
-// -0 is stored as 0 so that it never shows as "-0".
-double Unsigned(double value) { return value + 0.0; }
-
-}  // namespace
-
-std::string_view SettingName(Setting which) { return RuleOf(which).name; }
-
-std::string_view SettingUnit(Setting which) { return RuleOf(which).range.unit; }
 
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text) {
   const std::string_view trimmed = Trimmed(text);
@@ -175,7 +174,7 @@ std::optional<std::string> Set(Settings& settings, Setting which, double value) 
 
 std::optional<Setting> FirstInvalid(const Settings& settings) {
   for (const Rule& rule : kRules) {
-    const std::optional<double> value = Stored(settings, rule.which);
+    const std::optional<double> value = SettingValue(settings, rule.which);
     if (value && !Accepts(rule, *value)) return rule.which;
   }
   return std::nullopt;

@@ -31,6 +31,9 @@ std::string_view SettingName(Setting which);
 /// The unit a setting is given in: «мм», or empty for the grade.
 std::string_view SettingUnit(Setting which);
 
+/// The value a setting holds; none for an own wire that is not set.
+std::optional<double> SettingValue(const Settings& settings, Setting which);
+
 /// Stores a setting read from text; on refusal returns the Russian reason and changes nothing.
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text);
 

@@ -30,7 +30,7 @@ bool IsShell(std::int16_t form) { return form == 1 || form == 2; }
 bool IsDimension(double x) { return x > 0 && x <= kMaxDimension; }
 
 // Written so that NaN fails every test. A secondary's current is the load's; the primary's follows.
-bool IsPlannable(const WindingDemand& winding, bool secondary) {
+bool InRange(const WindingDemand& winding, bool secondary) {
   return winding.voltage > 0 && (!secondary || winding.current > 0) && winding.turns >= 1 &&
          winding.turns <= kMaxTurns && winding.turns == std::floor(winding.turns) &&
          winding.diameter >= 0;
@@ -113,7 +113,7 @@ bool IsPlannable(const PlanInput& input, const Settings& settings) {
   if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c)) return false;
   if (IsShell(input.form) && !IsDimension(input.h)) return false;
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
-    if (!IsPlannable(input.windings[j], j > 0)) return false;
+    if (!InRange(input.windings[j], j > 0)) return false;
   }
   return !FirstInvalid(settings);
 }
@@ -135,10 +135,7 @@ void MakePlan(const PlanInput& input, const Settings& settings, Plan& out) {
   if (!IsPlannable(input, settings)) return Fail(Verdict::None, out);
   out.windings.assign(input.windings.size(), WindingPlan{});
   if (!ChooseWires(input, settings, out)) return Fail(Verdict::NoWire, out);
-  if (!LayWindings(input, settings, out)) {
-    out.depth = 0;
-    return Fail(Verdict::No, out);
-  }
+  if (!LayWindings(input, settings, out)) return Fail(Verdict::No, out);
   if (IsShell(input.form)) {
     out.fill = out.depth / (10 * input.c);
   } else {

@@ -11,27 +11,6 @@
 namespace plan {
 namespace {
 
-// A value to read a setting back, none for an own wire that is not set.
-std::optional<double> Stored(const Settings& s, Setting which) {
-  switch (which) {
-    case Setting::Grade:
-      return s.grade;
-    case Setting::Bobbin:
-      return s.bobbin;
-    case Setting::Interlayer:
-      return s.interlayer;
-    case Setting::Between:
-      return s.between;
-    case Setting::Wrap:
-      return s.wrap;
-    case Setting::OwnWire1:
-      return s.own_wire[0];
-    case Setting::OwnWire2:
-      return s.own_wire[1];
-  }
-  return std::nullopt;
-}
-
 // Not the defaults, so that a refusal that resets a setting shows.
 Settings Custom() {
   Settings s;
@@ -82,8 +61,8 @@ TEST(SetFromText, AcceptsNumbersInRange) {
     Settings settings = Custom();
     const std::optional<std::string> reason = SetFromText(settings, c.which, c.text);
     EXPECT_FALSE(reason) << *reason;
-    EXPECT_EQ(Stored(settings, c.which), c.value);
-    EXPECT_FALSE(std::signbit(Stored(settings, c.which).value_or(0)));
+    EXPECT_EQ(SettingValue(settings, c.which), c.value);
+    EXPECT_FALSE(std::signbit(SettingValue(settings, c.which).value_or(0)));
     EXPECT_EQ(FirstInvalid(settings), std::nullopt);
   }
 }
@@ -188,7 +167,7 @@ TEST(Set, ChecksNumbersAsTextIsChecked) {
     const std::optional<std::string> reason = Set(settings, c.which, c.value);
     EXPECT_EQ(!reason, c.accepted);
     if (c.accepted) {
-      EXPECT_EQ(Stored(settings, c.which), c.value);
+      EXPECT_EQ(SettingValue(settings, c.which), c.value);
     } else {
       EXPECT_EQ(settings, Custom());
       EXPECT_NE(reason->find(SettingName(c.which)), std::string::npos);
