@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -10,71 +9,50 @@
 #include "calc/calculator.h"
 #include "plan/settings.h"
 #include "plan/winding_plan.h"
-#include "plan_fields.h"
+#include "test_support.h"
 #include "values/fault.h"
 
 namespace plan {
 namespace {
 
-namespace fs = std::filesystem;
+constexpr std::size_t kPlanField = 17;  // where the plan starts on a batch output line
 
-constexpr std::size_t kPlanField = 17;  // the first plan field of a batch output line
-
-std::vector<std::string> Split(const std::string& line, char separator) {
-  std::vector<std::string> fields;
-  std::string field;
-  std::istringstream stream(line);
-  while (std::getline(stream, field, separator)) fields.push_back(field);
-  if (!line.empty() && line.back() == separator) fields.emplace_back();
+std::vector<std::string> Split(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (char c : line) {
+    if (c == '\t') {
+      fields.emplace_back();
+    } else {
+      fields.back().push_back(c);
+    }
+  }
   return fields;
 }
 
-std::vector<std::string> Lines(const fs::path& path) {
+std::vector<std::string> Lines(const std::string& path) {
   std::ifstream file(path);
   std::vector<std::string> lines;
   for (std::string line; std::getline(file, line);) lines.push_back(line);
   return lines;
 }
 
-// Applies "# options: --grade 1 --bobbin 0.5 …" as the batch tool would.
-Settings OptionsOf(const std::vector<std::string>& in_lines) {
+// "# options: --grade 1 --bobbin 0.5 …", applied as the batch tool applies them.
+void ApplyOptions(const std::string& line, Settings& settings) {
   static const std::map<std::string, Setting> kOptions{{"--grade", Setting::Grade},
                                                        {"--bobbin", Setting::Bobbin},
+                                                       {"--wrap", Setting::Wrap},
                                                        {"--interlayer", Setting::Interlayer},
-                                                       {"--between", Setting::Between},
-                                                       {"--wrap", Setting::Wrap}};
-  Settings settings;
-  for (const std::string& line : in_lines) {
-    if (line.rfind("# options:", 0) != 0) continue;
-    std::istringstream words(line.substr(10));
-    for (std::string option, value; words >> option >> value;) {
-      const auto reason = SetFromText(settings, kOptions.at(option), value);
-      EXPECT_FALSE(reason) << *reason;
-    }
+                                                       {"--between", Setting::Between}};
+  std::istringstream words(line.substr(line.find(':') + 1));
+  for (std::string option, value; words >> option >> value;) {
+    EXPECT_EQ(SetFromText(settings, kOptions.at(option), value), std::nullopt);
   }
-  return settings;
 }
 
-class FitWatch final : public calc::ResultDisplay {
- public:
-  bool fit = false;
-
-  void ClearResults() override { fit = false; }
-  void ShowLoadPower(const calc::DynamicValue&) override {}
-  void ShowCoreFigures(const calc::DynamicValue&, const calc::DynamicValue&,
-                       const calc::DynamicValue&, const calc::DynamicValue&,
-                       const calc::DynamicValue&, const calc::DynamicValue&) override {}
-  void ShowNotFit() override {}
-  void ShowFit(const calc::DynamicValue&, const calc::DynamicValue&) override { fit = true; }
-  void ShowWindings(const calc::DynamicValue&, const calc::DynamicValue&, const calc::DynamicValue&,
-                    const calc::DynamicValue&, const calc::DynamicValue&,
-                    const calc::DynamicValue&) override {}
-};
-
-// The plan fields of one run; all empty when the run faulted or its core does not fit.
+// The plan fields of one run on the record: all empty when it faulted or its core does not fit.
 std::vector<std::string> RunAndPlan(calc::CalculatorState& record, const std::string& line,
                                     const Settings& settings) {
-  const std::vector<std::string> texts = Split(line, '\t');
+  const std::vector<std::string> texts = Split(line);
   calc::InputTexts inputs;
   for (std::size_t i = 0; i < inputs.size() && i < texts.size(); ++i) inputs[i] = texts[i];
   FitWatch watch;
@@ -89,21 +67,22 @@ std::vector<std::string> RunAndPlan(calc::CalculatorState& record, const std::st
 
 class BatchExampleTest : public ::testing::TestWithParam<const char*> {};
 
+// Each line of an .in file is one run on the same record; its .out line ends with the plan.
 TEST_P(BatchExampleTest, GivesTheExpectedPlanFields) {
-  const fs::path base = fs::path(TS_PLAN_EXAMPLES_DIR) / GetParam();
-  const std::vector<std::string> in_lines = Lines(base.string() + ".in");
-  const std::vector<std::string> out_lines = Lines(base.string() + ".out");
-  const Settings settings = OptionsOf(in_lines);
-  calc::CalculatorState record;  // one session: the runs of a file share the record
+  const std::string base = std::string(TS_PLAN_EXAMPLES_DIR) + "/" + GetParam();
+  const std::vector<std::string> out_lines = Lines(base + ".out");
+  Settings settings;
+  calc::CalculatorState record;
   std::size_t out = 0;
-  for (const std::string& line : in_lines) {
+  for (const std::string& line : Lines(base + ".in")) {
+    if (line.starts_with("# options:")) ApplyOptions(line, settings);
     if (line.empty() || line[0] == '#') continue;
     ASSERT_LT(out, out_lines.size());
-    const std::vector<std::string> expected_line = Split(out_lines[out++], '\t');
-    ASSERT_EQ(expected_line.size(), kPlanField + 26) << line;
-    const std::vector<std::string> expected(expected_line.begin() + kPlanField,
-                                            expected_line.end());
-    EXPECT_EQ(RunAndPlan(record, line, settings), expected) << line;
+    const std::vector<std::string> expected = Split(out_lines[out++]);
+    ASSERT_EQ(expected.size(), kPlanField + 26) << line;
+    EXPECT_EQ(RunAndPlan(record, line, settings),
+              std::vector<std::string>(expected.begin() + kPlanField, expected.end()))
+        << line;
   }
   EXPECT_EQ(out, out_lines.size());
 }

@@ -106,12 +106,5 @@ TEST(RingLayers, LaysLayersInwardUntilTheTurnsAreLaid) {
   }
 }
 
-TEST(Build, CountsInterlayersBetweenLayersOnly) {
-  EXPECT_DOUBLE_EQ(Build(1, 0.194, 0.05), 0.194);
-  EXPECT_DOUBLE_EQ(Build(2, 0.297, 0.05), 0.644);
-  EXPECT_DOUBLE_EQ(Build(6, 0.63, 0.05), 4.03);
-  EXPECT_DOUBLE_EQ(Build(3, 0.5, 0), 1.5);
-}
-
 }  // namespace
 }  // namespace plan::detail

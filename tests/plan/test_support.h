@@ -1,12 +1,12 @@
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "calc/calculator.h"
 #include "plan/winding_plan.h"
 
 namespace plan {
@@ -23,24 +23,19 @@ inline std::string Shown(double value, int decimals) {
   text.resize(decimals == 0 ? point : point + 1 + decimals);
   for (std::size_t i = text.size(); up && i-- > 0;) {
     if (text[i] == '.') continue;
-    if (text[i] != '9') {
-      ++text[i];
-      up = false;
-    } else {
-      text[i] = '0';
-    }
+    up = text[i] == '9';
+    text[i] = up ? '0' : static_cast<char>(text[i] + 1);
   }
   if (up) text = std::string(1, '1') + text;
   return value < 0 ? "-" + text : text;
 }
 
-inline std::string Shown(std::int64_t value) { return std::to_string(value); }
-
 /// A winding's eleven figures as the batch tool shows them.
 inline std::vector<std::string> WindingFields(const WindingPlan& w) {
-  return {Shown(w.bare, 3),   Shown(w.overall, 3),  Shown(w.turns_per_layer),   Shown(w.layers),
-          Shown(w.build, 2),  Shown(w.length_m, 2), Shown(w.resistance, 3),     Shown(w.mass_g, 1),
-          Shown(w.loss_w, 3), Shown(w.drop_v, 3),   Shown(w.current_density, 2)};
+  return {Shown(w.bare, 3),         Shown(w.overall, 3),        std::to_string(w.turns_per_layer),
+          std::to_string(w.layers), Shown(w.build, 2),          Shown(w.length_m, 2),
+          Shown(w.resistance, 3),   Shown(w.mass_g, 1),         Shown(w.loss_w, 3),
+          Shown(w.drop_v, 3),       Shown(w.current_density, 2)};
 }
 
 /// The batch tool's 26 plan fields: verdict, fill %, depth, hole left, then two windings.
@@ -57,5 +52,22 @@ inline std::vector<std::string> PlanFields(const Plan& plan) {
   }
   return fields;
 }
+
+/// Remembers only whether the run's core fitted.
+class FitWatch final : public calc::ResultDisplay {
+ public:
+  bool fit = false;
+
+  void ClearResults() override { fit = false; }
+  void ShowLoadPower(const calc::DynamicValue&) override {}
+  void ShowCoreFigures(const calc::DynamicValue&, const calc::DynamicValue&,
+                       const calc::DynamicValue&, const calc::DynamicValue&,
+                       const calc::DynamicValue&, const calc::DynamicValue&) override {}
+  void ShowNotFit() override {}
+  void ShowFit(const calc::DynamicValue&, const calc::DynamicValue&) override { fit = true; }
+  void ShowWindings(const calc::DynamicValue&, const calc::DynamicValue&, const calc::DynamicValue&,
+                    const calc::DynamicValue&, const calc::DynamicValue&,
+                    const calc::DynamicValue&) override {}
+};
 
 }  // namespace plan
