@@ -123,6 +123,19 @@ void Store(Settings& settings, Setting which, double value) {
   }
 }
 
+// The number a whole trimmed text holds, with "." or "," as the decimal sign.
+std::optional<double> ReadWholeNumber(std::string_view trimmed) {
+  // from_chars takes no plus sign; "+-1" stays refused.
+  if (trimmed.size() > 1 && trimmed[0] == '+' && trimmed[1] != '-') trimmed.remove_prefix(1);
+  std::string number(trimmed);
+  std::ranges::replace(number, ',', '.');
+  double value = 0;
+  const char* end = number.data() + number.size();
+  const auto [stop, error] = std::from_chars(number.data(), end, value);
+  if (error != std::errc{} || stop != end || number.empty()) return std::nullopt;
+  return value;
+}
+
 // -0 is stored as 0 so that it never shows as "-0".
 double Unsigned(double value) { return value + 0.0; }
 
@@ -159,7 +172,7 @@ std::optional<std::string> SetFromText(Settings& settings, Setting which, std::s
     return std::nullopt;
   }
   const Rule& rule = RuleOf(which);
-  const std::optional<double> value = detail::ReadWholeNumber(trimmed);
+  const std::optional<double> value = ReadWholeNumber(trimmed);
   if (!value || !Accepts(rule, *value)) return Refusal(rule, trimmed);
   Store(settings, which, Unsigned(*value));
   return std::nullopt;
@@ -179,22 +192,5 @@ std::optional<Setting> FirstInvalid(const Settings& settings) {
   }
   return std::nullopt;
 }
-
-namespace detail {
-
-std::optional<double> ReadWholeNumber(std::string_view text) {
-  std::string_view trimmed = Trimmed(text);
-  // from_chars takes no plus sign; "+-1" stays refused.
-  if (trimmed.size() > 1 && trimmed[0] == '+' && trimmed[1] != '-') trimmed.remove_prefix(1);
-  std::string number(trimmed);
-  std::ranges::replace(number, ',', '.');
-  double value = 0;
-  const char* end = number.data() + number.size();
-  const auto [stop, error] = std::from_chars(number.data(), end, value);
-  if (error != std::errc{} || stop != end || number.empty()) return std::nullopt;
-  return value;
-}
-
-}  // namespace detail
 
 }  // namespace plan

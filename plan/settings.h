@@ -7,7 +7,7 @@
 
 namespace plan {
 
-/// Enamel grade, insulation thicknesses (mm) and the user's own wires; defaults as documented.
+/// Enamel grade, insulation thicknesses (mm) and the user's own wires, with the usual defaults.
 struct Settings {
   int grade = 2;
   double bobbin = 1.0;
@@ -42,12 +42,5 @@ std::optional<std::string> Set(Settings& settings, Setting which, double value);
 
 /// The first setting whose stored value is out of its range, e.g. one assigned directly.
 std::optional<Setting> FirstInvalid(const Settings& settings);
-
-namespace detail {
-
-/// The number a whole text holds: blanks around it, "." or "," as the decimal sign.
-std::optional<double> ReadWholeNumber(std::string_view text);
-
-}  // namespace detail
 
 }  // namespace plan
