@@ -5,6 +5,7 @@
 
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
+#include "plan/winding_plan.h"
 #include "values/number_text.h"
 
 namespace {
@@ -43,6 +44,48 @@ void BM_DesignRunNotFit(benchmark::State& state) {
   RunDesign(state, {"3", "220", "12", "1.5", "1", "1", "2", "2", "0.2"});
 }
 BENCHMARK(BM_DesignRunNotFit);
+
+// The plan of a run whose core fits, made again and again into the same storage.
+void RunPlan(benchmark::State& state, const calc::InputTexts& inputs) {
+  calc::CalculatorState record;
+  TextLabels labels;
+  calc::CalculateDesign(record, inputs, labels);
+  const plan::PlanInput input = plan::ReadRun(record);
+  const plan::Settings settings;
+  plan::Plan out;
+  for (auto _ : state) {
+    plan::MakePlan(input, settings, out);
+    benchmark::DoNotOptimize(out.windings.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_MakePlanRing(benchmark::State& state) {
+  RunPlan(state, {"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"});
+}
+BENCHMARK(BM_MakePlanRing);
+
+void BM_MakePlanShellCore(benchmark::State& state) {
+  RunPlan(state, {"1", "220", "10", "10", "4", "5", "3", "6", "0.35"});
+}
+BENCHMARK(BM_MakePlanShellCore);
+
+// What the batch tool does for a line with a plan: the run, the record read, the plan.
+void BM_DesignRunWithPlan(benchmark::State& state) {
+  const calc::InputTexts inputs{"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"};
+  calc::CalculatorState record;
+  TextLabels labels;
+  plan::PlanInput input;
+  const plan::Settings settings;
+  plan::Plan out;
+  for (auto _ : state) {
+    calc::CalculateDesign(record, inputs, labels);
+    plan::ReadRun(record, input);
+    plan::MakePlan(input, settings, out);
+    benchmark::DoNotOptimize(out.windings.data());
+  }
+}
+BENCHMARK(BM_DesignRunWithPlan);
 
 void BM_ReadNumber(benchmark::State& state) {
   const std::array<std::string_view, 4> texts{"220", "1.5", "0.35", "12.75e1"};

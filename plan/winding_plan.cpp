@@ -1,0 +1,155 @@
+#include "plan/winding_plan.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <optional>
+
+#include "plan/layers.h"
+#include "plan/wire_table.h"
+
+namespace plan {
+
+namespace {
+
+using std::numbers::pi;
+
+constexpr double kResistivity = 1.0 / 58;  // annealed copper at 20 °C, Ω·mm²/m
+constexpr double kCopperDensity = 8.89;    // g/cm³
+constexpr double kMaxDimension = 1000;     // cm
+constexpr double kMaxTurns = 1'000'000;
+
+constexpr std::array<std::string_view, 5> kCodes{"fits", "tight", "no", "none", "no-wire"};
+constexpr std::array<std::string_view, 5> kTexts{"Помещается", "Помещается впритык",
+                                                 "Не помещается", "План не составляется",
+                                                 "Нет стандартного провода"};
+
+bool IsShell(std::int16_t form) { return form == 1 || form == 2; }
+
+bool IsDimension(double x) { return x > 0 && x <= kMaxDimension; }
+
+// Written so that NaN fails every test. A secondary's current is the load's; the primary's follows.
+bool InRange(const WindingDemand& winding, bool secondary) {
+  return winding.voltage > 0 && (!secondary || winding.current > 0) && winding.turns >= 1 &&
+         winding.turns <= kMaxTurns && winding.turns == std::floor(winding.turns) &&
+         winding.diameter >= 0;
+}
+
+std::optional<double> OwnWireOf(const Settings& settings, std::size_t winding) {
+  return winding < settings.own_wire.size() ? settings.own_wire[winding] : std::nullopt;
+}
+
+// Fills each winding's wire; false when a calculated diameter has no table size.
+bool ChooseWires(const PlanInput& input, const Settings& settings, Plan& out) {
+  for (std::size_t j = 0; j < input.windings.size(); ++j) {
+    WindingPlan& plan = out.windings[j];
+    if (const std::optional<double> own = OwnWireOf(settings, j)) {
+      const Wire wire = OwnWire(*own, settings.grade);
+      plan.bare = wire.bare;
+      plan.overall = wire.overall;
+      plan.own_wire = true;
+      continue;
+    }
+    const std::optional<Wire> wire = ChooseWire(input.windings[j].diameter, settings.grade);
+    if (!wire) return false;
+    plan.bare = wire->bare;
+    plan.overall = wire->overall;
+  }
+  return true;
+}
+
+void FillElectrics(double current, WindingPlan& plan) {
+  const double section = pi * (plan.bare * plan.bare) / 4;
+  plan.resistance = kResistivity * plan.length_m / section;
+  plan.mass_g = kCopperDensity * plan.length_m * section;
+  plan.loss_w = current * current * plan.resistance;
+  plan.drop_v = current * plan.resistance;
+  plan.current_density = current / section;
+}
+
+// Lays the windings in order and sums the depth; false when a layer holds no turn.
+bool LayWindings(const PlanInput& input, const Settings& settings, Plan& out) {
+  const bool shell = IsShell(input.form);
+  const double leg_length = 10 * input.h - 2 * settings.bobbin;
+  const double hole_radius = 5 * input.c;
+  double free_radius = hole_radius - settings.bobbin;
+  double depth = settings.bobbin;
+  for (std::size_t j = 0; j < input.windings.size(); ++j) {
+    WindingPlan& plan = out.windings[j];
+    if (j > 0) {
+      depth += settings.between;
+      free_radius -= settings.between;
+    }
+    const detail::LayerGeometry geometry{static_cast<std::int64_t>(input.windings[j].turns),
+                                         plan.overall, settings.interlayer,
+                                         2 * (10 * input.a + 10 * input.b)};
+    const std::optional<detail::Layers> layers =
+        shell ? detail::ShellLayers(geometry, leg_length, depth)
+              : detail::RingLayers(geometry, hole_radius, free_radius);
+    if (!layers) return false;
+    plan.turns = geometry.turns;
+    plan.turns_per_layer = layers->per_layer;
+    plan.layers = layers->count;
+    plan.build = detail::Build(layers->count, plan.overall, settings.interlayer);
+    plan.length_m = layers->length_mm / 1000;
+    FillElectrics(input.windings[j].current, plan);
+    depth += plan.build;
+  }
+  out.depth = depth + settings.wrap;
+  return true;
+}
+
+void Fail(Verdict verdict, Plan& out) {
+  out.verdict = verdict;
+  out.windings.clear();
+}
+
+}  // namespace
+
+// The bounds keep every loop short and every figure finite, whatever a batch file holds.
+bool IsPlannable(const PlanInput& input, const Settings& settings) {
+  if (input.form < 1 || input.form > 3 || input.windings.empty()) return false;
+  if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c)) return false;
+  if (IsShell(input.form) && !IsDimension(input.h)) return false;
+  for (std::size_t j = 0; j < input.windings.size(); ++j) {
+    if (!InRange(input.windings[j], j > 0)) return false;
+  }
+  return !FirstInvalid(settings);
+}
+
+std::string_view VerdictCode(Verdict v) { return kCodes[static_cast<std::size_t>(v)]; }
+
+std::string_view VerdictText(Verdict v) { return kTexts[static_cast<std::size_t>(v)]; }
+
+Verdict FillVerdict(double fill) {
+  if (fill <= 0.9) return Verdict::Fits;
+  if (fill <= 1) return Verdict::Tight;
+  return Verdict::No;
+}
+
+void MakePlan(const PlanInput& input, const Settings& settings, Plan& out) {
+  out.fill = 0;
+  out.depth = 0;
+  out.hole_left.reset();
+  if (!IsPlannable(input, settings)) return Fail(Verdict::None, out);
+  out.windings.assign(input.windings.size(), WindingPlan{});
+  if (!ChooseWires(input, settings, out)) return Fail(Verdict::NoWire, out);
+  if (!LayWindings(input, settings, out)) return Fail(Verdict::No, out);
+  if (IsShell(input.form)) {
+    out.fill = out.depth / (10 * input.c);
+  } else {
+    const double hole_radius = 5 * input.c;
+    out.fill = out.depth / hole_radius;
+    out.hole_left = out.depth > hole_radius ? 0 : 2 * (hole_radius - out.depth);
+  }
+  out.verdict = FillVerdict(out.fill);
+}
+
+Plan MakePlan(const PlanInput& input, const Settings& settings) {
+  Plan plan;
+  MakePlan(input, settings, plan);
+  return plan;
+}
+
+}  // namespace plan
