@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "batch/plan_columns.h"
 #include "calc/run_notes.h"
 #include "values/fault.h"
 
@@ -46,6 +47,7 @@ void AppendHeader(const Columns& columns, std::string& out) {
   }
   out += "Исход расчета";
   if (columns.notes) out += "\tЗамечания к расчету";
+  if (columns.plan) AppendPlanHeader(out);
   out += '\n';
 }
 
@@ -53,8 +55,8 @@ void Session::Run(const calc::InputTexts& fields, std::string& out) {
   std::optional<values::FaultKind> fault;
   calc::RunTrace trace;
   try {
-    // A run whose notes nobody reads keeps no trace.
-    if (columns_.notes) {
+    // A run whose notes and plan nobody reads keeps no trace.
+    if (columns_.notes || columns_.plan) {
       calc::CalculateDesign(state_, fields, labels_, trace);
     } else {
       calc::CalculateDesign(state_, fields, labels_);
@@ -70,6 +72,14 @@ void Session::Run(const calc::InputTexts& fields, std::string& out) {
   if (columns_.notes) {
     out += '\t';
     calc::AppendCodes(calc::NotesOfRun(fields, state_, trace), out);
+  }
+  if (columns_.plan) {
+    const bool planned = !fault && trace.fits;
+    if (planned) {
+      plan::ReadRun(state_, plan_input_);
+      plan::MakePlan(plan_input_, *columns_.plan, plan_);
+    }
+    AppendPlanFields(planned ? &plan_ : nullptr, out);
   }
   out += '\n';
 }

@@ -7,6 +7,7 @@
 #include "batch/options.h"
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
+#include "plan/winding_plan.h"
 
 namespace batch {
 
@@ -48,6 +49,8 @@ class Session {
   Columns columns_;
   calc::CalculatorState state_;
   Labels labels_;
+  plan::PlanInput plan_input_;
+  plan::Plan plan_;
 };
 
 }  // namespace batch

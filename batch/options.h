@@ -1,15 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "plan/settings.h"
+
 namespace batch {
 
 /// What each output line holds beyond the sixteen results and the status.
 struct Columns {
-  bool notes = false;  ///< the run's notes, one field
+  bool notes = false;                  ///< the run's notes, one field
+  std::optional<plan::Settings> plan;  ///< the winding plan with these settings, 26 fields
 };
 
 /// A command line of the tool.

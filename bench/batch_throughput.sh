@@ -49,7 +49,7 @@ measure() {
     printf "%-10s %d runs (%d faulted) in %.3f s: %.0f runs per second\n", o, r, f, s, r / s }'
 }
 
-for options in "" --notes; do
+for options in "" --notes --plan; do
   # shellcheck disable=SC2086  # an empty option list is no argument
   measure $options
 done

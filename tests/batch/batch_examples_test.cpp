@@ -35,7 +35,8 @@ std::vector<std::string> OptionsOf(const std::string& name, const std::string& i
   }
   constexpr std::string_view kOptionsLine = "# options:";
   if (input.starts_with(kOptionsLine)) {
-    std::istringstream line(input.substr(kOptionsLine.size(), input.find('\n')));
+    const std::size_t end = input.find('\n');
+    std::istringstream line(input.substr(kOptionsLine.size(), end - kOptionsLine.size()));
     for (std::string word; line >> word;) options.push_back(word);
   }
   return options;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "read_all.h"
 
@@ -144,14 +145,14 @@ TEST_F(BatchProcessTest, NotesFollowTheStatus) {
 }
 
 TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
-  for (const char* options : {"--header", "--header --notes"}) {
+  for (const std::string options :
+       {"--header", "--header --notes", "--plan --header", "--notes --header --plan"}) {
     const Result r = Run(options, kStartLine);
     EXPECT_EQ(r.status, 0);
     const std::string header = r.out.substr(0, r.out.find('\n') + 1);
-    EXPECT_EQ(r.out.substr(header.size()),
-              std::string(options).find("notes") == std::string::npos
-                  ? kStartOut
-                  : kStartOut.substr(0, kStartOut.size() - 1) + "\t\n");
+    std::string without_header = options;
+    without_header.erase(without_header.find("--header"), 8);
+    EXPECT_EQ(r.out.substr(header.size()), Run(without_header, kStartLine).out) << options;
     const auto columns = std::count(header.begin(), header.end(), '\t') + 1;
     const auto fields =
         std::count(r.out.begin() + static_cast<long>(header.size()), r.out.end(), '\t') + 1;
@@ -161,6 +162,10 @@ TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
     EXPECT_NE(header.find("\tЧисло витков во 2-й обмотке трансформатора\tИсход расчета"),
               std::string::npos)
         << header;
+    if (options.find("plan") != std::string::npos) {
+      EXPECT_NE(header.find("\tПлан намотки: вывод\tЗаполнение окна, %\t"), std::string::npos);
+      EXPECT_TRUE(header.ends_with("\t2-я обмотка: плотность тока, А/мм²\n")) << header;
+    }
   }
 }
 
@@ -183,6 +188,63 @@ TEST_F(BatchProcessTest, NumbersWithCommasInsideTabbedLinesAreNoOtherSeparator) 
   for (const char* line : {"1\t220\t12\t1,5\n", "3\n", "3;\n", "a;b\n", "1, a\n"}) {
     const Result r = Run("", line);
     EXPECT_EQ(r.err, "") << line;
+  }
+}
+
+TEST_F(BatchProcessTest, PlanFollowsTheStatusAndTheNotes) {
+  const std::string plan =
+      "fits\t7.4\t2.58\t64.8\t0.160\t0.194\t1098\t1\t0.19\t82.55\t70.791\t14.8\t0.708\t7.079\t4."
+      "97\t0.710\t0.789\t263\t1\t0.79\t7.59\t0.331\t26.7\t0.744\t0.496\t3.79\n";
+  const std::string results = kStartOut.substr(0, kStartOut.size() - 1);
+  EXPECT_EQ(Run("--plan", kStartLine).out, results + "\t" + plan);
+  EXPECT_EQ(Run("--plan --notes", kStartLine).out, results + "\t\t" + plan);
+  // Settings apply to every run; "=" and a following argument both give the value.
+  const Result thick = Run("--plan --bobbin=3 --wrap 2.5 --grade 1", kStartLine);
+  EXPECT_EQ(thick.status, 0);
+  EXPECT_TRUE(thick.out.starts_with(results + "\tfits\t")) << thick.out;
+  EXPECT_EQ(thick.out.find("\t0.194\t"), std::string::npos) << "grade 2 overall diameter";
+  EXPECT_NE(thick.out.find("\t0.182\t"), std::string::npos) << "grade 1 overall diameter";
+}
+
+struct BadOption {
+  const char* arguments;
+  const char* says;  // part of the message
+};
+
+class BatchBadOptionTest : public BatchProcessTest,
+                           public ::testing::WithParamInterface<BadOption> {};
+
+TEST_P(BatchBadOptionTest, IsRefusedWithNothingWritten) {
+  const Result r = Run(GetParam().arguments, kStartLine);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(r.err.starts_with("transformer-sizer-batch: ")) << r.err;
+  EXPECT_NE(r.err.find(GetParam().says), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, BatchBadOptionTest,
+                         ::testing::Values(BadOption{"--plan --grade 3", "--grade"},
+                                           BadOption{"--plan --grade=1.5", "--grade"},
+                                           BadOption{"--plan --bobbin abc", "«abc»"},
+                                           BadOption{"--plan --bobbin -1", "от 0 до 100 мм"},
+                                           BadOption{"--plan --interlayer 100.5", "от 0 до 100 мм"},
+                                           BadOption{"--plan --between nan", "--between"},
+                                           BadOption{"--plan --wrap inf", "--wrap"},
+                                           BadOption{"--plan --wrap 1e400", "--wrap"},
+                                           BadOption{"--plan --wrap=", "--wrap"},
+                                           BadOption{"--plan --bobbin", "нужно значение"},
+                                           BadOption{"--plan --bobbin 1mm", "--bobbin"},
+                                           BadOption{"--plan --own-wire 0.5",
+                                                     "неизвестный параметр"},
+                                           BadOption{"--plans", "неизвестный параметр"}));
+
+TEST_F(BatchProcessTest, HelpListsEveryOption) {
+  const Result r = Run("--help");
+  for (const char* option :
+       {"--notes", "--plan", "--grade", "--bobbin", "--interlayer", "--between", "--wrap",
+        "--header", "--version", "fits", "no-wire", "partly-read:TextK", "fault-at:X"}) {
+    EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }
 }
 
