@@ -2,12 +2,15 @@
 // they hold, and every run ends complete or in one of the four faults with sixteen number or
 // verdict texts, valid UTF-8, and an outcome keyword. A second record runs the same lines with
 // notes: its lines start with the same seventeen fields and name only known notes, in order.
+// A third runs them with a plan under settings picked by the input: 26 more fields, a known
+// verdict exactly for a run whose core fits, and finite plain numbers.
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -164,12 +167,76 @@ void CheckNotes(std::string_view line, std::string_view plain, std::string_view 
   if (fault_seen == ok) Fail("fault note and outcome disagree", line, noted);
 }
 
+constexpr std::size_t kPlanFields = 26;
+
+// Settings from the whole range, the bounds included, chosen by the input.
+plan::Settings PickSettings(std::string_view input) {
+  constexpr double kThicknesses[] = {0, 0.01, 0.05, 0.3, 1, 2.5, 10, 100};
+  const std::size_t h = std::hash<std::string_view>{}(input);
+  plan::Settings settings;
+  settings.grade = 1 + static_cast<int>(h & 1);
+  settings.bobbin = kThicknesses[(h >> 1) & 7];
+  settings.interlayer = kThicknesses[(h >> 4) & 7];
+  settings.between = kThicknesses[(h >> 7) & 7];
+  settings.wrap = kThicknesses[(h >> 10) & 7];
+  return settings;
+}
+
+bool IsPlainNumber(std::string_view s) {
+  if (s.starts_with('-')) s.remove_prefix(1);
+  const std::size_t point = s.find('.');
+  const auto digits = [](std::string_view d) {
+    return !d.empty() &&
+           std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return point == std::string_view::npos
+             ? digits(s)
+             : digits(s.substr(0, point)) && digits(s.substr(point + 1));
+}
+
+void CheckPlan(std::string_view line, std::string_view plain, std::string_view planned) {
+  if (plain.size() > planned.size() ||
+      planned.substr(0, plain.size() - 1) != plain.substr(0, plain.size() - 1) ||
+      planned[plain.size() - 1] != '\t' || planned.back() != '\n') {
+    Fail("the plan changes the results", line, planned);
+  }
+  std::string_view rest = planned.substr(plain.size(), planned.size() - plain.size() - 1);
+  std::array<std::string_view, kPlanFields> fields;
+  for (std::size_t i = 0; i < kPlanFields; ++i) {
+    const std::size_t tab = rest.find('\t');
+    if ((tab == std::string_view::npos) != (i + 1 == kPlanFields)) {
+      Fail("the plan has not 26 fields", line, planned);
+    }
+    fields[i] = rest.substr(0, tab);
+    rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+  }
+  const std::string_view verdict = fields[0];
+  const bool fits = plain.find(std::string("\t") + std::string(calc::kFitVerdict) + "\t") !=
+                        std::string_view::npos &&
+                    plain.ends_with("\tok\n");
+  if (verdict.empty() == fits)
+    Fail("a plan for a run whose core does not fit, or none", line, planned);
+  if (!verdict.empty() && verdict != "fits" && verdict != "tight" && verdict != "no" &&
+      verdict != "none" && verdict != "no-wire") {
+    Fail("unknown plan verdict", line, planned);
+  }
+  const bool figures =
+      verdict == "fits" || verdict == "tight" || (verdict == "no" && !fields[1].empty());
+  for (std::size_t i = 1; i < kPlanFields; ++i) {
+    const bool hole = i == 3;
+    if (fields[i].empty() ? figures && !hole : !figures || !IsPlainNumber(fields[i])) {
+      Fail("a plan figure is missing, extra or not a finite number", line, planned);
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   batch::Session session;
   batch::Session noted_session(batch::Columns{.notes = true});
+  batch::Session planned_session(batch::Columns{.plan = PickSettings(input)});
   calc::InputTexts fields;
   std::string out;
   std::string noted;
@@ -187,6 +254,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     noted.clear();
     noted_session.Run(fields, noted);
     CheckNotes(line, out, noted);
+    noted.clear();
+    planned_session.Run(fields, noted);
+    CheckPlan(line, out, noted);
   }
   return 0;
 }
