@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -66,6 +68,22 @@ TEST_P(BatchExampleTest, ReproducesTheExpectedOutputByteForByte) {
   }
   std::fclose(out);
   std::fclose(err);
+}
+
+// The same through the installed program, its options on the command line.
+TEST_P(BatchExampleTest, ReproducesItAsAProcess) {
+  const fs::path in_path = fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".in");
+  const std::string input = ReadAll(in_path);
+  const int expected_exit = input.find("# expect-exit: 2") != std::string::npos ? 2 : 0;
+  const fs::path out = fs::temp_directory_path() / ("ts-example-" + GetParam() + ".out");
+  std::string command = std::string("'") + TS_BATCH_TOOL + "'";
+  for (const std::string& option : OptionsOf(GetParam(), input)) command += " " + option;
+  command += " '" + in_path.string() + "' >'" + out.string() + "' 2>/dev/null";
+  const int raw = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), expected_exit);
+  EXPECT_EQ(ReadAll(out), ReadAll(fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".out")));
+  fs::remove(out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, BatchExampleTest, ::testing::ValuesIn(ExampleNames()),
