@@ -5,6 +5,7 @@
 
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
+#include "calc/run_notes.h"
 #include "plan/winding_plan.h"
 #include "values/number_text.h"
 
@@ -44,6 +45,22 @@ void BM_DesignRunNotFit(benchmark::State& state) {
   RunDesign(state, {"3", "220", "12", "1.5", "1", "1", "2", "2", "0.2"});
 }
 BENCHMARK(BM_DesignRunNotFit);
+
+// What the batch tool and the window do when they show notes: the traced run and its notes.
+void BM_DesignRunWithNotes(benchmark::State& state) {
+  const calc::InputTexts inputs{"1", "220", "12", "1.5", "2", "5", "7", "12", "0,35"};
+  calc::CalculatorState record;
+  TextLabels labels;
+  std::string codes;
+  for (auto _ : state) {
+    calc::RunTrace trace;
+    calc::CalculateDesign(record, inputs, labels, trace);
+    codes.clear();
+    calc::AppendCodes(calc::NotesOfRun(inputs, record, trace), codes);
+    benchmark::DoNotOptimize(codes.data());
+  }
+}
+BENCHMARK(BM_DesignRunWithNotes);
 
 // The plan of a run whose core fits, made again and again into the same storage.
 void RunPlan(benchmark::State& state, const calc::InputTexts& inputs) {
