@@ -62,27 +62,6 @@ bool IsShellCore(std::string_view form_text) {
   return N == 1 || N == 2;
 }
 
-bool IsEmpty(const CalculatorState& record, Coefficient c) {
-  switch (c) {
-    case Coefficient::Kpd:
-      return record.kpd.IsEmpty();
-    case Coefficient::CosFi:
-      return record.cosFi.IsEmpty();
-    case Coefficient::Bmax:
-      return record.Bmax.IsEmpty();
-    case Coefficient::J:
-      return record.J.IsEmpty();
-    case Coefficient::Ko:
-      return record.Ko.IsEmpty();
-    case Coefficient::Ks:
-      return record.Ks.IsEmpty();
-    case Coefficient::DU1:
-    case Coefficient::DU2:
-      break;
-  }
-  return true;  // the voltage drops start empty in every run
-}
-
 constexpr std::uint16_t FieldBit(std::size_t field) {
   return static_cast<std::uint16_t>(1u << field);
 }
@@ -101,8 +80,10 @@ RunNotes NotesOfRun(const InputTexts& texts, const CalculatorState& record, cons
   for (int k = 0; k < kCoefficientCount; ++k) {
     const auto c = static_cast<Coefficient>(k);
     if ((trace.unmatched & RunTrace::Bit(c)) == 0) continue;
-    notes.push_back(
-        {IsEmpty(record, c) ? NoteKind::Unset : NoteKind::Carried, static_cast<std::uint8_t>(k)});
+    // The voltage drops start empty in every run, so they are never carried.
+    const DynamicValue* kept = Kept(record, c);
+    notes.push_back({kept == nullptr || kept->IsEmpty() ? NoteKind::Unset : NoteKind::Carried,
+                     static_cast<std::uint8_t>(k)});
   }
   if (trace.faulted) notes.push_back({NoteKind::FaultAt, static_cast<std::uint8_t>(trace.at)});
   return notes;
@@ -139,6 +120,27 @@ void AppendCodes(const RunNotes& notes, std::string& out) {
     AppendCode(note, out);
     first = false;
   }
+}
+
+const DynamicValue* Kept(const CalculatorState& record, Coefficient c) {
+  switch (c) {
+    case Coefficient::Kpd:
+      return &record.kpd;
+    case Coefficient::CosFi:
+      return &record.cosFi;
+    case Coefficient::Bmax:
+      return &record.Bmax;
+    case Coefficient::J:
+      return &record.J;
+    case Coefficient::Ko:
+      return &record.Ko;
+    case Coefficient::Ks:
+      return &record.Ks;
+    case Coefficient::DU1:
+    case Coefficient::DU2:
+      break;
+  }
+  return nullptr;
 }
 
 bool KeyedByForm(Coefficient c) {

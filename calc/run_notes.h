@@ -67,6 +67,10 @@ std::string_view CoefficientCode(Coefficient c);
 /// "N", "Pn", … "fit", … "W2": a quantity as its fault note names it.
 std::string_view QuantityCode(Quantity q);
 
+/// The record's member that the table of `c` sets; none for the voltage drops, which live for
+/// one run only.
+const DynamicValue* Kept(const CalculatorState& record, Coefficient c);
+
 /// Whether the table of `c` has rows only for particular core forms.
 bool KeyedByForm(Coefficient c);
 

@@ -135,29 +135,12 @@ QString WhyNoRow(const NotedRun& run, Coefficient c) {
       .arg(Number(run.record.Pn));
 }
 
-const calc::DynamicValue& Target(const calc::CalculatorState& record, Coefficient c) {
-  switch (c) {
-    case Coefficient::Kpd:
-      return record.kpd;
-    case Coefficient::CosFi:
-      return record.cosFi;
-    case Coefficient::Bmax:
-      return record.Bmax;
-    case Coefficient::J:
-      return record.J;
-    case Coefficient::Ko:
-      return record.Ko;
-    default:  // the voltage drops are never carried
-      return record.Ks;
-  }
-}
-
 QString CoefficientExplanation(const NotedRun& run, const RunNote& note) {
   const Coefficient c = note.coefficient();
   const CoefficientWords& words = kCoefficientWords[static_cast<std::size_t>(c)];
   if (note.kind == NoteKind::Carried) {
     return QStringLiteral("%1: %2 %3 %4 из прошлого расчета.")
-        .arg(WhyNoRow(run, c), Words(words.name), Number(Target(run.record, c)),
+        .arg(WhyNoRow(run, c), Words(words.name), Number(*calc::Kept(run.record, c)),
              Words(words.taken));
   }
   QString text = QStringLiteral("%1: %2 %3 и считается равным 0")
