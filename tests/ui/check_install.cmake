@@ -6,8 +6,9 @@ if(failed)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(file bin/transformer-sizer bin/transformer-sizer-batch
-             share/applications/transformer-sizer.desktop
-             share/icons/hicolor/scalable/apps/transformer-sizer.svg)
+             share/applications/${APP_ID}.desktop
+             share/icons/hicolor/scalable/apps/${APP_ID}.svg
+             share/metainfo/${APP_ID}.metainfo.xml)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
   endif()
