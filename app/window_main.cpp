@@ -1,11 +1,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <thread>
 
 #include <QApplication>
 #include <QFontDatabase>
 
+#include "app/window_command_line.h"
 #include "ui/application_setup.h"
 #include "ui/first_paint_probe.h"
 #include "ui/form1.h"
@@ -24,6 +26,8 @@ bool DisplayMissing(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::span<const char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
+  if (const auto status = app::AnswerInformationOption(args, stdout)) return *status;
   if (DisplayMissing(argc, argv)) {
     std::fprintf(stderr,
                  "Нет графического дисплея (DISPLAY и WAYLAND_DISPLAY не заданы), поэтому окно "

@@ -21,6 +21,7 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 constexpr std::string_view kHelp =
     "Использование: transformer-sizer-batch [--help] [--] [ФАЙЛ]...\n"
+    "          или: transformer-sizer-batch --version\n"
     "\n"
     "Расчет трансформатора для многих сердечников сразу. Читает ФАЙЛЫ по очереди\n"
     "(или стандартный ввод, если файлов нет или ФАЙЛ равен «-»). Кодировка UTF-8,\n"
@@ -156,6 +157,9 @@ int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* ou
       options_end = true;
     } else if (a == "--help" || a == "-h") {
       std::fwrite(kHelp.data(), 1, kHelp.size(), out);
+      return std::fflush(out) == 0 ? kExitOk : kExitInputError;
+    } else if (a == "--version") {
+      std::fputs("transformer-sizer-batch " TS_VERSION "\n", out);
       return std::fflush(out) == 0 ? kExitOk : kExitInputError;
     } else {
       Complain(err, "неизвестный параметр «" + std::string(a) + "»; см. --help");
