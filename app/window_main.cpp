@@ -10,6 +10,7 @@
 #include "app/window_command_line.h"
 #include "ui/application_setup.h"
 #include "ui/first_paint_probe.h"
+#include "ui/fitted_window.h"
 #include "ui/form1.h"
 
 namespace {
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
   std::jthread fonts([] { QFontDatabase::families(); });
   ui::Form1 window;
   ui::ExitAfterFirstPaintIfAsked(window);
-  window.show();
+  const ui::FittedWindow fitted(window);
+  fitted.shown().show();
   return QApplication::exec();
 }
