@@ -1,13 +1,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <thread>
 
 #include <QApplication>
 #include <QFontDatabase>
 
+#include "app/window_command_line.h"
 #include "ui/application_setup.h"
 #include "ui/first_paint_probe.h"
+#include "ui/fitted_window.h"
 #include "ui/form1.h"
 
 namespace {
@@ -24,6 +27,8 @@ bool DisplayMissing(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::span<const char* const> args(argv + 1, static_cast<std::size_t>(argc - 1));
+  if (const auto status = app::AnswerInformationOption(args, stdout)) return *status;
   if (DisplayMissing(argc, argv)) {
     std::fprintf(stderr,
                  "Нет графического дисплея (DISPLAY и WAYLAND_DISPLAY не заданы), поэтому окно "
@@ -39,6 +44,7 @@ int main(int argc, char** argv) {
   std::jthread fonts([] { QFontDatabase::families(); });
   ui::Form1 window;
   ui::ExitAfterFirstPaintIfAsked(window);
-  window.show();
+  const ui::FittedWindow fitted(window);
+  fitted.shown().show();
   return QApplication::exec();
 }

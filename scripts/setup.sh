@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core xvfb xauth desktop-file-utils
   clang libclang-rt-14-dev
+  dpkg-dev lintian appstream mandoc groff-base  # the package and its lints
 )
 
 missing=()

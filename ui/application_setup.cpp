@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace ui {
 
@@ -17,7 +18,9 @@ void SetUpApplication() {
   QFont font = QApplication::font();
   font.setPixelSize(kFontPixels);
   QApplication::setFont(font);
-  QGuiApplication::setDesktopFileName(QStringLiteral("transformer-sizer"));
+  // Set on the application, so that message boxes and every later window carry it too.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TS_APP_ID ".svg")));
+  QGuiApplication::setDesktopFileName(QStringLiteral(TS_APP_ID));
 }
 
 }  // namespace ui
