@@ -25,7 +25,7 @@ const Case kCases[] = {
     {TS_WINDOW, "--version", 0, "transformer-sizer " TS_VERSION "\n", true},
     // Other arguments are ignored, so they do not hide the answer.
     {TS_WINDOW, "--frobnicate --version --help", 0, "transformer-sizer " TS_VERSION "\n", true},
-    {TS_BATCH, "--help", 0, "Использование: transformer-sizer-batch [--help] [--] [ФАЙЛ]...\n",
+    {TS_BATCH, "--help", 0, "Использование: transformer-sizer-batch [ПАРАМЕТР]... [--] [ФАЙЛ]...\n",
      false},
     {TS_BATCH, "--version", 0, "transformer-sizer-batch " TS_VERSION "\n", true},
     // After "--" it is a file name, and there is no such file.
