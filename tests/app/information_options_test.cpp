@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,9 +38,8 @@ class InformationOptions : public testing::TestWithParam<Case> {};
 // Without any display: the answers must come before Qt looks for one.
 TEST_P(InformationOptions, AnswerOnStandardOutputWithoutADisplay) {
   const Case& c = GetParam();
-  const fs::path dir =
-      fs::temp_directory_path() /
-      ("ts-info-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  // CTest runs the cases in parallel processes: each needs a folder of its own.
+  const fs::path dir = fs::temp_directory_path() / ("ts-info-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   const fs::path out = dir / "stdout", err = dir / "stderr";
   const std::string command = "cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
@@ -62,6 +62,9 @@ TEST_P(InformationOptions, AnswerOnStandardOutputWithoutADisplay) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothPrograms, InformationOptions, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(BothPrograms, InformationOptions, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case>& info) {
+                           return std::to_string(info.index);
+                         });
 
 }  // namespace
