@@ -60,17 +60,23 @@ QString VerdictSign(const PlannedRun& planned) {
   }
 }
 
-QPushButton* Button(const QString& text, const QString& name, const QKeySequence& keys,
-                    QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
+// A button and its command with a shortcut for the whole window: the command acts at once,
+// where a button's own shortcut would wait for its click to be drawn.
+QAction* AddCommand(QWidget& window, QHBoxLayout& row, const QString& text, const QString& name,
+                    const QKeySequence& keys) {
+  auto* action = new QAction(text, &window);
+  action->setObjectName(name);
+  action->setShortcut(keys);
+  window.addAction(action);
+  auto* button = new QPushButton(text, row.parentWidget());
   button->setObjectName(name);
   button->setAccessibleName(QString(text).remove(QStringLiteral("…")));
-  if (!keys.isEmpty()) {
-    button->setShortcut(keys);
-    button->setToolTip(keys.toString(QKeySequence::NativeText));
-  }
+  button->setToolTip(keys.toString(QKeySequence::NativeText));
   button->setAutoDefault(false);
-  return button;
+  QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+  QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
+  row.addWidget(button);
+  return action;
 }
 
 }  // namespace
@@ -90,10 +96,6 @@ PlanWindow::PlanWindow(QWidget* main) : QWidget(main, Qt::Window) {
   layout->addLayout(columns, 1);
   layout->addWidget(MakeButtons());
 
-  auto* close = new QAction(this);
-  close->setShortcut(Qt::Key_Escape);
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  addAction(close);
   connect(settings_, &PlanSettingsForm::Changed, this, [this] {
     Replan(planned_, settings_->Settings());
     ShowPlan();
@@ -152,21 +154,19 @@ QWidget* PlanWindow::MakeButtons() {
   auto* buttons = new QWidget(this);
   auto* row = new QHBoxLayout(buttons);
   row->setContentsMargins(0, 0, 0, 0);
-  save_ = Button(QStringLiteral("Сохранить PDF…"), QStringLiteral("savePdf"), QKeySequence::Save,
-                 buttons);
-  print_ = Button(QStringLiteral("Печать…"), QStringLiteral("print"), QKeySequence::Print, buttons);
-  copy_ = Button(QStringLiteral("Копировать"), QStringLiteral("copyPlan"),
-                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), buttons);
-  QPushButton* close = Button(QStringLiteral("Закрыть"), QStringLiteral("close"), {}, buttons);
-  connect(save_, &QPushButton::clicked, this, &PlanWindow::AskAndSavePdf);
-  connect(print_, &QPushButton::clicked, this, &PlanWindow::Print);
-  connect(copy_, &QPushButton::clicked, this, &PlanWindow::CopyPlan);
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
-  row->addWidget(save_);
-  row->addWidget(print_);
-  row->addWidget(copy_);
+  save_ = AddCommand(*this, *row, QStringLiteral("Сохранить PDF…"), QStringLiteral("savePdf"),
+                     QKeySequence::Save);
+  print_ = AddCommand(*this, *row, QStringLiteral("Печать…"), QStringLiteral("print"),
+                      QKeySequence::Print);
+  copy_ = AddCommand(*this, *row, QStringLiteral("Копировать"), QStringLiteral("copyPlan"),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   row->addStretch(1);
-  row->addWidget(close);
+  QAction* close = AddCommand(*this, *row, QStringLiteral("Закрыть"), QStringLiteral("close"),
+                              QKeySequence(Qt::Key_Escape));
+  connect(save_, &QAction::triggered, this, &PlanWindow::AskAndSavePdf);
+  connect(print_, &QAction::triggered, this, &PlanWindow::Print);
+  connect(copy_, &QAction::triggered, this, &PlanWindow::CopyPlan);
+  connect(close, &QAction::triggered, this, &QWidget::close);
   return buttons;
 }
 
@@ -183,7 +183,7 @@ void PlanWindow::ShowPlan() {
   ShowWindings();
   note_->setText(planned_.HasPlan() ? PlanNote(planned_.settings) : QString());
   drawing_->Refresh();
-  for (QPushButton* button : {save_, print_, copy_}) button->setEnabled(planned_.HasPlan());
+  for (QAction* command : {save_, print_, copy_}) command->setEnabled(planned_.HasPlan());
 }
 
 void PlanWindow::ShowVerdict() {

@@ -5,9 +5,9 @@
 #include "ui/last_run.h"
 #include "ui/planned_run.h"
 
+class QAction;
 class QFormLayout;
 class QLabel;
-class QPushButton;
 class QTableWidget;
 
 namespace ui {
@@ -57,9 +57,9 @@ class PlanWindow final : public QWidget {
   QTableWidget* windings_ = nullptr;
   QLabel* note_ = nullptr;
   WindingDrawing* drawing_ = nullptr;
-  QPushButton* save_ = nullptr;
-  QPushButton* print_ = nullptr;
-  QPushButton* copy_ = nullptr;
+  QAction* save_ = nullptr;
+  QAction* print_ = nullptr;
+  QAction* copy_ = nullptr;
 };
 
 }  // namespace ui

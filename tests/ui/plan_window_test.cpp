@@ -5,11 +5,13 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -253,6 +255,35 @@ TEST_F(PlanWindowTest, FitsASmallScreenAndResizes) {
   EXPECT_LE(plan_->frameGeometry().height(), 768 - 40);  // room for a panel
   EXPECT_LT(plan_->minimumSize().width(), plan_->width());
   EXPECT_GT(plan_->maximumSize().width(), plan_->width());
+}
+
+TEST_F(PlanWindowTest, CopyPutsThePlanAsTabSeparatedLines) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  plan_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(plan_));
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(plan_->findChild<QLineEdit*>(QStringLiteral("wrap")), Qt::Key_C,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+  ASSERT_GE(lines.size(), 30);
+  EXPECT_EQ(lines.mid(0, 5), (QStringList{"План намотки", "Вывод\tПомещается",
+                                          "Заполнение отверстия кольца по радиусу, %\t7.4",
+                                          "Глубина намотки от сердечника, мм\t2.58",
+                                          "Остающееся отверстие кольца, мм\t64.8"}));
+  EXPECT_TRUE(lines.contains("\t1-я обмотка\t2-я обмотка"));
+  EXPECT_TRUE(lines.contains("Длина провода, м\t82.55\t7.59"));
+  EXPECT_TRUE(lines.contains("Толщина каркаса\t1 мм"));
+  EXPECT_TRUE(lines.contains("Диаметр своего провода вторичной обмотки\tстандартный провод"));
+}
+
+TEST_F(PlanWindowTest, EscClosesIt) {
+  plan_ = OpenPlan(*window_);
+  plan_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(plan_));
+  QTest::keyClick(plan_, Qt::Key_Escape);
+  EXPECT_FALSE(plan_->isVisible());
+  EXPECT_TRUE(window_->isVisible());
 }
 
 TEST_F(PlanWindowTest, ClosingTheCalculatorStillEndsTheProgram) {
