@@ -106,6 +106,17 @@ struct ShellScene {
   double frame;   // the core shown around it, mm
 };
 
+/// Where a shell scene lands: millimetres from the window's top-left corner to pixels.
+struct ShellView {
+  QPointF origin;
+  double scale;
+
+  QPointF At(double x, double y) const { return origin + QPointF(x, y) * scale; }
+  QRectF Rect(double x0, double y0, double x1, double y1) const {
+    return QRectF(At(x0, y0), At(x1, y1));
+  }
+};
+
 // A tall narrow window drawn whole would be a sliver: it keeps three quarters of the width and is
 // cut at the bottom instead.
 double ShellScale(const ShellScene& scene, const QRectF& box, bool& cut) {
@@ -129,52 +140,53 @@ void PaintBreak(QPainter& painter, double left, double right, double y) {
   painter.drawPath(wave);
 }
 
+// The bobbin's tube along the leg and its cheeks at both ends, then the bands between them.
+void PaintShellBands(QPainter& painter, const ShellView& view, const ShellScene& scene,
+                     const PlannedRun& planned) {
+  const std::vector<Band> bands = Bands(planned);
+  const double bobbin = planned.settings.bobbin;
+  const double depth = bands.back().to;
+  Fill(painter, view.Rect(0, 0, depth, bobbin), DrawnPart::Bobbin);
+  Fill(painter, view.Rect(0, scene.height - bobbin, depth, scene.height), DrawnPart::Bobbin);
+  for (const Band& band : bands) {
+    const bool tube = band.part == DrawnPart::Bobbin;
+    const double top = tube ? 0 : bobbin;
+    const double bottom = tube ? scene.height : scene.height - bobbin;
+    Fill(painter, view.Rect(band.from, top, band.to, bottom), band.part);
+    painter.setPen(LayerPen(band.part));
+    for (const double x : LayerLines(band, view.scale)) {
+      painter.drawLine(view.At(x, top), view.At(x, bottom));
+    }
+  }
+}
+
 bool PaintShell(QPainter& painter, const QRectF& box, const PlannedRun& planned) {
   const plan::PlanInput& input = *planned.input;
   const ShellScene scene{10 * input.c, 10 * input.h, std::min(5 * input.a, 10 * input.c)};
   bool cut = false;
   const double scale = ShellScale(scene, box, cut);
-  const double across = (scene.width + 2 * scene.frame) * scale;
-  const double down = std::min((scene.height + 2 * scene.frame) * scale, box.height());
-  const QPointF origin(box.left() + (box.width() - across) / 2 + scene.frame * scale,
-                       box.top() + (box.height() - down) / 2 + scene.frame * scale);
-  const auto at = [&](double x, double y) { return origin + QPointF(x, y) * scale; };
-  const auto rect = [&](double x0, double y0, double x1, double y1) {
-    return QRectF(at(x0, y0), at(x1, y1));
-  };
+  const QSizeF shown((scene.width + 2 * scene.frame) * scale,
+                     std::min((scene.height + 2 * scene.frame) * scale, box.height()));
+  const QRectF frame(box.center() - QPointF(shown.width(), shown.height()) / 2, shown);
+  const ShellView view{frame.topLeft() + QPointF(scene.frame, scene.frame) * scale, scale};
+  const QRectF window = view.Rect(0, 0, scene.width, scene.height);
 
   painter.save();
-  painter.setClipRect(
-      QRectF(origin.x() - scene.frame * scale, origin.y() - scene.frame * scale, across, down));
+  painter.setClipRect(frame);
   Fill(painter,
-       rect(-scene.frame, -scene.frame, scene.width + scene.frame, scene.height + scene.frame),
+       view.Rect(-scene.frame, -scene.frame, scene.width + scene.frame, scene.height + scene.frame),
        DrawnPart::Core);
-  const QRectF window = rect(0, 0, scene.width, scene.height);
   Fill(painter, window, DrawnPart::Free);
   painter.setClipRect(window, Qt::IntersectClip);
-  const std::vector<Band> bands = Bands(planned);
-  const double bobbin = planned.settings.bobbin;
-  const double depth = bands.back().to;
-  Fill(painter, rect(0, 0, depth, bobbin), DrawnPart::Bobbin);
-  Fill(painter, rect(0, scene.height - bobbin, depth, scene.height), DrawnPart::Bobbin);
-  for (const Band& band : bands) {
-    const bool tube = band.part == DrawnPart::Bobbin;
-    const double top = tube ? 0 : bobbin;
-    const double bottom = tube ? scene.height : scene.height - bobbin;
-    Fill(painter, rect(band.from, top, band.to, bottom), band.part);
-    painter.setPen(LayerPen(band.part));
-    for (const double x : LayerLines(band, scale)) painter.drawLine(at(x, top), at(x, bottom));
-  }
+  PaintShellBands(painter, view, scene, planned);
   painter.restore();
 
-  if (depth > scene.width) {
+  if (planned.plan.depth > scene.width) {
     painter.setPen(QPen(kOverflow, 2, Qt::DashLine));
     painter.drawLine(window.topRight(),
-                     QPointF(window.right(), std::min(window.bottom(), box.bottom())));
+                     QPointF(window.right(), std::min(window.bottom(), frame.bottom())));
   }
-  if (cut)
-    PaintBreak(painter, origin.x() - scene.frame * scale, origin.x() - scene.frame * scale + across,
-               box.bottom() - 1);
+  if (cut) PaintBreak(painter, frame.left(), frame.right(), frame.bottom() - 1);
   return cut;
 }
 
