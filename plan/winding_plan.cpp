@@ -30,10 +30,15 @@ bool IsShell(std::int16_t form) { return form == 1 || form == 2; }
 bool IsDimension(double x) { return x > 0 && x <= kMaxDimension; }
 
 // Written so that NaN fails every test. A secondary's current is the load's; the primary's follows.
-bool InRange(const WindingDemand& winding, bool secondary) {
-  return winding.voltage > 0 && (!secondary || winding.current > 0) && winding.turns >= 1 &&
-         winding.turns <= kMaxTurns && winding.turns == std::floor(winding.turns) &&
-         winding.diameter >= 0;
+std::optional<Obstacle> WindingObstacle(const WindingDemand& winding, bool secondary) {
+  if (!(winding.voltage > 0)) return Obstacle::Voltage;
+  if (secondary && !(winding.current > 0)) return Obstacle::Current;
+  if (!(winding.turns >= 1 && winding.turns <= kMaxTurns &&
+        winding.turns == std::floor(winding.turns))) {
+    return Obstacle::Turns;
+  }
+  if (!(winding.diameter >= 0)) return Obstacle::Diameter;
+  return std::nullopt;
 }
 
 std::optional<double> OwnWireOf(const Settings& settings, std::size_t winding) {
@@ -108,14 +113,24 @@ void Fail(Verdict verdict, Plan& out) {
 }  // namespace
 
 // The bounds keep every loop short and every figure finite, whatever a batch file holds.
-bool IsPlannable(const PlanInput& input, const Settings& settings) {
-  if (input.form < 1 || input.form > 3 || input.windings.empty()) return false;
-  if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c)) return false;
-  if (IsShell(input.form) && !IsDimension(input.h)) return false;
-  for (std::size_t j = 0; j < input.windings.size(); ++j) {
-    if (!InRange(input.windings[j], j > 0)) return false;
+std::optional<Obstacle> FirstObstacle(const PlanInput& input, const Settings& settings) {
+  if (input.form < 1 || input.form > 3) return Obstacle::Form;
+  if (input.windings.empty()) return Obstacle::NoWindings;
+  if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c) ||
+      (IsShell(input.form) && !IsDimension(input.h))) {
+    return Obstacle::Dimensions;
   }
-  return !FirstInvalid(settings);
+  for (std::size_t j = 0; j < input.windings.size(); ++j) {
+    if (const std::optional<Obstacle> obstacle = WindingObstacle(input.windings[j], j > 0)) {
+      return obstacle;
+    }
+  }
+  if (FirstInvalid(settings)) return Obstacle::Settings;
+  return std::nullopt;
+}
+
+bool IsPlannable(const PlanInput& input, const Settings& settings) {
+  return !FirstObstacle(input, settings);
 }
 
 std::string_view VerdictCode(Verdict v) { return kCodes[static_cast<std::size_t>(v)]; }

@@ -68,6 +68,12 @@ struct Plan {
   std::vector<WindingPlan> windings;  ///< in the order of the input's windings
 };
 
+/// The bounds a plan needs, in the order they are checked.
+enum class Obstacle { Form, NoWindings, Dimensions, Voltage, Current, Turns, Diameter, Settings };
+
+/// The first bound that the input or the settings miss; none when a plan can be made.
+std::optional<Obstacle> FirstObstacle(const PlanInput& input, const Settings& settings);
+
 /// Whether a plan can be made: core form, sizes, voltages, currents, turns and settings in range.
 bool IsPlannable(const PlanInput& input, const Settings& settings);
 

@@ -8,6 +8,13 @@ class QLineEdit;
 
 namespace ui {
 
+/// Tints `field` with a warning colour that reads on light and dark themes and gives it
+/// `explanation` as tooltip and accessible description.
+void MarkField(QLineEdit& field, const QString& explanation);
+
+/// Takes the mark of MarkField away; a field without one is left as it is.
+void UnmarkField(QLineEdit& field);
+
 /// Marks the input fields that a run's notes concern: a warning tint that reads on light and
 /// dark themes, and the explanation as tooltip and accessible description.
 class FieldMarks {

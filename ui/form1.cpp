@@ -11,17 +11,24 @@
 #include <utility>
 #include <vector>
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 #include "calc/result_labels.h"
 #include "calc/run_notes.h"
 #include "ui/control_table.h"
+#include "ui/copied_text.h"
 #include "ui/pictures/core_pictures.h"
+#include "ui/plan_window.h"
 #include "ui/run_note_words.h"
 #include "ui/utf8.h"
+#include "ui/wire_hints.h"
 #include "ui/wrapped_caption.h"
 
 namespace ui {
@@ -30,6 +37,10 @@ namespace {
 
 /// Captions taller than one field row hold two lines of text.
 constexpr int kOneLineTwips = 285;
+
+/// Label33 shows the verdict, Label38 and Label39 the wire diameters.
+constexpr int kVerdictResult = 33 - calc::kFirstResultLabel;
+constexpr int kFirstDiameterResult = 38 - calc::kFirstResultLabel;
 
 QRect Geometry(const ControlSpec& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
@@ -160,13 +171,27 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
           &Form1::Calculate);
   connect(Numbered<QPushButton>(built, "Command", 1), &QPushButton::clicked, this,
           [] { QCoreApplication::exit(EXIT_SUCCESS); });
+
+  actions_ = AddWindowActions(*this);
+  connect(actions_.plan, &QAction::triggered, this, &Form1::OpenPlan);
+  connect(actions_.copy, &QAction::triggered, this, &Form1::CopyResults);
+  ExtendFieldMenus(fields_, actions_);
+  const QString hint = VerdictHint(actions_.plan->shortcut());
+  results_[kVerdictResult]->setToolTip(hint);
+  results_[kVerdictResult]->setAccessibleDescription(hint);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+  WindowMenu(*this, childAt(event->pos()), actions_)->popup(event->globalPos());
+  event->accept();
 }
 
 void Form1::Calculate() {
   std::array<QByteArray, 9> utf8;
   calc::InputTexts texts;
   for (std::size_t k = 0; k < fields_.size(); ++k) {
-    utf8[k] = fields_[k]->text().toUtf8();
+    last_inputs_[k] = fields_[k]->text();
+    utf8[k] = last_inputs_[k].toUtf8();
     texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
   }
   calc::RunTrace trace;
@@ -184,8 +209,44 @@ void Form1::Calculate() {
   const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
   const NotedRun run{texts, state_, notes};
   marks_.Show(FieldExplanations(run));
+  last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
+  ShowWireHints();
+  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
   // The run stops where it faulted and the labels keep what it wrote; the user can go on.
   if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
+}
+
+RunView Form1::LastRun() const {
+  RunView run{last_end_, &state_, last_inputs_, {}};
+  if (last_end_ == RunEnd::NotYet) {
+    for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
+  }
+  for (std::size_t k = 0; k < results_.size(); ++k) run.results[k] = results_[k]->text();
+  return run;
+}
+
+// The plan window costs nothing until the user first asks for it.
+void Form1::OpenPlan() {
+  if (plan_window_ == nullptr) {
+    plan_window_ = new PlanWindow(this);
+    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowWireHints);
+  }
+  plan_window_->Follow(LastRun());
+  plan_window_->show();
+  plan_window_->raise();
+  plan_window_->activateWindow();
+}
+
+void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
+
+void Form1::ShowWireHints() {
+  const int grade = plan_window_ != nullptr ? plan_window_->Grade() : plan::Settings{}.grade;
+  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, grade);
+  for (std::size_t j = 0; j < hints.size(); ++j) {
+    ResultLabel* label = results_[kFirstDiameterResult + j];
+    label->setToolTip(hints[j]);
+    label->setAccessibleDescription(hints[j]);
+  }
 }
 
 }  // namespace ui

@@ -8,10 +8,14 @@
 #include "ui/fault_report.h"
 #include "ui/field_marks.h"
 #include "ui/label_writer.h"
+#include "ui/last_run.h"
+#include "ui/window_menu.h"
 
 class QLineEdit;
 
 namespace ui {
+
+class PlanWindow;
 
 /// The calculator's window: nine input fields, sixteen result labels, Calculate and Exit.
 class Form1 final : public QWidget {
@@ -19,8 +23,15 @@ class Form1 final : public QWidget {
   /// `report` tells the user about a run that faulted; tests pass one that does not block.
   explicit Form1(FaultReport report = ShowFaultBox);
 
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
  private:
   void Calculate();
+  void OpenPlan();
+  void CopyResults();
+  void ShowWireHints();
+  RunView LastRun() const;
 
   calc::CalculatorState state_;
   std::array<QLineEdit*, 9> fields_{};
@@ -28,6 +39,10 @@ class Form1 final : public QWidget {
   LabelWriter writer_{results_};
   FieldMarks marks_{fields_};
   FaultReport report_;
+  RunEnd last_end_ = RunEnd::NotYet;
+  std::array<QString, 9> last_inputs_;
+  WindowActions actions_;
+  PlanWindow* plan_window_ = nullptr;  ///< made when the user first opens it
 };
 
 }  // namespace ui

@@ -74,15 +74,26 @@ ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
   colours.setColor(QPalette::Window, kResultBackground);
   colours.setColor(QPalette::WindowText, kResultText);
   setPalette(colours);
+  // The window's menu offers copying the selection, beside its own commands.
+  setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void ResultLabel::ShowResult(const QString& text) {
+  if (!text.isEmpty()) AllowSelection();
   const QString old = this->text();
   setText(text);
   if (QAccessible::isActive()) {
     QAccessibleTextUpdateEvent event(this, 0, old, text);
     QAccessible::updateAccessibility(&event);
   }
+}
+
+// Waits for the first result: an empty label has nothing to select, and start-up makes no text
+// documents. A result is copied with the mouse only, so it never takes the keyboard focus.
+void ResultLabel::AllowSelection() {
+  if (textInteractionFlags() & Qt::TextSelectableByMouse) return;
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setFocusPolicy(Qt::NoFocus);
 }
 
 }  // namespace ui

@@ -14,6 +14,9 @@ class ResultLabel final : public QLabel {
 
   /// Shows `text` and tells assistive technology that it changed.
   void ShowResult(const QString& text);
+
+ private:
+  void AllowSelection();
 };
 
 }  // namespace ui

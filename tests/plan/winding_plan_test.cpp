@@ -223,5 +223,37 @@ TEST(MakePlan, RingHoleLeftIsNeverBelowZero) {
   EXPECT_DOUBLE_EQ(open.fill, open.depth / 2.5);
 }
 
+// The window says which bound a run missed, so the first one missed must be named.
+TEST(FirstObstacle, NamesTheFirstBoundMissed) {
+  using P = PlanInput&;
+  using S = Settings&;
+  const struct {
+    const char* name;
+    void (*change)(PlanInput&, Settings&);
+    std::optional<Obstacle> expected;
+  } cases[] = {
+      {"none", [](P, S) {}, std::nullopt},
+      {"form before all", [](P in, S) { in.form = 4, in.a = 0, in.windings.clear(); },
+       Obstacle::Form},
+      {"no windings", [](P in, S) { in.windings.clear(); }, Obstacle::NoWindings},
+      {"dimension before voltage", [](P in, S) { in.b = kNaN, in.windings[0].voltage = 0; },
+       Obstacle::Dimensions},
+      {"primary voltage", [](P in, S) { in.windings[0].voltage = -1; }, Obstacle::Voltage},
+      {"primary before secondary",
+       [](P in, S) { in.windings[0].turns = 0.5, in.windings[1].voltage = 0; }, Obstacle::Turns},
+      {"load current", [](P in, S) { in.windings[1].current = 0; }, Obstacle::Current},
+      {"diameter", [](P in, S) { in.windings[1].diameter = -1; }, Obstacle::Diameter},
+      {"settings last", [](P in, S s) { s.wrap = -1, in.windings[1].diameter = 1; },
+       Obstacle::Settings},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlanInput input = StartRing();
+    Settings settings;
+    c.change(input, settings);
+    EXPECT_EQ(FirstObstacle(input, settings), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace plan

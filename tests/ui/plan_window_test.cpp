@@ -1,0 +1,294 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "../plan/test_support.h"
+#include "qt_test_app.h"
+#include "window_driver.h"
+
+namespace {
+
+QString Text(const QWidget& window, const char* name) {
+  const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+  return label == nullptr ? QStringLiteral("<none>") : label->text();
+}
+
+// The windings' figures as the table shows them, row by row from the bare diameter on: the
+// primary's, then the secondary's.
+std::vector<std::string> TableFigures(const ui::PlanWindow& window) {
+  const auto* table = window.findChild<QTableWidget*>(QStringLiteral("windings"));
+  std::vector<std::string> figures;
+  for (int column = 0; column < 2; ++column) {
+    for (int row = 1; row < table->rowCount(); ++row) {
+      if (row == 3) continue;  // the turns, a result of the run
+      figures.push_back(table->item(row, column)->text().toStdString());
+    }
+  }
+  return figures;
+}
+
+// The batch tool's winding fields of a plan made straight from the engine.
+std::vector<std::string> EngineFigures(const Inputs& inputs, const plan::Settings& settings) {
+  calc::CalculatorState record;
+  plan::FitWatch display;
+  calc::InputTexts texts;
+  for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = inputs[k];
+  calc::CalculateDesign(record, texts, display);
+  const std::vector<std::string> fields =
+      plan::PlanFields(plan::MakePlan(plan::ReadRun(record), settings));
+  return {fields.begin() + 4, fields.end()};
+}
+
+class PlanWindowTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureQtApp(); }
+
+  void SetUp() override { window_->show(); }
+
+  void SetSetting(const char* name, const char* text) {
+    plan_->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+  }
+
+  std::unique_ptr<ui::Form1> window_ = QuietWindow();
+  ui::PlanWindow* plan_ = nullptr;
+};
+
+TEST_F(PlanWindowTest, IsMadeOnlyWhenFirstOpened) {
+  Calculate(*window_, kStartInputs);
+  EXPECT_EQ(window_->findChild<ui::PlanWindow*>(), nullptr);
+  plan_ = OpenPlan(*window_);
+  ASSERT_NE(plan_, nullptr);
+  EXPECT_TRUE(plan_->isVisible());
+  EXPECT_TRUE(plan_->isWindow());
+  EXPECT_EQ(plan_->windowTitle(), "План намотки");
+}
+
+TEST_F(PlanWindowTest, ShowsTheEnginesFiguresForTheStartInputs) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  EXPECT_EQ(Text(*plan_, "verdict"), "✔ Помещается");
+  EXPECT_EQ(Text(*plan_, "fill"), "7.4");
+  EXPECT_EQ(Text(*plan_, "depth"), "2.58");
+  EXPECT_EQ(Text(*plan_, "holeLeft"), "64.8");
+  const std::vector<std::string> shown = TableFigures(*plan_);
+  EXPECT_EQ(shown, EngineFigures(kStartInputs, {}));
+  // As worked out by hand for the primary: 1098 turns a layer, 82.55 m, 70.791 Ω.
+  EXPECT_EQ(shown[2], "1098");
+  EXPECT_EQ(shown[5], "82.55");
+  EXPECT_EQ(shown[6], "70.791");
+  const auto* table = plan_->findChild<QTableWidget*>(QStringLiteral("windings"));
+  EXPECT_EQ(table->item(0, 0)->text(), "стандартный");
+  EXPECT_EQ(table->item(3, 0)->text(), "562");
+  EXPECT_EQ(table->item(3, 1)->text(), "50");
+}
+
+TEST_F(PlanWindowTest, FollowsEachCalculate) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  Calculate(*window_, kTightShell);
+  EXPECT_EQ(Text(*plan_, "verdict"), "⚠ Помещается впритык");
+  EXPECT_EQ(Text(*plan_, "fill"), "98.2");
+  EXPECT_FALSE(plan_->findChild<QLabel*>(QStringLiteral("holeLeft"))->isVisible());
+  EXPECT_EQ(TableFigures(*plan_), EngineFigures(kTightShell, {}));
+  Calculate(*window_, kStartInputs);
+  EXPECT_EQ(Text(*plan_, "fill"), "7.4");
+}
+
+struct NoPlanCase {
+  const char* name;
+  std::vector<Inputs> presses;  // before the plan window is opened
+  const char* reason;           // how the window's words begin after «ⓘ Плана нет. »
+};
+
+void PrintTo(const NoPlanCase& c, std::ostream* os) { *os << c.name; }
+
+// clang-format off
+const NoPlanCase kNoPlanCases[] = {
+    {"NoRunYet", {}, "Расчета еще не было"},
+    {"CoreDoesNotFit", {{"3", "220", "12", "1.5", "1", "1", "2", "2", "0.2"}},
+     "Сердечник не подходит («Неподходит»)"},
+    {"RunFaulted", {{"3", "220", "12", "0.1", "2", "5", "7", "12", "0.2"}},
+     "Последний расчет остановился с ошибкой"},
+    {"FormOutsideOneToThree", {kStartInputs, {"4", "220", "12", "1.5", "2", "5", "7", "12", "0.2"}},
+     "Форма сердечника 4 — не 1, 2 и не 3"},
+    {"CoreTooLarge", {{"3", "220", "12", "1.5", "2", "5", "2000", "12", "0.2"}},
+     "Размеры сердечника a, b, c (и h у броневых) должны быть больше 0 и не больше 1000 см"},
+    {"WireThickerThanFiveMillimetres", {{"3", "220", "12", "150", "10", "10", "20", "12", "0.2"}},
+     "Для вторичной обмотки нужен провод диаметром"},
+    {"LayerHoldsNoTurn", {{"1", "220", "12", "1.5", "5", "5", "10", "0.2", "0.35"}},
+     "В слой не ложится ни одного витка"},
+};
+// clang-format on
+
+class NoPlan : public PlanWindowTest, public testing::WithParamInterface<NoPlanCase> {};
+
+TEST_P(NoPlan, SaysWhyAndOffersNothingToSave) {
+  for (const Inputs& inputs : GetParam().presses) Calculate(*window_, inputs);
+  plan_ = OpenPlan(*window_);
+  const QString shown = Text(*plan_, "verdict");
+  EXPECT_TRUE(
+      shown.startsWith(QStringLiteral("ⓘ Плана нет. ") + QString::fromUtf8(GetParam().reason)))
+      << shown.toStdString();
+  EXPECT_FALSE(plan_->Planned().HasPlan());
+  for (const char* button : {"savePdf", "print", "copyPlan"}) {
+    EXPECT_FALSE(plan_->findChild<QWidget*>(QString::fromLatin1(button))->isEnabled()) << button;
+  }
+  EXPECT_FALSE(plan_->findChild<QTableWidget*>(QStringLiteral("windings"))->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Reasons, NoPlan, testing::ValuesIn(kNoPlanCases),
+                         [](const testing::TestParamInfo<NoPlanCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST_F(PlanWindowTest, RefusedSettingLeavesThePlanAndSaysWhyBesideTheField) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  const plan::Plan before = plan_->Planned().plan;
+  for (const char* bad : {"abc", "-1", "100.5", "", "1,0,0"}) {
+    SCOPED_TRACE(bad);
+    SetSetting("bobbin", bad);
+    EXPECT_TRUE(Text(*plan_, "bobbinMessage").startsWith("Толщина каркаса должна быть числом"));
+    EXPECT_EQ(plan_->Planned().plan.depth, before.depth);
+    EXPECT_EQ(plan_->Planned().settings.bobbin, 1.0);
+    EXPECT_EQ(Text(*plan_, "fill"), "7.4");
+    const auto* field = plan_->findChild<QLineEdit*>(QStringLiteral("bobbin"));
+    EXPECT_EQ(field->accessibleDescription(), Text(*plan_, "bobbinMessage"));
+  }
+  SetSetting("bobbin", "1");
+  EXPECT_TRUE(Text(*plan_, "bobbinMessage").isEmpty());
+}
+
+TEST_F(PlanWindowTest, GoodSettingChangesThePlanAtOnce) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  SetSetting("bobbin", "2,5");
+  SetSetting("between", "0.5");
+  plan::Settings settings;
+  settings.bobbin = 2.5;
+  settings.between = 0.5;
+  EXPECT_EQ(plan_->Planned().settings, settings);
+  EXPECT_EQ(TableFigures(*plan_), EngineFigures(kStartInputs, settings));
+  const plan::Plan expected =
+      plan::MakePlan(plan::ReadRun([] {
+                       calc::CalculatorState record;
+                       plan::FitWatch display;
+                       calc::CalculateDesign(
+                           record, {"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"}, display);
+                       return record;
+                     }()),
+                     settings);
+  EXPECT_EQ(Text(*plan_, "fill").toStdString(), plan::Shown(expected.fill * 100, 1));
+  EXPECT_EQ(Text(*plan_, "holeLeft").toStdString(), plan::Shown(*expected.hole_left, 1));
+}
+
+TEST_F(PlanWindowTest, OwnWireStandsInForTheStandardOne) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  SetSetting("ownWire1", "0.2");
+  const auto* table = plan_->findChild<QTableWidget*>(QStringLiteral("windings"));
+  EXPECT_EQ(table->item(0, 0)->text(), "свой провод");
+  EXPECT_EQ(table->item(0, 1)->text(), "стандартный");
+  EXPECT_EQ(table->item(1, 0)->text(), "0.200");
+  EXPECT_EQ(table->item(2, 0)->text(), "0.239");  // the enamel of 0.200 mm wire, grade 2
+  plan::Settings settings;
+  settings.own_wire[0] = 0.2;
+  EXPECT_EQ(TableFigures(*plan_), EngineFigures(kStartInputs, settings));
+  SetSetting("ownWire1", "  ");
+  EXPECT_EQ(table->item(0, 0)->text(), "стандартный");
+  EXPECT_EQ(table->item(1, 0)->text(), "0.160");
+}
+
+TEST_F(PlanWindowTest, GradeGivesTheOverallDiameter) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  plan_->findChild<QComboBox*>(QStringLiteral("grade"))->setCurrentIndex(0);
+  const auto* table = plan_->findChild<QTableWidget*>(QStringLiteral("windings"));
+  EXPECT_EQ(table->item(2, 0)->text(), "0.182");
+  EXPECT_EQ(table->item(2, 1)->text(), "0.762");
+}
+
+// Controls inside a table or a combo box are named by their owner.
+bool IsOwnControl(const QWidget* widget, const QWidget* window) {
+  for (const QWidget* up = widget->parentWidget(); up != window; up = up->parentWidget()) {
+    if (qobject_cast<const QAbstractScrollArea*>(up) || qobject_cast<const QComboBox*>(up)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+TEST_F(PlanWindowTest, EveryControlHasAnAccessibleName) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  const QList<QWidget*> controls = plan_->findChildren<QWidget*>();
+  int named = 0;
+  for (QWidget* control : controls) {
+    const bool control_like =
+        control->focusPolicy() != Qt::NoFocus || control->objectName() == "drawing";
+    if (!control_like || !IsOwnControl(control, plan_) || !control->isVisible()) continue;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+        << control->metaObject()->className() << " " << control->objectName().toStdString();
+    ++named;
+  }
+  EXPECT_GE(named, 13);  // grade, six fields, the table, the drawing, four buttons
+}
+
+TEST_F(PlanWindowTest, FitsASmallScreenAndResizes) {
+  plan_ = OpenPlan(*window_);
+  EXPECT_LE(plan_->frameGeometry().width(), 1366);
+  EXPECT_LE(plan_->frameGeometry().height(), 768 - 40);  // room for a panel
+  EXPECT_LT(plan_->minimumSize().width(), plan_->width());
+  EXPECT_GT(plan_->maximumSize().width(), plan_->width());
+}
+
+TEST_F(PlanWindowTest, CopyPutsThePlanAsTabSeparatedLines) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  plan_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(plan_));
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(plan_->findChild<QLineEdit*>(QStringLiteral("wrap")), Qt::Key_C,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+  ASSERT_GE(lines.size(), 30);
+  EXPECT_EQ(lines.mid(0, 5), (QStringList{"План намотки", "Вывод\tПомещается",
+                                          "Заполнение отверстия кольца по радиусу, %\t7.4",
+                                          "Глубина намотки от сердечника, мм\t2.58",
+                                          "Остающееся отверстие кольца, мм\t64.8"}));
+  EXPECT_TRUE(lines.contains("\t1-я обмотка\t2-я обмотка"));
+  EXPECT_TRUE(lines.contains("Длина провода, м\t82.55\t7.59"));
+  EXPECT_TRUE(lines.contains("Толщина каркаса\t1 мм"));
+  EXPECT_TRUE(lines.contains("Диаметр своего провода вторичной обмотки\tстандартный провод"));
+}
+
+TEST_F(PlanWindowTest, EscClosesIt) {
+  plan_ = OpenPlan(*window_);
+  plan_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(plan_));
+  QTest::keyClick(plan_, Qt::Key_Escape);
+  EXPECT_FALSE(plan_->isVisible());
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(PlanWindowTest, ClosingTheCalculatorStillEndsTheProgram) {
+  plan_ = OpenPlan(*window_);
+  EXPECT_EQ(ExecAfter(window_.get(), [this] { window_->close(); }), 0);
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+
+#include <QKeySequence>
+#include <QString>
+
+#include "calc/calculator.h"
+
+namespace ui {
+
+/// For D1 and D2 after a run whose core fits: the standard wire the plan chooses for the
+/// grade, bare and over its enamel; empty when the run gives none.
+std::array<QString, 2> WireHints(const calc::CalculatorState& record, bool fits, int grade);
+
+/// How to open the plan from the verdict: the menu item and its shortcut `keys`.
+QString VerdictHint(const QKeySequence& keys);
+
+}  // namespace ui
