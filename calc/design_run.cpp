@@ -39,7 +39,6 @@ DynamicValue Turns(const DynamicValue& U, const DynamicValue& dU, const Calculat
 // Applies one table, noting in the trace whether any of its rows held.
 void Apply(const CoefficientTable& table, Coefficient target_name, std::int16_t N, double Pn,
            double Tl, DynamicValue& target, RunTrace& trace) {
-  trace.applied |= RunTrace::Bit(target_name);
   if (!ApplyCoefficientTable(table, N, Pn, Tl, target))
     trace.unmatched |= RunTrace::Bit(target_name);
 }

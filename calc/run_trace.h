@@ -17,8 +17,7 @@ struct RunTrace {
   Quantity at = Quantity::N;   ///< the step under way when the run ended; where a fault stopped it
   bool faulted = false;        ///< the run stopped at `at` with a fault
   bool fits = false;           ///< the run found that the core fits
-  std::uint8_t applied = 0;    ///< a bit per Coefficient whose table the run applied
-  std::uint8_t unmatched = 0;  ///< a bit per applied table in which no row matched
+  std::uint8_t unmatched = 0;  ///< a bit per Coefficient whose table the run applied in vain
 
   static constexpr std::uint8_t Bit(Coefficient c) {
     return static_cast<std::uint8_t>(1u << static_cast<unsigned>(c));
