@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
+
+#include "ui/app_icon.h"
 
 namespace ui {
 
@@ -19,7 +20,7 @@ void SetUpApplication() {
   font.setPixelSize(kFontPixels);
   QApplication::setFont(font);
   // Set on the application, so that message boxes and every later window carry it too.
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" TS_APP_ID ".svg")));
+  QApplication::setWindowIcon(AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral(TS_APP_ID));
 }
 
