@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "plan/figures.h"
 #include "plan/wire_table.h"
 #include "ui/utf8.h"
 #include "values/number_text.h"
@@ -11,30 +12,6 @@
 namespace ui {
 
 namespace {
-
-struct NumberColumn {
-  const char* caption;
-  int decimals;
-  double (*value)(const plan::WindingPlan&);
-};
-
-// The decimals are the batch tool's, so the window, its sheet and the batch output agree.
-// clang-format off
-constexpr NumberColumn kNumberColumns[] = {
-    {"Диаметр провода без изоляции, мм", 3, [](const plan::WindingPlan& w) { return w.bare; }},
-    {"Диаметр провода в изоляции, мм",   3, [](const plan::WindingPlan& w) { return w.overall; }},
-    {"Число витков",                     0, [](const plan::WindingPlan& w) { return static_cast<double>(w.turns); }},
-    {"Витков в слое",                    0, [](const plan::WindingPlan& w) { return static_cast<double>(w.turns_per_layer); }},
-    {"Слоев",                            0, [](const plan::WindingPlan& w) { return static_cast<double>(w.layers); }},
-    {"Толщина обмотки, мм",              2, [](const plan::WindingPlan& w) { return w.build; }},
-    {"Длина провода, м",                 2, [](const plan::WindingPlan& w) { return w.length_m; }},
-    {"Сопротивление при 20 °C, Ом",      3, [](const plan::WindingPlan& w) { return w.resistance; }},
-    {"Масса меди, г",                    1, [](const plan::WindingPlan& w) { return w.mass_g; }},
-    {"Потери в меди, Вт",                3, [](const plan::WindingPlan& w) { return w.loss_w; }},
-    {"Падение напряжения, В",            3, [](const plan::WindingPlan& w) { return w.drop_v; }},
-    {"Плотность тока, А/мм²",            2, [](const plan::WindingPlan& w) { return w.current_density; }},
-};
-// clang-format on
 
 QString WireKind(const plan::WindingPlan& winding) {
   return winding.own_wire ? QStringLiteral("свой провод") : QStringLiteral("стандартный");
@@ -67,11 +44,22 @@ std::vector<WindingRow> WindingRows(const plan::Plan& plan) {
     }
     return values;
   };
+  const auto figure_row = [&each](std::string_view name, int decimals, auto value) {
+    return WindingRow{FromUtf8(name), each([decimals, value](const plan::WindingPlan& winding) {
+                        return Figure(value(winding), decimals);
+                      })};
+  };
   rows.push_back({QStringLiteral("Провод"), each(WireKind)});
-  for (const NumberColumn& column : kNumberColumns) {
-    rows.push_back({QString::fromUtf8(column.caption), each([&column](const auto& winding) {
-                      return Figure(column.value(winding), column.decimals);
-                    })});
+  // The window names the turns too, after the wire; the batch tool has them among the results.
+  constexpr std::size_t kWireFigures = 2;
+  for (std::size_t k = 0; k < plan::kWindingFigures.size(); ++k) {
+    if (k == kWireFigures) {
+      rows.push_back(figure_row("Число витков", 0, [](const plan::WindingPlan& w) {
+        return static_cast<double>(w.turns);
+      }));
+    }
+    const plan::WindingFigure& figure = plan::kWindingFigures[k];
+    rows.push_back(figure_row(figure.name, figure.decimals, figure.value));
   }
   return rows;
 }
@@ -81,12 +69,13 @@ std::vector<PlanLine> SummaryLines(const plan::Plan& plan) {
   std::vector<PlanLine> lines = {
       {ring ? QStringLiteral("Заполнение отверстия кольца по радиусу, %")
             : QStringLiteral("Заполнение окна по ширине, %"),
-       Figure(plan.fill * 100, 1)},
-      {QStringLiteral("Глубина намотки от сердечника, мм"), Figure(plan.depth, 2)},
+       Figure(plan.fill * 100, plan::kFillDecimals)},
+      {QStringLiteral("Глубина намотки от сердечника, мм"),
+       Figure(plan.depth, plan::kDepthDecimals)},
   };
   if (ring) {
-    lines.push_back(
-        {QStringLiteral("Остающееся отверстие кольца, мм"), Figure(*plan.hole_left, 1)});
+    lines.push_back({QStringLiteral("Остающееся отверстие кольца, мм"),
+                     Figure(*plan.hole_left, plan::kHoleDecimals)});
   }
   return lines;
 }

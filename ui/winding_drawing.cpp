@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "plan/figures.h"
 #include "ui/plan_rows.h"
 
 namespace ui {
@@ -224,14 +225,16 @@ QString Caption(const PlannedRun& planned, bool cut = false) {
     return QStringLiteral(
                "Отверстие кольца ⌀ %1 мм; обмотки с изоляцией занимают %2 мм от стенки "
                "(%3 % радиуса), остается ⌀ %4 мм.")
-        .arg(Figure(10 * input.c, 1), Figure(plan.depth, 2), Figure(plan.fill * 100, 1),
-             Figure(*plan.hole_left, 1));
+        .arg(Figure(10 * input.c, 1), Figure(plan.depth, plan::kDepthDecimals),
+             Figure(plan.fill * 100, plan::kFillDecimals),
+             Figure(*plan.hole_left, plan::kHoleDecimals));
   }
   QString caption = QStringLiteral(
                         "Окно c × h = %1 × %2 мм; обмотки с изоляцией занимают %3 мм "
                         "от стержня (%4 % ширины окна).")
                         .arg(Figure(10 * input.c, 1), Figure(10 * input.h, 1),
-                             Figure(plan.depth, 2), Figure(plan.fill * 100, 1));
+                             Figure(plan.depth, plan::kDepthDecimals),
+                             Figure(plan.fill * 100, plan::kFillDecimals));
   if (plan.fill > 1) caption += QStringLiteral(" За красным пунктиром обмотки не помещаются.");
   if (cut) caption += QStringLiteral(" Окно показано не на всю высоту.");
   return caption;

@@ -164,7 +164,7 @@ TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
         << header;
     if (options.find("plan") != std::string::npos) {
       EXPECT_NE(header.find("\tПлан намотки: вывод\tЗаполнение окна, %\t"), std::string::npos);
-      EXPECT_TRUE(header.ends_with("\t2-я обмотка: плотность тока, А/мм²\n")) << header;
+      EXPECT_TRUE(header.ends_with("\t2-я обмотка: Плотность тока, А/мм²\n")) << header;
     }
   }
 }
