@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   fonts-dejavu-core xvfb xauth desktop-file-utils
   clang libclang-rt-14-dev
   dpkg-dev lintian appstream mandoc groff-base  # the package and its lints

@@ -19,6 +19,7 @@
 #include "ui/copied_text.h"
 #include "ui/plan_rows.h"
 #include "ui/plan_settings_form.h"
+#include "ui/qt_translations.h"
 #include "ui/theme_tint.h"
 #include "ui/utf8.h"
 #include "ui/winding_drawing.h"
@@ -236,6 +237,7 @@ bool PlanWindow::SavePdf(const QString& path) {
 }
 
 void PlanWindow::AskAndSavePdf() {
+  UseRussianQtTexts();
   QFileDialog dialog(this, QStringLiteral("Сохранить план намотки в PDF"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
@@ -245,6 +247,7 @@ void PlanWindow::AskAndSavePdf() {
 }
 
 void PlanWindow::Print() {
+  UseRussianQtTexts();
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
   QPrintDialog dialog(&printer, this);

@@ -7,35 +7,11 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "ui/qt_translations.h"
+
 namespace ui {
 
 namespace {
-
-// Qt's own edit menu is in English unless Qt's translations are installed; the texts before
-// the shortcut are the ones Qt uses.
-struct EditText {
-  const char* english;
-  const char* russian;
-};
-
-constexpr EditText kEditTexts[] = {
-    {"Undo", "&Отменить"},           {"Redo", "&Повторить"}, {"Cut", "&Вырезать"},
-    {"Copy", "&Копировать"},         {"Paste", "Вст&авить"}, {"Delete", "&Удалить"},
-    {"Select All", "Выделить &все"},
-};
-
-void InRussian(QMenu& menu) {
-  for (QAction* action : menu.actions()) {
-    const QString text = action->text();
-    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-    const QString words = text.left(tab).remove(QLatin1Char('&'));
-    for (const EditText& edit : kEditTexts) {
-      if (words == QLatin1String(edit.english)) {
-        action->setText(QString::fromUtf8(edit.russian) + (tab < 0 ? QString() : text.mid(tab)));
-      }
-    }
-  }
-}
 
 QAction* Command(QWidget& window, const QString& text, const QString& name,
                  const QKeySequence& keys) {
@@ -76,9 +52,9 @@ void ExtendFieldMenus(const std::array<QLineEdit*, 9>& fields, const WindowActio
     field->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(field, &QWidget::customContextMenuRequested, field,
                      [field, actions](const QPoint& at) {
+                       UseRussianQtTexts();
                        QMenu* menu = field->createStandardContextMenu();
                        menu->setAttribute(Qt::WA_DeleteOnClose);
-                       InRussian(*menu);
                        menu->addSeparator();
                        menu->addAction(actions.plan);
                        menu->addAction(actions.copy);
