@@ -4,12 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-debs=(transformer-sizer_*.deb)
-if ((${#debs[@]} != 1)) || [ ! -f "${debs[0]}" ]; then
-  echo "Нужен ровно один transformer-sizer_*.deb; соберите его: scripts/package.sh" >&2
-  exit 1
-fi
-deb=${debs[0]}
+source scripts/built-package.sh
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
