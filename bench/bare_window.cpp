@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "ui/first_paint_probe.h"
+#include "app/first_paint_probe.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

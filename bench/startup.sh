@@ -3,7 +3,7 @@
 # display: time from process start to the first paint, and peak RSS, median of RUNS runs.
 # Usage: bench/startup.sh [RUNS]   (default 20; programs from ${BUILD_DIR:-build}/bin)
 # Both programs, started with TS_EXIT_AFTER_FIRST_PAINT=1, print "first-paint <ns>" once the
-# window has painted and quit (ui/first_paint_probe.h). Exits 1 when a target is missed:
+# window has painted and quit (app/first_paint_probe.h). Exits 1 when a target is missed:
 # first paint <= 1.1 x the bare window's, peak RSS <= the bare window's + 3 MiB.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,0 +1,20 @@
+#include "ui/calculator_window/fault_report.h"
+
+#include <QMessageBox>
+
+#include "ui/calculator_window/control_table.h"
+#include "ui/common/utf8.h"
+
+namespace ui {
+
+QString FaultMessage(const values::Fault& fault) {
+  return QStringLiteral("Ошибка %1: %2").arg(fault.number()).arg(FromUtf8(fault.description()));
+}
+
+void ShowFaultBox(QWidget* window, const QString& message, const QString& explanation) {
+  QMessageBox box(QMessageBox::Warning, FromUtf8(kWindowTitle), message, QMessageBox::Ok, window);
+  box.setInformativeText(explanation);
+  box.exec();
+}
+
+}  // namespace ui
