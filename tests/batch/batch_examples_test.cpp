@@ -11,6 +11,7 @@
 
 #include "batch/batch_tool.h"
 #include "read_all.h"
+#include "temp_dir.h"
 
 namespace batch {
 namespace {
@@ -75,7 +76,8 @@ TEST_P(BatchExampleTest, ReproducesItAsAProcess) {
   const fs::path in_path = fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".in");
   const std::string input = ReadAll(in_path);
   const int expected_exit = input.find("# expect-exit: 2") != std::string::npos ? 2 : 0;
-  const fs::path out = fs::temp_directory_path() / ("ts-example-" + GetParam() + ".out");
+  const TempDir dir("ts-example");
+  const fs::path out = dir / "stdout";
   std::string command = std::string("'") + TS_BATCH_TOOL + "'";
   for (const std::string& option : OptionsOf(GetParam(), input)) command += " " + option;
   command += " '" + in_path.string() + "' >'" + out.string() + "' 2>/dev/null";
@@ -83,7 +85,6 @@ TEST_P(BatchExampleTest, ReproducesItAsAProcess) {
   EXPECT_TRUE(WIFEXITED(raw));
   EXPECT_EQ(WEXITSTATUS(raw), expected_exit);
   EXPECT_EQ(ReadAll(out), ReadAll(fs::path(TS_EXAMPLES_DIR) / (GetParam() + ".out")));
-  fs::remove(out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, BatchExampleTest, ::testing::ValuesIn(ExampleNames()),

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "read_all.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -30,14 +31,6 @@ std::string Quoted(const std::string& text) {
 
 class BatchProcessTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ts-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   fs::path Write(const std::string& name, const std::string& text) {
     const fs::path path = dir_ / name;
     std::ofstream(path, std::ios::binary) << text;
@@ -54,7 +47,8 @@ class BatchProcessTest : public ::testing::Test {
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
   }
 
-  fs::path dir_;
+  TempDir temp_{"ts-batch"};
+  const fs::path& dir_ = temp_.path();
 };
 
 const std::string kStartLine = "3\t220\t12\t1.5\t2\t5\t7\t12\t0.2\n";

@@ -19,6 +19,7 @@
 
 #include "batch/batch_tool.h"
 #include "read_all.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -170,14 +171,10 @@ struct Outcome {
 class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "ts-hostile-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     const HostileCase& c = GetParam();
     std::ofstream(Path("{file}"), std::ios::binary) << c.input;
     std::ofstream(dir_ / "stdin", std::ios::binary) << (c.args.empty() ? c.input : "");
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   std::string Path(const std::string& placeholder) const {
     if (placeholder == "{file}") return (dir_ / "input.tsv").string();
@@ -245,7 +242,8 @@ class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
     EXPECT_TRUE(outcome.err.ends_with('\n')) << outcome.err;
   }
 
-  fs::path dir_;
+  TempDir temp_{"ts-hostile"};
+  const fs::path& dir_ = temp_.path();
 };
 
 TEST_P(HostileInputTest, InProcess) { Check(RunInProcess()); }
