@@ -184,6 +184,13 @@ QString HugeFields(const NotedRun& run) {
   return names.join(QStringLiteral(", "));
 }
 
+// The text of a window area at the top of the double range reads back beyond it, so Ps cannot
+// be computed from it.
+bool WindowAreaBeyondRange(const calc::CalculatorState& record) {
+  const std::string* text = record.So.text();
+  return text != nullptr && std::isinf(values::ReadNumber(*text));
+}
+
 QString OverflowCause(const NotedRun& run, Quantity at) {
   if (at == Quantity::N) {
     return QStringLiteral("номер формы %1 слишком велик, бывают формы 1, 2 и 3")
@@ -191,7 +198,11 @@ QString OverflowCause(const NotedRun& run, Quantity at) {
   }
   const QString huge = HugeFields(run);
   QString cause =
-      QStringLiteral("числа слишком велики, результат выходит за пределы чисел программы");
+      at == Quantity::Ps && WindowAreaBeyondRange(run.record)
+          ? QStringLiteral(
+                "площадь окна Sok слишком велика, чтобы вычислить с ней мощность "
+                "железа Ps: она на пределе чисел программы")
+          : QStringLiteral("числа слишком велики, результат выходит за пределы чисел программы");
   if (!huge.isEmpty()) cause += QStringLiteral(" (поля %1)").arg(huge);
   return cause;
 }
