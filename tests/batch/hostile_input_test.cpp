@@ -120,8 +120,10 @@ std::vector<HostileCase> Cases() {
        Line({"1", "5.96935140567308e306", "12", "1.5", "1", "1", "7", "12", "0.2"}), file,
        "18\t1.3\t2.6\t0.27\t1\t84.00\t74\tПодходит\t0.93\t0.00\t\t\t\t\t\t\toverflow\n"},
       {"NulEndsTheNumber", StartWith(0, std::string("3\0\0x", 4)), file, kStartOut + "ok\n"},
+      // A line without any number is told as a probable header row.
       {"NulAloneIsAnEmptyNumber", std::string("\0\n", 2), file,
-       AfterLoadPower("0", "division-by-zero")},
+       AfterLoadPower("0", "division-by-zero"), batch::kExitOk,
+       "{file}:1: ни в одном поле строки нет числа"},
       {"ControlCharactersAreNotBlanks",
        StartWith(1, "\v220") + StartWith(1, "\f220") +
            StartWith(1,
