@@ -36,10 +36,24 @@ QSize ScrollingClientSize(QSize content, QSize room, int barExtent) {
           std::min(room.height(), content.height() + (horizontal ? barExtent : 0))};
 }
 
+QPoint PlacedInside(const QRect& client, const QMargins& frame, const QRect& available) {
+  const QRect framed = client.marginsAdded(frame);
+  const int left =
+      std::max(available.left(), std::min(framed.left(), available.right() + 1 - framed.width()));
+  const int top =
+      std::max(available.top(), std::min(framed.top(), available.bottom() + 1 - framed.height()));
+  return {left + frame.left(), top + frame.top()};
+}
+
 FittedWindow::FittedWindow(QWidget& window) : window_(window) {
   const QRect available = window.screen()->availableGeometry();
   const QSize room = available.size().shrunkBy(kUsualFrame);
-  if (window.width() <= room.width() && window.height() <= room.height()) return;
+  if (window.width() <= room.width() && window.height() <= room.height()) {
+    // A 1280 x 720 screen holds the window, but not at its usual place: its buttons would
+    // fall below the edge.
+    window.setGeometry({PlacedInside(window.geometry(), kUsualFrame, available), window.size()});
+    return;
+  }
 
   QWidget* const focused = window.focusWidget();
   scroller_ = std::make_unique<QScrollArea>();

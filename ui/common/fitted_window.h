@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class QScrollArea;
@@ -10,8 +13,9 @@ class QWidget;
 namespace ui {
 
 /// Shows a fixed-size window as its screen can hold it: unchanged when the screen's available
-/// area takes it with its frame; otherwise inside a scrolling top-level window of the largest
-/// size that fits, the window itself keeping its size and every control its place.
+/// area takes it with its frame where it stands; moved inside that area when only its place
+/// would cut it; otherwise inside a scrolling top-level window of the largest size that fits,
+/// the window itself keeping its size and every control its place.
 class FittedWindow {
  public:
   explicit FittedWindow(QWidget& window);
@@ -28,6 +32,10 @@ class FittedWindow {
   QWidget& window_;
   std::unique_ptr<QScrollArea> scroller_;
 };
+
+/// Where the client area `client` goes so that it lies with `frame` inside `available`: where it
+/// is when it does, otherwise moved no further than needed.
+QPoint PlacedInside(const QRect& client, const QMargins& frame, const QRect& available);
 
 /// The client size that shows as much of `content` as `room` allows, with a scroll bar
 /// `barExtent` wide along each side that does not fit; a bar takes room from the other side.

@@ -43,8 +43,36 @@ INSTANTIATE_TEST_SUITE_P(Rooms, ScrollingClientSizeTest, testing::ValuesIn(kSize
                                   std::to_string(info.param.room.height());
                          });
 
+struct PlaceCase {
+  const char* name;
+  QRect client;
+  QPoint placed;
+};
+
+// A 100 x 80 client area framed by 4, 32, 4, 4 on a 1000 x 700 area from (0, 20).
+const PlaceCase kPlaceCases[] = {
+    {"InsideStays", {{215, 92}, QSize(100, 80)}, {215, 92}},
+    {"TouchingTheEdgesStays", {{4, 52}, QSize(100, 80)}, {4, 52}},
+    {"BelowTheBottomMovesUp", {{215, 650}, QSize(100, 80)}, {215, 636}},
+    {"BeyondTheRightMovesLeft", {{950, 92}, QSize(100, 80)}, {896, 92}},
+    {"TitleBarAboveTheTopMovesDown", {{215, 30}, QSize(100, 80)}, {215, 52}},
+    {"LeftOfTheAreaMovesRight", {{-50, 92}, QSize(100, 80)}, {4, 92}},
+    {"OnAnotherScreenComesInside", {{1920, 800}, QSize(100, 80)}, {896, 636}},
+};
+
+class PlacedInsideTest : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(PlacedInsideTest, KeepsTheFramedWindowInsideTheAvailableArea) {
+  EXPECT_EQ(ui::PlacedInside(GetParam().client, {4, 32, 4, 4}, {0, 20, 1000, 700}),
+            GetParam().placed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, PlacedInsideTest, testing::ValuesIn(kPlaceCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Runs on two offscreen screens (two_screens.json) scaled by 1.5, as a 1.5 desktop would: the
-// first holds the window, the second (800 x 600, 533 x 400 at that scale) does not.
+// first (2560 x 1440, 1707 x 960 at that scale) holds the window at its place, the second
+// (800 x 600, 533 x 400 at that scale) does not hold it at all.
 class FittedWindowTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { EnsureQtApp(); }
