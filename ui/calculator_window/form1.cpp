@@ -25,6 +25,7 @@
 #include "ui/calculator_window/control_table.h"
 #include "ui/calculator_window/copied_results.h"
 #include "ui/calculator_window/run_note_words.h"
+#include "ui/calculator_window/verdict_warning.h"
 #include "ui/calculator_window/wire_hints.h"
 #include "ui/calculator_window/wrapped_caption.h"
 #include "ui/common/utf8.h"
@@ -38,8 +39,7 @@ namespace {
 /// Captions taller than one field row hold two lines of text.
 constexpr int kOneLineTwips = 285;
 
-/// Label33 shows the verdict, Label38 and Label39 the wire diameters.
-constexpr int kVerdictResult = 33 - calc::kFirstResultLabel;
+/// Label38 and Label39 show the wire diameters.
 constexpr int kFirstDiameterResult = 38 - calc::kFirstResultLabel;
 
 QRect Geometry(const ControlSpec& row) {
@@ -176,9 +176,8 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
   connect(actions_.plan, &QAction::triggered, this, &Form1::OpenPlan);
   connect(actions_.copy, &QAction::triggered, this, &Form1::CopyResults);
   ExtendFieldMenus(fields_, actions_);
-  const QString hint = VerdictHint(actions_.plan->shortcut());
-  results_[kVerdictResult]->setToolTip(hint);
-  results_[kVerdictResult]->setAccessibleDescription(hint);
+  result_marks_.SetVerdictHint(VerdictHint(actions_.plan->shortcut()));
+  for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, &Form1::ShowStale);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
@@ -209,11 +208,23 @@ void Form1::Calculate() {
   const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
   const NotedRun run{texts, state_, notes};
   marks_.Show(FieldExplanations(run));
+  const bool verdict_shown = !fault || trace.at > calc::Quantity::Fit;
+  result_marks_.ShowRun(verdict_shown ? VerdictWarning(run) : QString());
   last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
   ShowWireHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
   // The run stops where it faulted and the labels keep what it wrote; the user can go on.
   if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
+}
+
+// Results that no longer match the fields look stale until the next run.
+void Form1::ShowStale() {
+  if (last_end_ == RunEnd::NotYet) return;
+  bool edited = false;
+  for (std::size_t k = 0; k < fields_.size(); ++k) {
+    edited = edited || fields_[k]->text() != last_inputs_[k];
+  }
+  result_marks_.ShowStale(edited);
 }
 
 RunView Form1::LastRun() const {

@@ -8,6 +8,7 @@
 #include "ui/calculator_window/fault_report.h"
 #include "ui/calculator_window/label_writer.h"
 #include "ui/calculator_window/last_run.h"
+#include "ui/calculator_window/result_marks.h"
 #include "ui/calculator_window/window_menu.h"
 #include "ui/common/field_marks.h"
 
@@ -31,12 +32,14 @@ class Form1 final : public QWidget {
   void OpenPlan();
   void CopyResults();
   void ShowWireHints();
+  void ShowStale();
   RunView LastRun() const;
 
   calc::CalculatorState state_;
   std::array<QLineEdit*, 9> fields_{};
   LabelWriter::Labels results_{};
   LabelWriter writer_{results_};
+  ResultMarks result_marks_{results_};
   FieldMarks marks_{fields_};
   FaultReport report_;
   RunEnd last_end_ = RunEnd::NotYet;

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+
+#include "ui/common/theme_tint.h"
 
 namespace ui {
 
@@ -76,6 +79,23 @@ ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
   setPalette(colours);
   // The window's menu offers copying the selection, beside its own commands.
   setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void ResultLabel::ShowStale(bool stale) {
+  QPalette colours = palette();
+  const QColor text =
+      stale ? QApplication::palette().color(QPalette::Disabled, QPalette::WindowText) : kResultText;
+  colours.setColor(QPalette::WindowText, text);
+  setPalette(colours);
+  setProperty("stale", stale);
+}
+
+void ResultLabel::ShowWarning(bool warning) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window,
+                   warning ? Tinted(kResultBackground, kWarningHue) : kResultBackground);
+  setPalette(colours);
+  setProperty("runNote", warning);
 }
 
 void ResultLabel::ShowResult(const QString& text) {

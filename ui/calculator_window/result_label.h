@@ -15,6 +15,12 @@ class ResultLabel final : public QLabel {
   /// Shows `text` and tells assistive technology that it changed.
   void ShowResult(const QString& text);
 
+  /// Draws the text in the theme's disabled text colour while it no longer matches the inputs.
+  void ShowStale(bool stale);
+
+  /// Gives the box the warning tint of a marked input field.
+  void ShowWarning(bool warning);
+
  private:
   void AllowSelection();
 };

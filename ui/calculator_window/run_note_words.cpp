@@ -258,6 +258,10 @@ QString Cause(const NotedRun& run, const values::Fault& fault, Quantity at) {
 
 }  // namespace
 
+QString NoteWords(const NotedRun& run, const calc::RunNote& note) {
+  return NoteExplanation(run, note);
+}
+
 std::array<QString, 9> FieldExplanations(const NotedRun& run) {
   std::array<QString, 9> explanations;
   for (const RunNote& note : run.notes) {

@@ -12,15 +12,12 @@ namespace {
 
 constexpr char kMarkProperty[] = "runNote";
 
-// Amber, the colour of a warning on either theme once tinted.
-const QColor kWarning(240, 160, 0);
-
 }  // namespace
 
 void MarkField(QLineEdit& field, const QString& explanation) {
   if (!FieldMarks::IsMarked(field)) {
     QPalette colours = field.palette();
-    colours.setColor(QPalette::Base, Tinted(colours.color(QPalette::Base), kWarning));
+    colours.setColor(QPalette::Base, Tinted(colours.color(QPalette::Base), kWarningHue));
     field.setPalette(colours);
     field.setProperty(kMarkProperty, true);
   }
