@@ -30,8 +30,7 @@ bool HasOtherSeparator(std::string_view line, const calc::InputTexts&) {
 }
 
 // The first field whose number a decimal comma cuts short, as a "partly-read" note would say.
-std::optional<std::size_t> CommaField(std::string_view line, const calc::InputTexts& fields) {
-  if (line.find(',') == std::string_view::npos) return std::nullopt;
+std::optional<std::size_t> CommaField(const calc::InputTexts& fields) {
   for (std::size_t k = 0; k < fields.size(); ++k) {
     if (calc::CutShortBy(fields[k]) == ',') return k;
   }
@@ -40,7 +39,8 @@ std::optional<std::size_t> CommaField(std::string_view line, const calc::InputTe
 
 // A line of commas between fields is a separator's case, not a decimal comma's.
 bool HasDecimalComma(std::string_view line, const calc::InputTexts& fields) {
-  return !HasOtherSeparator(line, fields) && CommaField(line, fields).has_value();
+  return line.find(',') != std::string_view::npos && !HasOtherSeparator(line, fields) &&
+         CommaField(fields).has_value();
 }
 
 // Nothing but blanks and TABs: every field reads as 0. Empty lines never get here.
@@ -50,6 +50,8 @@ bool IsOnlyBlanks(std::string_view line, const calc::InputTexts&) {
 
 // No field with a leading number, and more than blanks: a spreadsheet's header row.
 bool IsHeaderRow(std::string_view line, const calc::InputTexts& fields) {
+  // Most lines start with a digit: one test then settles it.
+  if (IsDigit(line.front())) return false;
   return !IsOnlyBlanks(line, fields) &&
          std::none_of(fields.begin(), fields.end(), [](std::string_view field) {
            return values::ReadLeadingNumber(field).length != 0;
@@ -68,8 +70,8 @@ std::string NumberText(double x) {
   return std::string(text, values::FormatGeneral(x, text));
 }
 
-std::string CommaDetail(std::string_view line, const calc::InputTexts& fields) {
-  const std::size_t k = *CommaField(line, fields);
+std::string CommaDetail(std::string_view, const calc::InputTexts& fields) {
+  const std::size_t k = *CommaField(fields);
   return "поле " + std::to_string(k + 1) + " " + Quoted(fields[k]) + " прочитано как " +
          NumberText(values::ReadNumber(fields[k]));
 }
