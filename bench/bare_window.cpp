@@ -1,4 +1,4 @@
-// The yardstick of bench/startup.sh: the least a Qt Widgets program does to show a window of
+// The bare yardstick of bench/startup.sh: the least a Qt Widgets program does to show a window of
 // the calculator's size.
 #include <QApplication>
 #include <QWidget>

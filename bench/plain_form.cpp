@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kOneLineTwips = 285;  // taller captions hold two lines, as in the window
+
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -23,7 +25,7 @@ QWidget* Make(const ui::ControlSpec& row, int& picture, QWidget* form) {
     case ui::ControlKind::CaptionLabel:
     case ui::ControlKind::HeadingLabel: {
       auto* label = new QLabel(Text(row.text), form);
-      label->setWordWrap(true);
+      label->setWordWrap(row.height > kOneLineTwips);
       return label;
     }
     case ui::ControlKind::ResultLabel: {
