@@ -138,8 +138,9 @@ TEST_F(BatchProcessTest, NotesFollowTheStatus) {
   EXPECT_EQ(r.out, "18\t\t\t\t\t\t\tНеподходит\t\t\t\t\t\t\t\t\tok\tpartly-read:Text9 unset:Ks\n" +
                        kStartOut.substr(0, kStartOut.size() - 1) + "\t\n");
   // The decimal comma is also told on standard error, with or without --notes.
-  EXPECT_TRUE(r.err.starts_with("transformer-sizer-batch: <стандартный ввод>:1: число с "
-                                "десятичной запятой (поле 9 «0,35» прочитано как 0)"))
+  EXPECT_TRUE(
+      r.err.starts_with("transformer-sizer-batch: <стандартный ввод>:1: число с "
+                        "десятичной запятой (поле 9 «0,35» прочитано как 0)"))
       << r.err;
 }
 
