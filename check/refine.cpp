@@ -42,6 +42,11 @@ std::optional<std::int64_t> PrimaryTurns(const CheckInput& input, const Settings
   return static_cast<std::int64_t>(turns);
 }
 
+// ceil(W1r · (U2 + drop) / E), at least 1: the turns that give U2 past a drop at the limit.
+double TurnsFor(double w1, double voltage, double drop, double emf) {
+  return std::max(1.0, std::ceil(w1 * (voltage + drop) / emf));
+}
+
 enum class Search { Found, NoLayer, Unsettled };
 
 // The fewest turns of secondary j, laid after the windings before it, that give U2 at full load
@@ -51,15 +56,13 @@ Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit,
                       const plan::Settings& settings, std::int64_t& turns) {
   const double w1 = trial.windings[0].turns;
   const plan::WindingDemand& demand = trial.windings[j];
-  const auto next = [&](double drop) {
-    return std::max(1.0, std::ceil(w1 * (demand.voltage + drop) / emf));
-  };
-  double w = next(0);
+  double w = TurnsFor(w1, demand.voltage, 0, emf);
   for (int step = 0; step < kMaxSteps; ++step) {
     if (!(w <= kMaxTurns)) return Search::Unsettled;
     trial.windings[j].turns = w;
     if (!Lay(trial, j + 1, settings)) return Search::NoLayer;
-    const double grown = next(demand.current * trial.plan.windings[j].resistance * k_limit);
+    const double drop = demand.current * trial.plan.windings[j].resistance * k_limit;
+    const double grown = TurnsFor(w1, demand.voltage, drop, emf);
     if (!(grown > w)) {
       turns = static_cast<std::int64_t>(w);
       return Search::Found;
@@ -87,8 +90,8 @@ bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
   const double emf = demand.voltage - demand.current * trial.plan.windings[0].resistance * k_limit;
   out.emf = emf;
   if (!(emf > 0)) return false;
-  out.first_secondary = static_cast<std::int64_t>(std::max(
-      1.0, std::ceil(static_cast<double>(*primary) * input.run.windings[1].voltage / emf)));
+  const double first = TurnsFor(trial.windings[0].turns, input.run.windings[1].voltage, 0, emf);
+  if (first <= kMaxTurns) out.first_secondary = static_cast<std::int64_t>(first);
   for (std::size_t j = 1; j < input.run.windings.size(); ++j) {
     std::int64_t turns = 0;
     const Search search = SecondaryTurns(trial, j, emf, k_limit, plan_settings, turns);
@@ -109,10 +112,7 @@ void Refine(const CheckInput& input, const plan::Settings& plan_settings, const 
   out.plan.windings.clear();
   out.check.reset();
   Trial trial;
-  if (!FindTurns(input, plan_settings, settings, trial, out)) {
-    out.plan.windings.clear();
-    return;
-  }
+  if (!FindTurns(input, plan_settings, settings, trial, out)) return;
   trial.run.windings = trial.windings;
   plan::MakePlan(trial.run, plan_settings, out.plan);
   if (out.plan.windings.empty()) return;
