@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <iterator>
 #include <system_error>
 
 namespace plan {
@@ -22,7 +21,7 @@ struct Range {
 
 constexpr Range kGrades{"1 или 2", "", 1, true, 2, true};
 constexpr Range kThicknesses{"числом от 0 до 100 мм", "мм", 0, true, 100, false};
-constexpr Range kOwnWires{"числом больше 0 и не больше 10 мм", "мм", 0, false, 10, false};
+constexpr Range kOwnWires{"числом от 0.01 до 10 мм", "мм", 0.01, true, 10, false};
 
 // A setting, its name as a sentence's subject and the verb form that agrees with it.
 struct Rule {
@@ -89,12 +88,6 @@ std::string Refusal(const Rule& rule, std::string_view shown) {
   if (IsOwnWire(rule.which)) reason.append(" (пусто — без своего провода)");
   if (shown.empty()) return reason.append(", а значение не задано");
   return reason.append(", а не «").append(Echo(shown)).append("»");
-}
-
-std::string NumberText(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value);
-  return std::string(buffer, result.ptr);
 }
 
 void Store(Settings& settings, Setting which, double value) {
@@ -175,13 +168,6 @@ std::optional<std::string> SetFromText(Settings& settings, Setting which, std::s
   const std::optional<double> value = ReadWholeNumber(trimmed);
   if (!value || !Accepts(rule, *value)) return Refusal(rule, trimmed);
   Store(settings, which, Unsigned(*value));
-  return std::nullopt;
-}
-
-std::optional<std::string> Set(Settings& settings, Setting which, double value) {
-  const Rule& rule = RuleOf(which);
-  if (!Accepts(rule, value)) return Refusal(rule, NumberText(value));
-  Store(settings, which, Unsigned(value));
   return std::nullopt;
 }
 
