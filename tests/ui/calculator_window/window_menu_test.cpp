@@ -1,4 +1,5 @@
 #include <memory>
+#include <ostream>
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,6 +110,49 @@ TEST_F(WindowMenu, CopiedInputsAreTheOnesTheResultsCameFrom) {
   WindowAction(*window_, "copyResults")->trigger();
   EXPECT_EQ(Clipboard(), QString::fromUtf8(kStartResultsText));
 }
+
+struct FaultCopyCase {
+  const char* name;
+  Inputs faulting;    // after the start run
+  const char* power;  // the load power's line as the faulting run left it
+  const char* fault;
+};
+
+void PrintTo(const FaultCopyCase& c, std::ostream* os) { *os << c.name; }
+
+class CopyAfterAFault : public WindowMenu, public testing::WithParamInterface<FaultCopyCase> {};
+
+// A fault keeps the labels of the start run; the copy pairs the faulting run's inputs with
+// only what that run wrote, as a window that never ran before would show it, and names the
+// fault.
+TEST_P(CopyAfterAFault, HoldsOnlyWhatTheFaultingRunWroteAndTheFault) {
+  const auto fresh = QuietWindow();
+  Calculate(*fresh, GetParam().faulting);
+  WindowAction(*fresh, "copyResults")->trigger();
+  const QString expected = Clipboard();
+  Calculate(*window_, kStartInputs);
+  Calculate(*window_, GetParam().faulting);
+  WindowAction(*window_, "copyResults")->trigger();
+  EXPECT_EQ(Clipboard(), expected);
+  EXPECT_TRUE(Clipboard().contains(QString::fromUtf8(GetParam().power)));
+  EXPECT_TRUE(Clipboard().endsWith(
+      QStringLiteral("\nРасчет остановлен\t%1\n").arg(QString::fromUtf8(GetParam().fault))))
+      << Clipboard().toStdString();
+}
+
+// clang-format off
+const FaultCopyCase kFaultCopyCases[] = {
+    {"AtTheFirstResult", {"3", "220", "1e200", "1e200", "2", "5", "7", "12", "0.2"},
+     "\nМощность нагрузки Pn, Вт\t\n", "Ошибка 6: Переполнение"},
+    {"HalfWay", {"3", "0", "12", "1.5", "2", "5", "7", "12", "0.2"},
+     "\nМощность нагрузки Pn, Вт\t18\n", "Ошибка 11: Деление на ноль"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Faults, CopyAfterAFault, testing::ValuesIn(kFaultCopyCases),
+                         [](const testing::TestParamInfo<FaultCopyCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST_F(WindowMenu, CopyBeforeAnyRunGivesTheFieldsAndEmptyResults) {
   WindowAction(*window_, "copyResults")->trigger();
