@@ -41,25 +41,15 @@ std::optional<Obstacle> WindingObstacle(const WindingDemand& winding, bool secon
   return std::nullopt;
 }
 
-std::optional<double> OwnWireOf(const Settings& settings, std::size_t winding) {
-  return winding < settings.own_wire.size() ? settings.own_wire[winding] : std::nullopt;
-}
-
 // Fills each winding's wire; false when a calculated diameter has no table size.
 bool ChooseWires(const PlanInput& input, const Settings& settings, Plan& out) {
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
-    WindingPlan& plan = out.windings[j];
-    if (const std::optional<double> own = OwnWireOf(settings, j)) {
-      const Wire wire = OwnWire(*own, settings.grade);
-      plan.bare = wire.bare;
-      plan.overall = wire.overall;
-      plan.own_wire = true;
-      continue;
-    }
-    const std::optional<Wire> wire = ChooseWire(input.windings[j].diameter, settings.grade);
+    const std::optional<Wire> wire = PlannedWire(input, settings, j);
     if (!wire) return false;
+    WindingPlan& plan = out.windings[j];
     plan.bare = wire->bare;
     plan.overall = wire->overall;
+    plan.own_wire = j < settings.own_wire.size() && settings.own_wire[j].has_value();
   }
   return true;
 }
@@ -165,6 +155,14 @@ Plan MakePlan(const PlanInput& input, const Settings& settings) {
   Plan plan;
   MakePlan(input, settings, plan);
   return plan;
+}
+
+std::optional<Wire> PlannedWire(const PlanInput& input, const Settings& settings,
+                                std::size_t winding) {
+  if (winding < settings.own_wire.size() && settings.own_wire[winding]) {
+    return OwnWire(*settings.own_wire[winding], settings.grade);
+  }
+  return ChooseWire(input.windings.at(winding).diameter, settings.grade);
 }
 
 }  // namespace plan

@@ -245,8 +245,9 @@ void Form1::OpenPlan() {
 void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
 
 void Form1::ShowWireHints() {
-  const int grade = plan_window_ != nullptr ? plan_window_->Grade() : plan::Settings{}.grade;
-  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, grade);
+  const plan::Settings settings =
+      plan_window_ != nullptr ? plan_window_->Planned().settings : plan::Settings{};
+  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, settings);
   for (std::size_t j = 0; j < hints.size(); ++j) {
     ResultLabel* label = results_[kFirstDiameterResult + j];
     label->setToolTip(hints[j]);

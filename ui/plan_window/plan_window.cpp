@@ -176,8 +176,6 @@ void PlanWindow::Follow(const RunView& run) {
   ShowPlan();
 }
 
-int PlanWindow::Grade() const { return settings_->Settings().grade; }
-
 void PlanWindow::ShowPlan() {
   ShowVerdict();
   ShowSummary();

@@ -301,6 +301,18 @@ TEST_F(WindowMenu, DiameterHintsFollowThePlansGrade) {
   EXPECT_TRUE(Hint(*Child("Label39")).endsWith("в изоляции класса 1 — до 0.762 мм"));
 }
 
+TEST_F(WindowMenu, DiameterHintsNameTheOwnWireThePlanWinds) {
+  Calculate(*window_, kStartInputs);
+  ui::PlanWindow* plan = OpenPlan(*window_);
+  plan->findChild<QLineEdit*>(QStringLiteral("ownWire2"))->setText(QStringLiteral("0.75"));
+  EXPECT_TRUE(Hint(*Child("Label38")).startsWith("Провод 0.160 мм по ГОСТ"));
+  EXPECT_EQ(Hint(*Child("Label39")),
+            "Свой провод 0.750 мм из настроек плана намотки; в изоляции класса 2 — до 0.834 мм");
+  EXPECT_EQ(Child("Label39")->accessibleDescription(), Hint(*Child("Label39")));
+  plan->findChild<QLineEdit*>(QStringLiteral("ownWire2"))->clear();
+  EXPECT_TRUE(Hint(*Child("Label39")).startsWith("Провод 0.710 мм по ГОСТ"));
+}
+
 TEST_F(WindowMenu, VerdictHintSaysHowToOpenThePlan) {
   const QString hint = Hint(*Child("Label33"));
   EXPECT_TRUE(hint.contains("F4")) << hint.toStdString();
