@@ -25,8 +25,6 @@ constexpr std::array<std::string_view, 5> kTexts{"Помещается", "Пом
                                                  "Не помещается", "План не составляется",
                                                  "Нет стандартного провода"};
 
-bool IsShell(std::int16_t form) { return form == 1 || form == 2; }
-
 bool IsDimension(double x) { return x > 0 && x <= kMaxDimension; }
 
 // Written so that NaN fails every test. A secondary's current is the load's; the primary's follows.
@@ -65,7 +63,7 @@ void FillElectrics(double current, WindingPlan& plan) {
 
 // Lays the windings in order and sums the depth; false when a layer holds no turn.
 bool LayWindings(const PlanInput& input, const Settings& settings, Plan& out) {
-  const bool shell = IsShell(input.form);
+  const bool shell = calc::IsShellCore(input.form);
   const double leg_length = 10 * input.h - 2 * settings.bobbin;
   const double hole_radius = 5 * input.c;
   double free_radius = hole_radius - settings.bobbin;
@@ -104,10 +102,10 @@ void Fail(Verdict verdict, Plan& out) {
 
 // The bounds keep every loop short and every figure finite, whatever a batch file holds.
 std::optional<Obstacle> FirstObstacle(const PlanInput& input, const Settings& settings) {
-  if (input.form < 1 || input.form > 3) return Obstacle::Form;
+  if (!calc::IsKnownForm(input.form)) return Obstacle::Form;
   if (input.windings.empty()) return Obstacle::NoWindings;
   if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c) ||
-      (IsShell(input.form) && !IsDimension(input.h))) {
+      (calc::IsShellCore(input.form) && !IsDimension(input.h))) {
     return Obstacle::Dimensions;
   }
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
@@ -141,7 +139,7 @@ void MakePlan(const PlanInput& input, const Settings& settings, Plan& out) {
   out.windings.assign(input.windings.size(), WindingPlan{});
   if (!ChooseWires(input, settings, out)) return Fail(Verdict::NoWire, out);
   if (!LayWindings(input, settings, out)) return Fail(Verdict::No, out);
-  if (IsShell(input.form)) {
+  if (calc::IsShellCore(input.form)) {
     out.fill = out.depth / (10 * input.c);
   } else {
     const double hole_radius = 5 * input.c;
