@@ -58,8 +58,6 @@ constexpr std::string_view kBlanks = " \t\r\n\v\f";
 
 const Rule& RuleOf(Setting which) { return kRules[static_cast<std::size_t>(which)]; }
 
-bool IsOwnWire(Setting which) { return which == Setting::OwnWire1 || which == Setting::OwnWire2; }
-
 bool Accepts(const Rule& rule, double value) {
   const Range& range = rule.range;
   const bool above_low = range.low_included ? value >= range.low : value > range.low;

@@ -25,6 +25,11 @@ inline constexpr std::array kAllSettings{Setting::Grade,   Setting::Bobbin, Sett
                                          Setting::Between, Setting::Wrap,   Setting::OwnWire1,
                                          Setting::OwnWire2};
 
+/// Whether `which` is one of the own wires, which may be left unset.
+constexpr bool IsOwnWire(Setting which) {
+  return which == Setting::OwnWire1 || which == Setting::OwnWire2;
+}
+
 /// The setting's Russian name as a sentence's subject, e.g. «Толщина каркаса».
 std::string_view SettingName(Setting which);
 

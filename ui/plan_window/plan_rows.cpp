@@ -26,8 +26,8 @@ QString SettingText(const plan::Settings& settings, plan::Setting which) {
 
 }  // namespace
 
-const std::array<QString, 2> kWindingHeadings = {QStringLiteral("1-я обмотка"),
-                                                 QStringLiteral("2-я обмотка")};
+const std::array<QString, 2> kWindingHeadings = {FromUtf8(plan::kWindingNames[0]),
+                                                 FromUtf8(plan::kWindingNames[1])};
 
 std::vector<WindingRow> WindingRows(const plan::Plan& plan) {
   std::vector<WindingRow> rows;
