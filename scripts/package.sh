@@ -29,7 +29,9 @@ check_build() {
   done
   [ "$(cached "$dir" TS_BUILD_GUI)" != OFF ] || problems+=("TS_BUILD_GUI выключен")
   if ((${#problems[@]})); then
-    printf 'Сборка в %s не годится для пакета: %s\n' "$dir" "$(IFS=';'; echo "${problems[*]}")" >&2
+    local joined
+    joined=$(printf '%s; ' "${problems[@]}")
+    printf 'Сборка в %s не годится для пакета: %s\n' "$dir" "${joined%; }" >&2
     exit 1
   fi
 }
