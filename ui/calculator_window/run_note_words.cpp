@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include "calc/coefficients.h"
+#include "ui/common/shortened.h"
 #include "ui/common/utf8.h"
 #include "values/number_text.h"
 
@@ -18,28 +20,10 @@ using calc::Quantity;
 using calc::RunNote;
 
 constexpr int kForm = 0;
-constexpr qsizetype kQuotedLength = 24;  // a field may hold a megabyte; a tooltip shows its start
 
 /// How the user knows each input field: the symbol of its caption, or a word.
 constexpr std::string_view kFieldNames[] = {"форма", "U1", "U2", "I2",     "a",
                                             "b",     "c",  "h",  "толщина"};
-
-struct CoefficientWords {
-  std::string_view name;
-  std::string_view taken;  // "взят" agreeing with the name
-  std::string_view unset;  // "не задан" agreeing with the name
-};
-
-constexpr CoefficientWords kCoefficientWords[] = {
-    {"КПД", "взят", "не задан"},
-    {"коэффициент мощности Cos(Fi)", "взят", "не задан"},
-    {"магнитная индукция Bmax", "взята", "не задана"},
-    {"плотность тока J", "взята", "не задана"},
-    {"коэффициент заполнения окна", "взят", "не задан"},
-    {"коэффициент заполнения сталью", "взят", "не задан"},
-    {"падение напряжения в 1-й обмотке", "взято", "не задано"},
-    {"падение напряжения во 2-й обмотке", "взято", "не задано"},
-};
 
 /// "Не удалось …" for each quantity, in the order of calc::Quantity.
 constexpr std::string_view kNotComputed[] = {
@@ -68,19 +52,11 @@ QString Number(double x) {
 
 QString Number(const calc::DynamicValue& x) { return FromUtf8(values::FormatGeneral(x)); }
 
-QString Shortened(std::string_view text) {
-  QString shown = FromUtf8(text.substr(0, 4 * kQuotedLength)).trimmed();
-  if (shown.size() > kQuotedLength) shown = shown.left(kQuotedLength) + QStringLiteral("…");
-  return shown;
-}
-
 QString Quoted(std::string_view text) { return QStringLiteral("«%1»").arg(Shortened(text)); }
 
 double ReadField(const NotedRun& run, int field) {
   return values::ReadNumber(run.texts[static_cast<std::size_t>(field)]);
 }
-
-bool IsCoreForm(std::int16_t N) { return N >= 1 && N <= 3; }
 
 // "0,35" reads as 0: what cut the number short, and how to write it.
 QString WhyCutShort(std::string_view text) {
@@ -110,7 +86,7 @@ QString FormExplanation(const NotedRun& run) {
     return QStringLiteral("Номер формы %1 слишком велик, расчет остановлен. ").arg(Number(read)) +
            forms;
   }
-  if (rounded >= 1 && rounded <= 3) {
+  if (calc::IsKnownForm(rounded)) {
     return QStringLiteral("Номер формы %1 не целый, расчет взял форму %2. ")
                .arg(Number(read), Number(rounded)) +
            forms;
@@ -123,7 +99,7 @@ QString FormExplanation(const NotedRun& run) {
 // Why the table of `c` matched no row in this run.
 QString WhyNoRow(const NotedRun& run, Coefficient c) {
   const std::int16_t N = run.record.N;
-  if (calc::KeyedByForm(c) && !IsCoreForm(N)) {
+  if (calc::KeyedByForm(c) && !calc::IsKnownForm(N)) {
     return QStringLiteral("Для формы %1 в таблице нет значений").arg(N);
   }
   if (c == Coefficient::Ks) {
@@ -137,7 +113,7 @@ QString WhyNoRow(const NotedRun& run, Coefficient c) {
 
 QString CoefficientExplanation(const NotedRun& run, const RunNote& note) {
   const Coefficient c = note.coefficient();
-  const CoefficientWords& words = kCoefficientWords[static_cast<std::size_t>(c)];
+  const calc::CoefficientFacts& words = calc::Facts(c);
   if (note.kind == NoteKind::Carried) {
     return QStringLiteral("%1: %2 %3 %4 из прошлого расчета.")
         .arg(WhyNoRow(run, c), Words(words.name), Number(*calc::Kept(run.record, c)),
@@ -210,7 +186,7 @@ QString OverflowCause(const NotedRun& run, Quantity at) {
 QString NoEfficiencyCause(const NotedRun& run) {
   const calc::CalculatorState& r = run.record;
   if (r.U1.ToDouble() == 0) return QStringLiteral("U1 равно 0");
-  if (r.kpd.IsEmpty() && !IsCoreForm(r.N)) {
+  if (r.kpd.IsEmpty() && !calc::IsKnownForm(r.N)) {
     return QStringLiteral(
                "для формы %1 в таблице нет КПД, а расчетов с формой 1, 2 или 3, которые задали "
                "бы его, еще не было")
