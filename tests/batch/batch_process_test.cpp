@@ -193,8 +193,8 @@ TEST_F(BatchProcessTest, NumbersWithCommasInsideTabbedLinesAreNoOtherSeparator) 
 
 TEST_F(BatchProcessTest, PlanFollowsTheStatusAndTheNotes) {
   const std::string plan =
-      "fits\t7.4\t2.58\t64.8\t0.160\t0.194\t1098\t1\t0.19\t82.55\t70.791\t14.8\t0.708\t7.079\t4."
-      "97\t0.710\t0.789\t263\t1\t0.79\t7.59\t0.331\t26.7\t0.744\t0.496\t3.79\n";
+      "fits\t7.4\t2.61\t64.8\t0.180\t0.217\t981\t1\t0.22\t82.59\t55.961\t18.7\t0.559\t5.595\t3."
+      "93\t0.710\t0.789\t263\t1\t0.79\t7.60\t0.331\t26.8\t0.745\t0.496\t3.79\n";
   const std::string results = kStartOut.substr(0, kStartOut.size() - 1);
   EXPECT_EQ(Run("--plan", kStartLine).out, results + "\t" + plan);
   EXPECT_EQ(Run("--plan --notes", kStartLine).out, results + "\t\t" + plan);
@@ -202,8 +202,8 @@ TEST_F(BatchProcessTest, PlanFollowsTheStatusAndTheNotes) {
   const Result thick = Run("--plan --bobbin=3 --wrap 2.5 --grade 1", kStartLine);
   EXPECT_EQ(thick.status, 0);
   EXPECT_TRUE(thick.out.starts_with(results + "\tfits\t")) << thick.out;
-  EXPECT_EQ(thick.out.find("\t0.194\t"), std::string::npos) << "grade 2 overall diameter";
-  EXPECT_NE(thick.out.find("\t0.182\t"), std::string::npos) << "grade 1 overall diameter";
+  EXPECT_EQ(thick.out.find("\t0.217\t"), std::string::npos) << "grade 2 overall diameter";
+  EXPECT_NE(thick.out.find("\t0.204\t"), std::string::npos) << "grade 1 overall diameter";
 }
 
 struct BadOption {
