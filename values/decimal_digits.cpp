@@ -65,7 +65,7 @@ bool FifteenDigitsExactly(double magnitude, Decimal15& d) {
 }
 
 void FifteenDigitsByPrintfRounding(double magnitude, Decimal15& d) {
-  char text[40];
+  char text[40];  // "d.dddddddddddddde-308": 21 characters at most
   const auto result =
       std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
   const char* mark = std::find(text, result.ptr, 'e');

@@ -263,7 +263,8 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
 void AppendExactFixed(double x, int decimals, std::string& out) {
   const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
   if (!scaled) {
-    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half.
+    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309
+    // whole digits, the point, 9 decimals and a sign: the text always fits.
     char text[400];
     const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals);
     out.append(text, end.ptr);

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "ui/common/shortened.h"
 #include "ui/common/utf8.h"
 #include "values/number_text.h"
 
@@ -18,7 +19,6 @@ using calc::Quantity;
 using calc::RunNote;
 
 constexpr int kForm = 0;
-constexpr qsizetype kQuotedLength = 24;  // a field may hold a megabyte; a tooltip shows its start
 
 /// How the user knows each input field: the symbol of its caption, or a word.
 constexpr std::string_view kFieldNames[] = {"форма", "U1", "U2", "I2",     "a",
@@ -67,12 +67,6 @@ QString Number(double x) {
 }
 
 QString Number(const calc::DynamicValue& x) { return FromUtf8(values::FormatGeneral(x)); }
-
-QString Shortened(std::string_view text) {
-  QString shown = FromUtf8(text.substr(0, 4 * kQuotedLength)).trimmed();
-  if (shown.size() > kQuotedLength) shown = shown.left(kQuotedLength) + QStringLiteral("…");
-  return shown;
-}
 
 QString Quoted(std::string_view text) { return QStringLiteral("«%1»").arg(Shortened(text)); }
 

@@ -89,7 +89,7 @@ PlanWindow::PlanWindow(QWidget* main) : QWidget(main, Qt::Window) {
   resize(kDefaultSize);
 
   settings_ = new PlanSettingsForm(this);
-  drawing_ = new WindingDrawing(planned_, this);
+  drawing_ = new WindingDrawing(this);
   auto* columns = new QHBoxLayout;
   columns->addWidget(MakeFigures());
   columns->addWidget(drawing_, 1);
@@ -183,7 +183,7 @@ void PlanWindow::ShowPlan() {
   ShowSummary();
   ShowWindings();
   note_->setText(planned_.HasPlan() ? PlanNote(planned_.settings) : QString());
-  drawing_->Refresh();
+  drawing_->Show(planned_);
   for (QAction* command : {save_, print_, copy_}) command->setEnabled(planned_.HasPlan());
 }
 
