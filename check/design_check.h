@@ -98,8 +98,10 @@ struct Check {
   Refined refined;                        ///< empty when `calculated` is none
 };
 
-/// Why a check is not made, in the order the bounds are tested.
-enum class Obstacle { NoPlan, Dimensions, Voltage, Current, Settings };
+/// Why a check is not made, in the order the bounds are tested: a plan without figures, a core
+/// side under 0.1 cm, U1 or U2 outside 0.001 … 1,000,000 V, I1 or I2 above 1,000,000 A, Bmax or
+/// Ks not above 0, a setting out of range.
+enum class Obstacle { NoPlan, Dimensions, Voltage, Current, Steel, Settings };
 
 /// The first bound the run, its plan or the settings miss; none when a check can be made.
 std::optional<Obstacle> FirstObstacle(const CheckInput& input, const plan::Plan& plan,

@@ -53,6 +53,8 @@ inline constexpr std::string_view kRefinedSecondaryName = "Уточненное 
 inline constexpr std::string_view kRefinedPlanName = "Уточненный план: вывод";
 inline constexpr std::string_view kRefinedFillName = "Уточненный план: заполнение окна, %";
 inline constexpr std::string_view kRefinedVerdictName = "Уточненная проверка: вывод";
+/// Put before a figure's name for the turns as calculated: «Проверка: B0, Тл».
+inline constexpr std::string_view kCalculatedPrefix = "Проверка: ";
 /// Put before a figure's name for the refined design: «Уточненная проверка: B0, Тл».
 inline constexpr std::string_view kRefinedPrefix = "Уточненная проверка: ";
 
