@@ -17,8 +17,15 @@ QString InputCaption(std::size_t field);
 /// The caption of result `result` (0 is Label26) without its run of full stops.
 QString ResultCaption(std::size_t result);
 
-/// The nine inputs and sixteen results of a run, one «caption<TAB>value» line each, the captions
-/// without their runs of full stops: ready to paste into a spreadsheet or a message.
+/// The caption the run's notes are copied under.
+extern const QString kNotesCaption;
+
+/// The run's notes, one «Замечания к расчету<TAB>sentence» line each, or one line saying «нет».
+QString NotesText(const RunView& run);
+
+/// The nine inputs and sixteen results of a run, and after a run its notes, one
+/// «caption<TAB>value» line each, the captions without their runs of full stops: ready to paste
+/// into a spreadsheet or a message.
 QString ResultsText(const RunView& run);
 
 }  // namespace ui

@@ -209,15 +209,16 @@ void Form1::Calculate() {
   const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
   const NotedRun run{texts, state_, notes};
   marks_.Show(FieldExplanations(run));
+  last_notes_ = NoteLines(run);
   last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
-  ShowWireHints();
+  ShowHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
   // The run stops where it faulted and the labels keep what it wrote; the user can go on.
   if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
 }
 
 RunView Form1::LastRun() const {
-  RunView run{last_end_, &state_, last_inputs_, {}};
+  RunView run{last_end_, &state_, last_inputs_, {}, last_notes_};
   if (last_end_ == RunEnd::NotYet) {
     for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
   }
@@ -229,7 +230,7 @@ RunView Form1::LastRun() const {
 void Form1::OpenPlan() {
   if (plan_window_ == nullptr) {
     plan_window_ = new PlanWindow(this);
-    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowWireHints);
+    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowHints);
   }
   plan_window_->Follow(LastRun());
   plan_window_->show();
@@ -239,9 +240,15 @@ void Form1::OpenPlan() {
 
 void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
 
-void Form1::ShowWireHints() {
-  const int grade = plan_window_ != nullptr ? plan_window_->Grade() : plan::Settings{}.grade;
-  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, grade);
+void Form1::ShowHints() {
+  const bool fits = last_end_ == RunEnd::Fit;
+  // Read only after a run that fits, so start-up never touches the stored settings.
+  const WindowSettings settings = fits ? LoadSettings() : WindowSettings{};
+  QString verdict = VerdictHint(actions_.plan->shortcut());
+  if (fits) verdict += QLatin1Char('\n') + CheckHint(state_, settings);
+  results_[kVerdictResult]->setToolTip(verdict.trimmed());
+  results_[kVerdictResult]->setAccessibleDescription(verdict.trimmed());
+  const std::array<QString, 2> hints = WireHints(state_, fits, settings.plan.grade);
   for (std::size_t j = 0; j < hints.size(); ++j) {
     ResultLabel* label = results_[kFirstDiameterResult + j];
     label->setToolTip(hints[j]);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QString>
+#include <QStringList>
 
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
@@ -18,6 +19,7 @@ struct RunView {
   const calc::CalculatorState* record = nullptr;  ///< the window's, after that run
   std::array<QString, 9> inputs;  ///< the texts the run read (the fields before one)
   std::array<QString, calc::kResultLabelCount> results;  ///< what Label26 … Label41 show
+  QStringList notes;  ///< the run's notes in words, one sentence a note
 };
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "ui/plan_window/planned_run.h"
 
 class QAction;
+class QComboBox;
 class QFormLayout;
 class QLabel;
 class QTableWidget;
@@ -15,8 +16,9 @@ namespace ui {
 class PlanSettingsForm;
 class WindingDrawing;
 
-/// «План намотки»: the plan of the main window's last run with its settings, the drawing to
-/// scale, and saving it as PDF, printing and copying it.
+/// «План намотки и проверка»: the plan of the main window's last run, for its turns or the
+/// check's refined ones, the check of both beside it, their settings, the drawing to scale, and
+/// saving it all as PDF, printing and copying it.
 class PlanWindow final : public QWidget {
   Q_OBJECT
 
@@ -27,8 +29,8 @@ class PlanWindow final : public QWidget {
   /// Shows the plan of `run` under the current settings.
   void Follow(const RunView& run);
 
-  /// The enamel grade the plan is made with.
-  int Grade() const;
+  /// Makes the plan, drawing, sheet and copy follow `turns` when there are such, else the run's.
+  void ShowTurns(Turns turns);
 
   const PlannedRun& Planned() const { return planned_; }
 
@@ -41,20 +43,31 @@ class PlanWindow final : public QWidget {
 
  private:
   QWidget* MakeFigures();
+  QWidget* MakeTurnsRow();
+  QWidget* MakePlanPage();
+  QWidget* MakeCheckPage();
   QWidget* MakeButtons();
+  void Recompute();
+  void ShowAccepted();
   void ShowPlan();
   void ShowVerdict();
+  void ShowTurnsChoice();
   void ShowSummary();
   void ShowWindings();
+  void ShowCheck();
   void AskAndSavePdf();
   void Print();
   void CopyPlan();
 
   PlannedRun planned_;
+  Turns preferred_ = Turns::Refined;
   PlanSettingsForm* settings_ = nullptr;
   QLabel* verdict_ = nullptr;
+  QComboBox* turns_ = nullptr;
   QFormLayout* summary_ = nullptr;
   QTableWidget* windings_ = nullptr;
+  QTableWidget* check_ = nullptr;
+  QLabel* check_verdicts_ = nullptr;
   QLabel* note_ = nullptr;
   WindingDrawing* drawing_ = nullptr;
   QAction* save_ = nullptr;
