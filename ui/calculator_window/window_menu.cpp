@@ -27,7 +27,7 @@ QAction* Command(QWidget& window, const QString& text, const QString& name,
 }  // namespace
 
 WindowActions AddWindowActions(QWidget& window) {
-  return {Command(window, QStringLiteral("План намотки…"), QStringLiteral("openPlan"),
+  return {Command(window, QStringLiteral("План намотки и проверка…"), QStringLiteral("openPlan"),
                   QKeySequence(Qt::Key_F4)),
           Command(window, QStringLiteral("Копировать результаты"), QStringLiteral("copyResults"),
                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))};

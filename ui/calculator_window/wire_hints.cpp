@@ -31,14 +31,11 @@ std::array<QString, 2> WireHints(const calc::CalculatorState& record, bool fits,
 
 QString VerdictHint(const QKeySequence& keys) {
   return QStringLiteral(
-             "Поместятся ли обмотки, какой провод взять и сколько его нужно — в плане "
-             "намотки: %1 или «План намотки…» в меню правой кнопки мыши")
+             "Поместятся ли обмотки, какой провод взять, сколько его нужно и что трансформатор "
+             "покажет на стенде — в плане намотки и проверке: %1 или «План намотки и "
+             "проверка…» в меню правой кнопки мыши")
       .arg(keys.toString(QKeySequence::NativeText));
 }
-
-}  // namespace ui
-
-namespace ui {
 
 QString CheckHint(const calc::CalculatorState& record, const WindowSettings& settings) {
   const check::CheckInput input = check::ReadRun(record);

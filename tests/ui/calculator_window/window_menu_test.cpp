@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -111,6 +112,19 @@ TEST_F(WindowMenu, CopiedInputsAreTheOnesTheResultsCameFrom) {
   EXPECT_EQ(Clipboard(), QString::fromUtf8(kStartResultsText));
 }
 
+// "1,5" reads as 1: the copy must say so beside the "1,5" it quotes, and so must the plan's.
+TEST_F(WindowMenu, CopiesSayTheRunsNotesInWords) {
+  Calculate(*window_, {"3", "220", "12", "1,5", "2", "5", "7", "12", "0.2"});
+  WindowAction(*window_, "copyResults")->trigger();
+  const QString note = QStringLiteral(
+      "Замечания к расчету\tI2: Прочитано 1: запятая не считается десятичным знаком, пишите "
+      "1.5\n");
+  EXPECT_TRUE(Clipboard().endsWith(note)) << Clipboard().toStdString();
+  EXPECT_TRUE(Clipboard().contains(QStringLiteral("Максимальный ток нагрузки l2, А\t1,5\n")));
+  OpenPlan(*window_)->findChild<QPushButton*>(QStringLiteral("copyPlan"))->click();
+  EXPECT_TRUE(Clipboard().contains(note));
+}
+
 TEST_F(WindowMenu, CopyBeforeAnyRunGivesTheFieldsAndEmptyResults) {
   WindowAction(*window_, "copyResults")->trigger();
   const QStringList lines = Clipboard().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -155,12 +169,12 @@ TEST_F(WindowMenu, RightClickOnTheWindowOffersBothCommands) {
     SCOPED_TRACE(name);
     QMenu* menu = RightClick(name);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Texts(*menu), (QStringList{"План намотки…", "Копировать результаты"}));
+    EXPECT_EQ(Texts(*menu), (QStringList{"План намотки и проверка…", "Копировать результаты"}));
     menu->close();
   }
   QMenu* menu = RightClick("Label33");
   ASSERT_NE(menu, nullptr);
-  Item(*menu, "План намотки…")->trigger();
+  Item(*menu, "План намотки и проверка…")->trigger();
   menu->close();
   EXPECT_NE(window_->findChild<ui::PlanWindow*>(), nullptr);
 }
@@ -171,8 +185,8 @@ TEST_F(WindowMenu, RightClickOnASelectedResultCopiesTheSelection) {
   label->setSelection(0, 2);
   QMenu* menu = RightClick("Label31");
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(Texts(*menu),
-            (QStringList{"Копировать выделенное", "План намотки…", "Копировать результаты"}));
+  EXPECT_EQ(Texts(*menu), (QStringList{"Копировать выделенное", "План намотки и проверка…",
+                                       "Копировать результаты"}));
   Item(*menu, "Копировать выделенное")->trigger();
   menu->close();
   EXPECT_EQ(Clipboard(), "38");
@@ -185,7 +199,8 @@ TEST_F(WindowMenu, RightClickOnAFieldKeepsItsEditMenuInRussianWithBothCommands) 
   ASSERT_GE(texts.size(), 4);
   EXPECT_TRUE(texts.join(' ').remove('&').contains(QStringLiteral("Вставить\tCtrl+V")))
       << texts.join(' ').toStdString();
-  EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{"План намотки…", "Копировать результаты"}));
+  EXPECT_EQ(texts.mid(texts.size() - 2),
+            (QStringList{"План намотки и проверка…", "Копировать результаты"}));
   for (const QString& text : texts) {
     EXPECT_FALSE(text.section(QLatin1Char('\t'), 0, 0).contains(QRegularExpression("[A-Za-z]")))
         << text.toStdString();
@@ -210,7 +225,8 @@ TEST_F(WindowMenu, MenuKeyOpensTheMenuOfTheControlWithTheFocus) {
     ASSERT_NE(menu, nullptr);
     const QStringList texts = Texts(*menu);
     EXPECT_EQ(texts.size(), c.items);
-    EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{"План намотки…", "Копировать результаты"}));
+    EXPECT_EQ(texts.mid(texts.size() - 2),
+              (QStringList{"План намотки и проверка…", "Копировать результаты"}));
     menu->close();
   }
 }
@@ -261,7 +277,7 @@ TEST_F(WindowMenu, DiameterHintsFollowThePlansGrade) {
 TEST_F(WindowMenu, VerdictHintSaysHowToOpenThePlan) {
   const QString hint = Hint(*Child("Label33"));
   EXPECT_TRUE(hint.contains("F4")) << hint.toStdString();
-  EXPECT_TRUE(hint.contains("«План намотки…»"));
+  EXPECT_TRUE(hint.contains("«План намотки и проверка…»"));
   EXPECT_EQ(Child("Label33")->accessibleDescription(), hint);
 }
 
