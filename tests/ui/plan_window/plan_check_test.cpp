@@ -4,11 +4,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -219,6 +223,28 @@ TEST_F(PlanCheck, SettingsSurviveARestartAndTheDefaultsComeBack) {
   EXPECT_EQ(plan_->Planned().check_settings, check::Settings{});
   EXPECT_EQ(Field("ownWire2")->text(), "");
   EXPECT_EQ(ui::LoadSettings(), ui::WindowSettings{});
+}
+
+TEST_F(PlanCheck, SaveDialogOpensInTheFolderOfTheLastPdf) {
+  Open(kStartInputs);
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const auto save_through_dialog = [this, &folder](const QString& name) {
+    QString opened;
+    QTimer::singleShot(0, plan_, [&opened, &folder, name] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      opened = dialog->directory().absolutePath();
+      dialog->selectFile(folder.filePath(name));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    plan_->findChild<QPushButton*>(QStringLiteral("savePdf"))->click();
+    return opened;
+  };
+  save_through_dialog(QStringLiteral("первый.pdf"));
+  EXPECT_EQ(ui::LoadSheetFolder(), folder.path());
+  EXPECT_EQ(save_through_dialog(QStringLiteral("второй.pdf")), folder.path());
+  EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("второй.pdf"))));
 }
 
 TEST_F(PlanCheck, MainWindowsVerdictNamesTheFlagsOfTheRunsTurns) {
