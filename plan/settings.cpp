@@ -12,8 +12,6 @@ constexpr bool RulesFollowTheSettings() {
 }
 static_assert(RulesFollowTheSettings(), "kSettingRules is indexed by Setting");
 
-bool IsOwnWire(Setting which) { return which == Setting::OwnWire1 || which == Setting::OwnWire2; }
-
 void Store(Settings& settings, Setting which, double value) {
   switch (which) {
     case Setting::Grade:

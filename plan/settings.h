@@ -57,6 +57,11 @@ struct Settings {
 /// The rule of one setting.
 const values::SettingRule& RuleOf(Setting which);
 
+/// Whether `which` is one of the own wires, which may be left unset.
+constexpr bool IsOwnWire(Setting which) {
+  return which == Setting::OwnWire1 || which == Setting::OwnWire2;
+}
+
 /// The setting's Russian name as a sentence's subject, e.g. «Толщина каркаса».
 std::string_view SettingName(Setting which);
 

@@ -224,8 +224,6 @@ FixedNumber FormatFixedNumber(double x, int decimals) {
   return {std::move(text), shown};
 }
 
-std::string FormatFixed(double x, int decimals) { return FormatFixedNumber(x, decimals).text; }
-
 namespace {
 
 __extension__ using Wide = unsigned __int128;

@@ -51,6 +51,7 @@ QString ResultsText(const RunView& run) {
     AppendLine(ResultCaption(k), run.results[k], text);
   }
   if (run.end != RunEnd::NotYet) text += NotesText(run);
+  if (!run.fault.isEmpty()) AppendLine(QStringLiteral("Расчет остановлен"), run.fault, text);
   return text;
 }
 

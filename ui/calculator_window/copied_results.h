@@ -23,9 +23,9 @@ extern const QString kNotesCaption;
 /// The run's notes, one «Замечания к расчету<TAB>sentence» line each, or one line saying «нет».
 QString NotesText(const RunView& run);
 
-/// The nine inputs and sixteen results of a run, and after a run its notes, one
-/// «caption<TAB>value» line each, the captions without their runs of full stops: ready to paste
-/// into a spreadsheet or a message.
+/// The nine inputs and sixteen results of a run, one «caption<TAB>value» line each, the captions
+/// without their runs of full stops: ready to paste into a spreadsheet or a message. After a
+/// run, its notes; after a fault, only the results the run wrote, and a last line with the fault.
 QString ResultsText(const RunView& run);
 
 }  // namespace ui

@@ -196,6 +196,7 @@ void Form1::Calculate() {
   }
   calc::RunTrace trace;
   std::optional<values::Fault> fault;
+  writer_.StartRun();
   try {
     calc::CalculateDesign(state_, texts, writer_, trace);
   } catch (const values::Fault& f) {
@@ -211,18 +212,22 @@ void Form1::Calculate() {
   marks_.Show(FieldExplanations(run));
   last_notes_ = NoteLines(run);
   last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
+  last_fault_ = fault ? FaultMessage(*fault) : QString();
   ShowHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
   // The run stops where it faulted and the labels keep what it wrote; the user can go on.
-  if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
+  if (fault) report_(this, last_fault_, FaultExplanation(run, *fault));
 }
 
 RunView Form1::LastRun() const {
-  RunView run{last_end_, &state_, last_inputs_, {}, last_notes_};
+  RunView run{last_end_, &state_, last_inputs_, {}, last_fault_, last_notes_};
   if (last_end_ == RunEnd::NotYet) {
     for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
   }
-  for (std::size_t k = 0; k < results_.size(); ++k) run.results[k] = results_[k]->text();
+  // A fault leaves labels of an earlier run, which did not come from these inputs.
+  for (std::size_t k = 0; k < results_.size(); ++k) {
+    if (last_end_ != RunEnd::Faulted || writer_.Wrote(k)) run.results[k] = results_[k]->text();
+  }
   return run;
 }
 
@@ -248,7 +253,7 @@ void Form1::ShowHints() {
   if (fits) verdict += QLatin1Char('\n') + CheckHint(state_, settings);
   results_[kVerdictResult]->setToolTip(verdict.trimmed());
   results_[kVerdictResult]->setAccessibleDescription(verdict.trimmed());
-  const std::array<QString, 2> hints = WireHints(state_, fits, settings.plan.grade);
+  const std::array<QString, 2> hints = WireHints(state_, fits, settings.plan);
   for (std::size_t j = 0; j < hints.size(); ++j) {
     ResultLabel* label = results_[kFirstDiameterResult + j];
     label->setToolTip(hints[j]);

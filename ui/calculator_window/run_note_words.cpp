@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "calc/coefficients.h"
 #include "ui/common/shortened.h"
 #include "ui/common/utf8.h"
 #include "values/number_text.h"
@@ -23,23 +24,6 @@ constexpr int kForm = 0;
 /// How the user knows each input field: the symbol of its caption, or a word.
 constexpr std::string_view kFieldNames[] = {"форма", "U1", "U2", "I2",     "a",
                                             "b",     "c",  "h",  "толщина"};
-
-struct CoefficientWords {
-  std::string_view name;
-  std::string_view taken;  // "взят" agreeing with the name
-  std::string_view unset;  // "не задан" agreeing with the name
-};
-
-constexpr CoefficientWords kCoefficientWords[] = {
-    {"КПД", "взят", "не задан"},
-    {"коэффициент мощности Cos(Fi)", "взят", "не задан"},
-    {"магнитная индукция Bmax", "взята", "не задана"},
-    {"плотность тока J", "взята", "не задана"},
-    {"коэффициент заполнения окна", "взят", "не задан"},
-    {"коэффициент заполнения сталью", "взят", "не задан"},
-    {"падение напряжения в 1-й обмотке", "взято", "не задано"},
-    {"падение напряжения во 2-й обмотке", "взято", "не задано"},
-};
 
 /// "Не удалось …" for each quantity, in the order of calc::Quantity.
 constexpr std::string_view kNotComputed[] = {
@@ -74,8 +58,6 @@ double ReadField(const NotedRun& run, int field) {
   return values::ReadNumber(run.texts[static_cast<std::size_t>(field)]);
 }
 
-bool IsCoreForm(std::int16_t N) { return N >= 1 && N <= 3; }
-
 // "0,35" reads as 0: what cut the number short, and how to write it.
 QString WhyCutShort(std::string_view text) {
   const values::LeadingNumber read = values::ReadLeadingNumber(text);
@@ -104,7 +86,7 @@ QString FormExplanation(const NotedRun& run) {
     return QStringLiteral("Номер формы %1 слишком велик, расчет остановлен. ").arg(Number(read)) +
            forms;
   }
-  if (rounded >= 1 && rounded <= 3) {
+  if (calc::IsKnownForm(rounded)) {
     return QStringLiteral("Номер формы %1 не целый, расчет взял форму %2. ")
                .arg(Number(read), Number(rounded)) +
            forms;
@@ -117,7 +99,7 @@ QString FormExplanation(const NotedRun& run) {
 // Why the table of `c` matched no row in this run.
 QString WhyNoRow(const NotedRun& run, Coefficient c) {
   const std::int16_t N = run.record.N;
-  if (calc::KeyedByForm(c) && !IsCoreForm(N)) {
+  if (calc::KeyedByForm(c) && !calc::IsKnownForm(N)) {
     return QStringLiteral("Для формы %1 в таблице нет значений").arg(N);
   }
   if (c == Coefficient::Ks) {
@@ -131,7 +113,7 @@ QString WhyNoRow(const NotedRun& run, Coefficient c) {
 
 QString CoefficientExplanation(const NotedRun& run, const RunNote& note) {
   const Coefficient c = note.coefficient();
-  const CoefficientWords& words = kCoefficientWords[static_cast<std::size_t>(c)];
+  const calc::CoefficientFacts& words = calc::Facts(c);
   if (note.kind == NoteKind::Carried) {
     return QStringLiteral("%1: %2 %3 %4 из прошлого расчета.")
         .arg(WhyNoRow(run, c), Words(words.name), Number(*calc::Kept(run.record, c)),
@@ -193,7 +175,7 @@ QString OverflowCause(const NotedRun& run, Quantity at) {
 QString NoEfficiencyCause(const NotedRun& run) {
   const calc::CalculatorState& r = run.record;
   if (r.U1.ToDouble() == 0) return QStringLiteral("U1 равно 0");
-  if (r.kpd.IsEmpty() && !IsCoreForm(r.N)) {
+  if (r.kpd.IsEmpty() && !calc::IsKnownForm(r.N)) {
     return QStringLiteral(
                "для формы %1 в таблице нет КПД, а расчетов с формой 1, 2 или 3, которые задали "
                "бы его, еще не было")

@@ -22,8 +22,8 @@ QString ValueWithUnit(const WindowSettings& settings, std::size_t k) {
 
 }  // namespace
 
-const std::array<QString, 2> kWindingHeadings = {QStringLiteral("1-я обмотка"),
-                                                 QStringLiteral("2-я обмотка")};
+const std::array<QString, 2> kWindingHeadings = {FromUtf8(plan::kWindingNames[0]),
+                                                 FromUtf8(plan::kWindingNames[1])};
 
 std::vector<WindingRow> WindingRows(const plan::Plan& plan) {
   std::vector<WindingRow> rows;

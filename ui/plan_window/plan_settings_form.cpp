@@ -29,8 +29,7 @@ QString GradeText(int grade) {
 }
 
 bool IsOwnWire(std::size_t k) {
-  return k < plan::kAllSettings.size() && (plan::kAllSettings[k] == plan::Setting::OwnWire1 ||
-                                           plan::kAllSettings[k] == plan::Setting::OwnWire2);
+  return k < plan::kAllSettings.size() && plan::IsOwnWire(plan::kAllSettings[k]);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "ui/common/qt_translations.h"
 #include "ui/common/theme_tint.h"
 #include "ui/common/utf8.h"
+#include "ui/common/window_command.h"
 #include "ui/common/window_settings.h"
 #include "ui/plan_window/check_rows.h"
 #include "ui/plan_window/copied_plan.h"
@@ -74,10 +75,7 @@ QString VerdictSign(const PlannedRun& planned) {
 // where a button's own shortcut would wait for its click to be drawn.
 QAction* AddCommand(QWidget& window, QHBoxLayout& row, const QString& text, const QString& name,
                     const QKeySequence& keys) {
-  auto* action = new QAction(text, &window);
-  action->setObjectName(name);
-  action->setShortcut(keys);
-  window.addAction(action);
+  QAction* action = AddWindowCommand(window, text, name, keys);
   auto* button = new QPushButton(text, row.parentWidget());
   button->setObjectName(name);
   button->setAccessibleName(QString(text).remove(QStringLiteral("…")));

@@ -10,6 +10,7 @@
 
 #include "plan/figures.h"
 #include "ui/common/figure.h"
+#include "ui/common/utf8.h"
 #include "ui/plan_window/plan_rows.h"
 
 namespace ui {
@@ -37,11 +38,11 @@ QString PartName(DrawnPart part, bool ring) {
     case DrawnPart::Bobbin:
       return ring ? QStringLiteral("Изоляция на кольце") : QStringLiteral("Каркас");
     case DrawnPart::Primary:
-      return QStringLiteral("1-я обмотка");
+      return FromUtf8(plan::kWindingNames[0]);
     case DrawnPart::Between:
       return QStringLiteral("Изоляция между обмотками");
     case DrawnPart::Secondary:
-      return QStringLiteral("2-я обмотка");
+      return FromUtf8(plan::kWindingNames[1]);
     case DrawnPart::Wrap:
       return QStringLiteral("Наружная изоляция");
     case DrawnPart::Free:
