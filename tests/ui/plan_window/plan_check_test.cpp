@@ -6,12 +6,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@
 #include "qt_test_app.h"
 #include "ui/calculator_window/form1.h"
 #include "ui/plan_window/copied_plan.h"
+#include "ui/plan_window/winding_sheet.h"
 #include "window_driver.h"
 
 namespace {
@@ -75,6 +78,14 @@ class PlanCheck : public testing::Test {
   }
 
   QComboBox* TurnsSwitch() const { return plan_->findChild<QComboBox*>(QStringLiteral("turns")); }
+
+  bool SheetSays(const QString& words) const {
+    QImage page(QSize(2000, 2800), QImage::Format_RGB32);
+    return ui::SheetText(plan_->Planned(), &page, page.size())
+        ->toPlainText()
+        .simplified()
+        .contains(words);
+  }
 
   std::unique_ptr<ui::Form1> window_ = QuietWindow();
   ui::PlanWindow* plan_ = nullptr;
@@ -168,12 +179,14 @@ TEST_F(PlanCheck, TurnsSwitchDrivesPlanDrawingSheetAndCopy) {
   EXPECT_EQ(TurnsSwitch()->currentText(), "уточненных витков: W1 662, W2 40");
   EXPECT_TRUE(drawing->accessibleDescription().contains(QStringLiteral("уточненные витки")));
   EXPECT_TRUE(copied().contains(QStringLiteral("План для\tуточненные витки: W1 662, W2 40")));
+  EXPECT_TRUE(SheetSays(QStringLiteral("План для: уточненные витки: W1 662, W2 40")));
 
   QTest::keyClick(TurnsSwitch(), Qt::Key_Up);
   EXPECT_EQ(plan_->Planned().turns, ui::Turns::Calculated);
   EXPECT_EQ(plan_->Planned().plan.windings.at(0).turns, 562);
   EXPECT_TRUE(drawing->accessibleDescription().contains(QStringLiteral("расчетные витки")));
   EXPECT_TRUE(copied().contains(QStringLiteral("План для\tрасчетные витки: W1 562, W2 50")));
+  EXPECT_TRUE(SheetSays(QStringLiteral("План для: расчетные витки: W1 562, W2 50")));
   // The choice holds for the next run.
   Calculate(*window_, kShell);
   EXPECT_EQ(plan_->Planned().plan.windings.at(0).turns, 1340);

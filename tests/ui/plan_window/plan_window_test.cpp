@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -307,6 +309,35 @@ TEST_F(PlanWindowTest, OwnWireStandsInForTheStandardOne) {
   SetSetting("ownWire1", "  ");
   EXPECT_EQ(table->item(0, 0)->text(), "стандартный");
   EXPECT_EQ(table->item(1, 0)->text(), "0.180");
+}
+
+// No empty row below the last: each table is as tall as its rows.
+TEST_F(PlanWindowTest, TablesEndAtTheirLastRow) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  for (const char* name : {"windings", "check"}) {
+    const auto* table = plan_->findChild<QTableWidget*>(QString::fromLatin1(name));
+    EXPECT_EQ(table->height(), table->horizontalHeader()->height() +
+                                   table->verticalHeader()->length() + 2 * table->frameWidth())
+        << name;
+  }
+}
+
+// The signs before the verdict are drawn by the window's font, not left as empty boxes.
+TEST_F(PlanWindowTest, VerdictSignsAreInTheWindowsFont) {
+  plan_ = OpenPlan(*window_);
+  const QFontMetrics metrics(plan_->findChild<QLabel*>(QStringLiteral("verdict"))->font());
+  for (const char32_t sign : {U'✔', U'⚠', U'✖', U'ℹ'}) {
+    EXPECT_TRUE(metrics.inFontUcs4(sign)) << static_cast<unsigned>(sign);
+  }
+}
+
+TEST_F(PlanWindowTest, GradeChoicesSayWhatTheyMean) {
+  plan_ = OpenPlan(*window_);
+  const auto* grade = plan_->findChild<QComboBox*>(QStringLiteral("grade"));
+  ASSERT_EQ(grade->count(), 2);
+  EXPECT_EQ(grade->itemText(0), "1 — тонкая эмаль, как ПЭВ-1 и ПЭТВ-1");
+  EXPECT_EQ(grade->itemText(1), "2 — толстая, как ПЭВ-2 и ПЭТВ-2");
 }
 
 TEST_F(PlanWindowTest, GradeGivesTheOverallDiameter) {
