@@ -26,7 +26,7 @@ class PlanWindow final : public QWidget {
   /// A window of its own that stays with `main`, the calculator's window.
   explicit PlanWindow(QWidget* main);
 
-  /// Shows the plan of `run` under the current settings.
+  /// Shows the plan and check of `run` under the current settings.
   void Follow(const RunView& run);
 
   /// Makes the plan, drawing, sheet and copy follow `turns` when there are such, else the run's.
@@ -38,7 +38,8 @@ class PlanWindow final : public QWidget {
   bool SavePdf(const QString& path);
 
  signals:
-  /// A setting changed and the plan with it.
+  /// A setting was accepted, or a field began or stopped refusing its value; the plan and
+  /// check followed.
   void SettingsChanged();
 
  private:
