@@ -169,9 +169,13 @@ QString NoCheckReason(const PlannedRun& planned) {
           "1 000 000 В.");
     case check::Obstacle::Current:
       return QStringLiteral("Проверки нет: токи I1 и I2 должны быть не больше 1 000 000 А.");
+    case check::Obstacle::Steel:
+      return QStringLiteral(
+          "Проверки нет: индукция Bmax или коэффициент заполнения сталью не заданы "
+          "(равны 0), см. замечания к расчету.");
     case check::Obstacle::Settings:
       return QStringLiteral("Проверки нет: настройки проверки вне допустимых пределов.");
-    default:
+    case check::Obstacle::NoPlan:
       break;
   }
   return QStringLiteral("Проверки нет: у плана расчетных витков нет обмоток.");

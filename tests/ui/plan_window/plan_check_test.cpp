@@ -158,6 +158,17 @@ TEST_F(PlanCheck, SaysWhatEachFlagMeansAtTheBenchAndTintsItsFigure) {
   }
 }
 
+// The plan takes any U2 above 0; the check needs at least 1 mV to give finite figures.
+TEST_F(PlanCheck, SaysWhyThereIsNoCheckBesideAPlan) {
+  Calculate(*window_, kStartInputs);
+  Open({"3", "220", "0.0001", "1.5", "2", "5", "7", "12", "0.2"});
+  EXPECT_TRUE(plan_->Planned().HasPlan());
+  EXPECT_TRUE(Text(*plan_, "checkVerdicts")
+                  .startsWith(QStringLiteral("Проверки нет: напряжения U1 и U2 должны быть")));
+  EXPECT_FALSE(plan_->findChild<QTableWidget*>(QStringLiteral("check"))->isVisibleTo(plan_));
+  EXPECT_EQ(plan_->Planned().turns, ui::Turns::Calculated);
+}
+
 TEST_F(PlanCheck, HotWindingsAreFlaggedAgainstTheLimitSet) {
   Open(kStartInputs);
   Field("limit")->setText("50");
