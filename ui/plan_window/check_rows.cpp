@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "check/figures.h"
+#include "check/settings.h"
 #include "plan/figures.h"
 #include "ui/common/check_words.h"
 #include "ui/common/figure.h"
@@ -16,16 +17,22 @@ namespace {
 /// it, with its decimals.
 struct Reference {
   check::Figure after;
-  const char* caption;
+  QString (*caption)();
   double (*value)(const PlannedRun&);
 };
 
+// The limit is named as its setting is.
+QString LimitCaption() {
+  const values::SettingRule& rule = check::RuleOf(check::Setting::Limit);
+  return FromUtf8(rule.name) + QStringLiteral(", ") + FromUtf8(rule.unit);
+}
+
 const Reference kReferences[] = {
-    {check::Figure::FluxDensity, "Bmax по таблице, Тл",
+    {check::Figure::FluxDensity, [] { return QStringLiteral("Bmax по таблице, Тл"); },
      [](const PlannedRun& p) { return p.check_input->bmax; }},
-    {check::Figure::FullLoadVoltage, "U2 по заданию, В",
+    {check::Figure::FullLoadVoltage, [] { return QStringLiteral("U2 по заданию, В"); },
      [](const PlannedRun& p) { return p.check_input->run.windings.at(1).voltage; }},
-    {check::Figure::Temperature, "Предельная температура обмоток, °C",
+    {check::Figure::Temperature, LimitCaption,
      [](const PlannedRun& p) { return p.check_settings.limit; }},
 };
 
@@ -79,7 +86,7 @@ CheckRow FigureRow(const std::array<Design, 2>& designs, const check::DesignFigu
 
 CheckRow ReferenceRow(const PlannedRun& planned, const Reference& reference, int decimals) {
   const QString value = Figure(reference.value(planned), decimals);
-  return {QString::fromUtf8(reference.caption), {value, value}};
+  return {reference.caption(), {value, value}};
 }
 
 void AddPlanRows(const std::array<Design, 2>& designs, std::vector<CheckRow>& rows) {
