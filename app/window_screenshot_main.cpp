@@ -1,15 +1,22 @@
 // Draws the window as it looks after Calculate, into a PNG file: the calculator window with the
-// start inputs, or with --plan its plan window, with --plan-tight that of a tight shell core.
+// start inputs, or with --plan its plan window, with --plan-tight that of a tight shell core, with
+// --check the check of the start inputs (flagged), with --check-clean that of a design without
+// flags, with --settings the settings of plan and check. Settings are the defaults, whatever the
+// user running it has stored.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "ui/calculator_window/form1.h"
 #include "ui/common/application_setup.h"
@@ -17,53 +24,73 @@
 
 namespace {
 
-enum class Shot { Window, Plan, TightPlan };
+using Inputs = std::array<const char*, 9>;
+
+struct Shot {
+  const char* option;            ///< empty for the calculator window
+  std::optional<Inputs> inputs;  ///< none: the start inputs as the window opens with them
+  int page;                      ///< the plan window's page shown
+};
 
 // A tape-wound shell core whose windings fill 98 % of its window.
-constexpr std::array<const char*, 9> kTightCore = {"2",   "230",  "5",    "19.9", "3",
-                                                   "5.3", "0.74", "12.5", "0.2"};
+constexpr Inputs kTightCore = {"2", "230", "5", "19.9", "3", "5.3", "0.74", "12.5", "0.2"};
+// A shell core whose calculated turns raise no flag of the check.
+constexpr Inputs kCleanCore = {"1", "110", "24", "3", "1", "8", "4", "6", "0.35"};
 
-bool ReadArguments(int argc, char** argv, Shot& shot, const char*& file) {
-  if (argc == 2 && argv[1][0] != '-') {
-    shot = Shot::Window;
-  } else if (argc == 3 && std::strcmp(argv[1], "--plan") == 0) {
-    shot = Shot::Plan;
-  } else if (argc == 3 && std::strcmp(argv[1], "--plan-tight") == 0) {
-    shot = Shot::TightPlan;
-  } else {
-    return false;
+// clang-format off
+const Shot kShots[] = {
+    {"", std::nullopt, 0},
+    {"--plan", std::nullopt, 0},
+    {"--plan-tight", kTightCore, 0},
+    {"--check", std::nullopt, 1},
+    {"--check-clean", kCleanCore, 1},
+    {"--settings", std::nullopt, 2},
+};
+// clang-format on
+
+const Shot* ReadArguments(int argc, char** argv) {
+  if (argc == 2 && argv[1][0] != '-') return &kShots[0];
+  if (argc != 3) return nullptr;
+  for (const Shot& shot : kShots) {
+    if (std::strcmp(argv[1], shot.option) == 0) return &shot;
   }
-  file = argv[argc - 1];
-  return true;
+  return nullptr;
 }
 
-QWidget* Calculated(ui::Form1& window, Shot shot) {
-  if (shot == Shot::TightPlan) {
-    for (std::size_t k = 0; k < kTightCore.size(); ++k) {
-      window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k + 1))->setText(kTightCore[k]);
+QWidget* Calculated(ui::Form1& window, const Shot& shot) {
+  if (shot.inputs) {
+    for (std::size_t k = 0; k < shot.inputs->size(); ++k) {
+      window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k + 1))->setText((*shot.inputs)[k]);
     }
   }
   window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-  if (shot == Shot::Window) return &window;
+  if (shot.option[0] == '\0') return &window;
   window.findChild<QAction*>(QStringLiteral("openPlan"))->trigger();
-  return window.findChild<ui::PlanWindow*>();
+  auto* plan = window.findChild<ui::PlanWindow*>();
+  plan->findChild<QTabWidget*>(QStringLiteral("pages"))->setCurrentIndex(shot.page);
+  return plan;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Shot shot = Shot::Window;
-  const char* file = nullptr;
-  if (!ReadArguments(argc, argv, shot, file)) {
-    std::fprintf(stderr, "Использование: %s [--plan | --plan-tight] ФАЙЛ.png\n", argv[0]);
+  const Shot* shot = ReadArguments(argc, argv);
+  if (shot == nullptr) {
+    std::fprintf(stderr,
+                 "Использование: %s [--plan | --plan-tight | --check | --check-clean | --settings] "
+                 "ФАЙЛ.png\n",
+                 argv[0]);
     return EXIT_FAILURE;
   }
+  const char* file = argv[argc - 1];
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ui::SetUpApplication();
+  const QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   ui::Form1 window;
   window.show();
-  if (!Calculated(window, shot)->grab().save(QString::fromLocal8Bit(file), "PNG")) {
+  if (!Calculated(window, *shot)->grab().save(QString::fromLocal8Bit(file), "PNG")) {
     std::fprintf(stderr, "Не удалось записать %s\n", file);
     return EXIT_FAILURE;
   }

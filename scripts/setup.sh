@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core xvfb xauth desktop-file-utils
   clang libclang-rt-14-dev
   dpkg-dev lintian appstream mandoc groff-base  # the package and its lints
+  poppler-utils  # the sheet tests read the PDF's text back
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "qt_test_app.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVariant>
 
@@ -13,6 +15,14 @@ void EnsureQtApp() {
   static char* argv[] = {name, nullptr};
   new QApplication(argc, argv);
   ui::SetUpApplication();
+  // Stored settings go to a folder of this process, never to the user's and never shared with a
+  // test CTest runs beside it.
+  static QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+}
+
+void ForgetStoredSettings() {
+  QSettings(QStringLiteral("transformer-sizer"), QStringLiteral("transformer-sizer")).clear();
 }
 
 QWidget* Control(const QWidget& window, const QString& name, int index) {

@@ -6,8 +6,11 @@
 #include <QWidget>
 
 /// Creates the process's QApplication, set up as the program sets it up, on first use; it
-/// lives until the test program ends.
+/// lives until the test program ends. Stored settings live in a folder of the process.
 void EnsureQtApp();
+
+/// Drops the settings a window stored, so the next window starts from the defaults.
+void ForgetStoredSettings();
 
 /// The one child of `window` with this object name; for the two Label3 also this "index".
 QWidget* Control(const QWidget& window, const QString& name, int index = -1);

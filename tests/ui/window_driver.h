@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QString>
 
+#include "qt_test_app.h"
 #include "ui/calculator_window/form1.h"
 #include "ui/plan_window/plan_window.h"
 
@@ -19,8 +20,10 @@ inline constexpr Inputs kStartInputs = {"3", "220", "12", "1.5", "2", "5", "7", 
 /// A tape-wound shell core whose windings fill 98.2 % of its window: verdict "tight".
 inline constexpr Inputs kTightShell = {"2", "230", "5", "19.9", "3", "5.3", "0.74", "12.5", "0.2"};
 
-/// A window whose fault reports are dropped, so a faulting run does not wait for the user.
+/// A window whose fault reports are dropped, so a faulting run does not wait for the user; it
+/// starts from the default settings.
 inline std::unique_ptr<ui::Form1> QuietWindow() {
+  ForgetStoredSettings();
   return std::make_unique<ui::Form1>([](QWidget*, const QString&, const QString&) {});
 }
 

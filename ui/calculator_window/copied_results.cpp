@@ -17,6 +17,8 @@ void AppendLine(const QString& caption, const QString& value, QString& out) {
 
 }  // namespace
 
+const QString kNotesCaption = QStringLiteral("Замечания к расчету");
+
 QString CopiedLine(const QString& caption, const QString& value) {
   return caption + QLatin1Char('\t') + value + QLatin1Char('\n');
 }
@@ -33,6 +35,13 @@ QString ResultCaption(std::size_t result) {
   return FromUtf8(calc::WithoutLeader(calc::kResultCaptions.at(result)));
 }
 
+QString NotesText(const RunView& run) {
+  if (run.notes.isEmpty()) return CopiedLine(kNotesCaption, QStringLiteral("нет"));
+  QString text;
+  for (const QString& note : run.notes) AppendLine(kNotesCaption, note, text);
+  return text;
+}
+
 QString ResultsText(const RunView& run) {
   QString text;
   for (std::size_t k = 0; k < run.inputs.size(); ++k) {
@@ -41,6 +50,7 @@ QString ResultsText(const RunView& run) {
   for (std::size_t k = 0; k < run.results.size(); ++k) {
     AppendLine(ResultCaption(k), run.results[k], text);
   }
+  if (run.end != RunEnd::NotYet) text += NotesText(run);
   if (!run.fault.isEmpty()) AppendLine(QStringLiteral("Расчет остановлен"), run.fault, text);
   return text;
 }

@@ -211,9 +211,10 @@ void Form1::Calculate() {
   marks_.Show(FieldExplanations(run));
   const bool verdict_shown = !fault || trace.at > calc::Quantity::Fit;
   result_marks_.ShowRun(verdict_shown ? VerdictWarning(run) : QString());
+  last_notes_ = NoteLines(run);
   last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
   last_fault_ = fault ? FaultMessage(*fault) : QString();
-  ShowWireHints();
+  ShowHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
   // The run stops where it faulted and the labels keep what it wrote; the user can go on.
   if (fault) report_(this, last_fault_, FaultExplanation(run, *fault));
@@ -230,7 +231,7 @@ void Form1::ShowStale() {
 }
 
 RunView Form1::LastRun() const {
-  RunView run{last_end_, &state_, last_inputs_, {}, last_fault_};
+  RunView run{last_end_, &state_, last_inputs_, {}, last_fault_, last_notes_};
   if (last_end_ == RunEnd::NotYet) {
     for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
   }
@@ -245,7 +246,7 @@ RunView Form1::LastRun() const {
 void Form1::OpenPlan() {
   if (plan_window_ == nullptr) {
     plan_window_ = new PlanWindow(this);
-    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowWireHints);
+    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowHints);
   }
   plan_window_->Follow(LastRun());
   plan_window_->show();
@@ -255,10 +256,14 @@ void Form1::OpenPlan() {
 
 void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
 
-void Form1::ShowWireHints() {
-  const plan::Settings settings =
-      plan_window_ != nullptr ? plan_window_->Planned().settings : plan::Settings{};
-  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, settings);
+void Form1::ShowHints() {
+  const bool fits = last_end_ == RunEnd::Fit;
+  // Read only after a run that fits, so start-up never touches the stored settings.
+  const WindowSettings settings = fits ? LoadSettings() : WindowSettings{};
+  QString verdict = VerdictHint(actions_.plan->shortcut());
+  if (fits) verdict += QLatin1Char('\n') + CheckHint(state_, settings);
+  result_marks_.SetVerdictHint(verdict.trimmed());
+  const std::array<QString, 2> hints = WireHints(state_, fits, settings.plan);
   for (std::size_t j = 0; j < hints.size(); ++j) {
     ResultLabel* label = results_[kFirstDiameterResult + j];
     label->setToolTip(hints[j]);

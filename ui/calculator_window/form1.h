@@ -31,7 +31,7 @@ class Form1 final : public QWidget {
   void Calculate();
   void OpenPlan();
   void CopyResults();
-  void ShowWireHints();
+  void ShowHints();
   void ShowStale();
   RunView LastRun() const;
 
@@ -45,6 +45,7 @@ class Form1 final : public QWidget {
   RunEnd last_end_ = RunEnd::NotYet;
   std::array<QString, 9> last_inputs_;
   QString last_fault_;
+  QStringList last_notes_;
   WindowActions actions_;
   PlanWindow* plan_window_ = nullptr;  ///< made when the user first opens it
 };

@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QString>
+#include <QStringList>
 
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
@@ -19,7 +20,8 @@ struct RunView {
   std::array<QString, 9> inputs;  ///< the texts the run read (the fields before one)
   /// What Label26 … Label41 show; after a fault only what the run wrote, the rest empty.
   std::array<QString, calc::kResultLabelCount> results;
-  QString fault;  ///< "Ошибка 6: …" when the run stopped with a fault
+  QString fault;      ///< "Ошибка 6: …" when the run stopped with a fault
+  QStringList notes;  ///< the run's notes in words, one sentence a note
 };
 
 }  // namespace ui

@@ -252,6 +252,21 @@ std::array<QString, 9> FieldExplanations(const NotedRun& run) {
   return explanations;
 }
 
+QStringList NoteLines(const NotedRun& run) {
+  QStringList lines;
+  for (const RunNote& note : run.notes) {
+    if (note.kind == NoteKind::FaultAt) {
+      lines << Words(kNotComputed[static_cast<std::size_t>(note.quantity())]);
+    } else if (note.kind == NoteKind::Carried || note.kind == NoteKind::Unset) {
+      lines << CoefficientExplanation(run, note);
+    } else {
+      lines << QStringLiteral("%1: %2").arg(Words(kFieldNames[note.field()]),
+                                            FieldNoteExplanation(run, note));
+    }
+  }
+  return lines;
+}
+
 QString FaultExplanation(const NotedRun& run, const values::Fault& fault) {
   Quantity at = Quantity::N;
   bool marked = false;

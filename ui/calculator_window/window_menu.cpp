@@ -13,8 +13,8 @@
 namespace ui {
 
 WindowActions AddWindowActions(QWidget& window) {
-  return {AddWindowCommand(window, QStringLiteral("План намотки…"), QStringLiteral("openPlan"),
-                           QKeySequence(Qt::Key_F4)),
+  return {AddWindowCommand(window, QStringLiteral("План намотки и проверка…"),
+                           QStringLiteral("openPlan"), QKeySequence(Qt::Key_F4)),
           AddWindowCommand(window, QStringLiteral("Копировать результаты"),
                            QStringLiteral("copyResults"),
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))};

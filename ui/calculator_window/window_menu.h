@@ -11,7 +11,7 @@ namespace ui {
 
 /// The calculator window's two commands beside its buttons.
 struct WindowActions {
-  QAction* plan = nullptr;  ///< «План намотки…», F4
+  QAction* plan = nullptr;  ///< «План намотки и проверка…», F4
   QAction* copy = nullptr;  ///< «Копировать результаты», Ctrl+Shift+C
 };
 

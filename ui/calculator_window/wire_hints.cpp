@@ -2,8 +2,10 @@
 
 #include <optional>
 
+#include "check/design_check.h"
 #include "plan/winding_plan.h"
 #include "plan/wire_table.h"
+#include "ui/common/check_words.h"
 #include "ui/common/figure.h"
 #include "ui/common/utf8.h"
 
@@ -33,9 +35,19 @@ std::array<QString, 2> WireHints(const calc::CalculatorState& record, bool fits,
 
 QString VerdictHint(const QKeySequence& keys) {
   return QStringLiteral(
-             "Поместятся ли обмотки, какой провод взять и сколько его нужно — в плане "
-             "намотки: %1 или «План намотки…» в меню правой кнопки мыши")
+             "Поместятся ли обмотки, какой провод взять, сколько его нужно и что трансформатор "
+             "покажет на стенде — в плане намотки и проверке: %1 или «План намотки и "
+             "проверка…» в меню правой кнопки мыши")
       .arg(keys.toString(QKeySequence::NativeText));
+}
+
+QString CheckHint(const calc::CalculatorState& record, const WindowSettings& settings) {
+  const check::CheckInput input = check::ReadRun(record);
+  const plan::Plan plan = plan::MakePlan(input.run, settings.plan);
+  const check::Check checked = check::MakeCheck(input, plan, settings.plan, settings.check);
+  if (!checked.calculated) return {};
+  return QStringLiteral("Проверка расчетных витков: ") +
+         FlagSummary(input, *checked.calculated, settings.check);
 }
 
 }  // namespace ui

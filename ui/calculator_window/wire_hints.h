@@ -7,6 +7,7 @@
 
 #include "calc/calculator.h"
 #include "plan/settings.h"
+#include "ui/common/window_settings.h"
 
 namespace ui {
 
@@ -17,5 +18,9 @@ std::array<QString, 2> WireHints(const calc::CalculatorState& record, bool fits,
 
 /// How to open the plan from the verdict: the menu item and its shortcut `keys`.
 QString VerdictHint(const QKeySequence& keys);
+
+/// For the verdict after a run whose core fits: what the check of the run's turns says at the
+/// bench under `settings`; empty when no check can be made.
+QString CheckHint(const calc::CalculatorState& record, const WindowSettings& settings);
 
 }  // namespace ui

@@ -1,9 +1,5 @@
 #include "ui/plan_window/plan_rows.h"
 
-#include <charconv>
-#include <iterator>
-#include <system_error>
-
 #include "plan/figures.h"
 #include "plan/wire_table.h"
 #include "ui/common/figure.h"
@@ -17,10 +13,10 @@ QString WireKind(const plan::WindingPlan& winding) {
   return winding.own_wire ? QStringLiteral("свой провод") : QStringLiteral("стандартный");
 }
 
-QString SettingText(const plan::Settings& settings, plan::Setting which) {
-  const QString value = SettingValueText(settings, which);
+QString ValueWithUnit(const WindowSettings& settings, std::size_t k) {
+  const QString value = SettingText(settings, k);
   if (value.isEmpty()) return QStringLiteral("стандартный провод");
-  const std::string_view unit = plan::SettingUnit(which);
+  const std::string_view unit = SettingRule(k).unit;
   return unit.empty() ? value : value + QLatin1Char(' ') + FromUtf8(unit);
 }
 
@@ -74,21 +70,11 @@ std::vector<PlanLine> SummaryLines(const plan::Plan& plan) {
   return lines;
 }
 
-QString SettingValueText(const plan::Settings& settings, plan::Setting which) {
-  const std::optional<double> value = plan::SettingValue(settings, which);
-  if (!value) return {};
-  // Any double fits: 309 whole digits, or "0." and 324 decimals, and a sign.
-  char text[330];
-  const auto [end, error] =
-      std::to_chars(std::begin(text), std::end(text), *value, std::chars_format::fixed);
-  if (error != std::errc{}) return QStringLiteral("—");
-  return QString::fromLatin1(text, end - text);
-}
-
-std::vector<PlanLine> SettingLines(const plan::Settings& settings) {
+std::vector<PlanLine> SettingLines(const PlannedRun& planned) {
+  const WindowSettings settings{planned.settings, planned.check_settings};
   std::vector<PlanLine> lines;
-  for (const plan::Setting which : plan::kAllSettings) {
-    lines.push_back({FromUtf8(plan::SettingName(which)), SettingText(settings, which)});
+  for (std::size_t k = 0; k < kSettingCount; ++k) {
+    lines.push_back({FromUtf8(SettingRule(k).name), ValueWithUnit(settings, k)});
   }
   return lines;
 }

@@ -7,6 +7,7 @@
 
 #include "plan/settings.h"
 #include "plan/winding_plan.h"
+#include "ui/plan_window/planned_run.h"
 
 namespace ui {
 
@@ -31,11 +32,9 @@ std::vector<WindingRow> WindingRows(const plan::Plan& plan);
 /// Fill, depth and, for the ring, the hole that stays; `plan` has windings.
 std::vector<PlanLine> SummaryLines(const plan::Plan& plan);
 
-/// The value a setting holds as the user types it: "1", "0.05"; empty for an own wire not set.
-QString SettingValueText(const plan::Settings& settings, plan::Setting which);
-
-/// The settings with their units; an own wire that is not set reads «стандартный провод».
-std::vector<PlanLine> SettingLines(const plan::Settings& settings);
+/// The settings of the plan and the check with their units; an own wire that is not set reads
+/// «стандартный провод».
+std::vector<PlanLine> SettingLines(const PlannedRun& planned);
 
 /// What the figures include and leave out, and which standard the wires are from.
 QString PlanNote(const plan::Settings& settings);

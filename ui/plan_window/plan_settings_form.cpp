@@ -5,104 +5,133 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "ui/common/field_marks.h"
 #include "ui/common/utf8.h"
-#include "ui/plan_window/plan_rows.h"
 
 namespace ui {
 
 namespace {
 
-constexpr std::array<const char*, 6> kFieldNames = {"bobbin", "interlayer", "between",
-                                                    "wrap",   "ownWire1",   "ownWire2"};
 constexpr int kFieldWidth = 90;
 
-plan::Setting TypedSetting(std::size_t k) { return plan::kAllSettings[k + 1]; }
+// What each enamel grade means, with the wires sold under it.
+QString GradeText(int grade) {
+  switch (grade) {
+    case 1:
+      return QStringLiteral("1 — тонкая эмаль, как ПЭВ-1 и ПЭТВ-1");
+    case 2:
+      return QStringLiteral("2 — толстая, как ПЭВ-2 и ПЭТВ-2");
+    default:
+      return QString::number(grade);
+  }
+}
 
-QString Caption(plan::Setting which) {
-  const std::string_view unit = plan::SettingUnit(which);
-  QString caption = FromUtf8(plan::SettingName(which));
-  if (!unit.empty()) caption += QStringLiteral(", ") + FromUtf8(unit);
-  return caption;
+bool IsOwnWire(std::size_t k) {
+  return k < plan::kAllSettings.size() && plan::IsOwnWire(plan::kAllSettings[k]);
 }
 
 }  // namespace
 
 PlanSettingsForm::PlanSettingsForm(QWidget* parent)
-    : QGroupBox(QStringLiteral("Настройки"), parent) {
+    : QGroupBox(QStringLiteral("Настройки плана и проверки"), parent) {
   setObjectName(QStringLiteral("settings"));
-  setAccessibleName(QStringLiteral("Настройки плана намотки"));
+  setAccessibleName(title());
+  settings_ = LoadSettings();
   auto* form = new QFormLayout(this);
-  AddGradeRow(*form);
-  for (std::size_t k = 0; k < kTyped; ++k) AddTypedRow(*form, k);
+  for (std::size_t k = 0; k < kSettingCount; ++k) {
+    if (IsGrade(k)) {
+      AddGradeRow(*form, k);
+    } else {
+      AddTypedRow(*form, k);
+    }
+  }
   auto* note = new QLabel(QStringLiteral("Свой провод — диаметр без изоляции провода, который у "
                                          "вас есть; пусто — стандартный провод по расчету."),
                           this);
   note->setWordWrap(true);
   note->setAccessibleName(QStringLiteral("Пояснение к своему проводу"));
   form->addRow(note);
+  auto* restore = new QPushButton(QStringLiteral("Значения по умолчанию"), this);
+  restore->setObjectName(QStringLiteral("restoreDefaults"));
+  restore->setAccessibleName(restore->text());
+  restore->setAutoDefault(false);
+  connect(restore, &QPushButton::clicked, this, &PlanSettingsForm::RestoreDefaults);
+  form->addRow(restore);
 }
 
-void PlanSettingsForm::AddGradeRow(QFormLayout& form) {
+void PlanSettingsForm::AddGradeRow(QFormLayout& form, std::size_t k) {
+  const values::SettingRule& rule = SettingRule(k);
   grade_ = new QComboBox(this);
-  grade_->setObjectName(QStringLiteral("grade"));
-  grade_->addItems({QStringLiteral("1"), QStringLiteral("2")});
-  grade_->setCurrentIndex(settings_.grade - 1);
-  grade_->setAccessibleName(Caption(plan::Setting::Grade));
-  grade_->setToolTip(
-      QStringLiteral("Класс 1 — тоньше эмаль, класс 2 — толще; от него зависит диаметр "
-                     "провода в изоляции"));
-  connect(grade_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    plan::Settings changed = settings_;
-    changed.grade = index + 1;
-    Store(changed);
-  });
-  form.addRow(Caption(plan::Setting::Grade), grade_);
+  grade_->setObjectName(SettingKey(k));
+  for (int grade = static_cast<int>(rule.low); grade <= static_cast<int>(rule.high); ++grade) {
+    grade_->addItem(GradeText(grade), grade);
+  }
+  grade_->setCurrentIndex(grade_->findData(settings_.plan.grade));
+  grade_->setAccessibleName(SettingCaption(k));
+  grade_->setToolTip(QStringLiteral("От класса эмали зависит диаметр провода в изоляции"));
+  connect(grade_, &QComboBox::currentIndexChanged, this,
+          [this, k] { Apply(k, grade_->currentData().toString()); });
+  form.addRow(SettingCaption(k), grade_);
 }
 
 void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
-  const plan::Setting which = TypedSetting(k);
   auto* row = new QWidget(this);
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
-  QLineEdit* field = fields_[k] = new QLineEdit(SettingValueText(settings_, which), row);
-  field->setObjectName(QString::fromLatin1(kFieldNames[k]));
-  field->setAccessibleName(Caption(which));
+  QLineEdit* field = fields_[k] = new QLineEdit(SettingText(settings_, k), row);
+  field->setObjectName(SettingKey(k));
+  field->setAccessibleName(SettingCaption(k));
   field->setFixedWidth(kFieldWidth);
-  if (plan::IsOwnWire(which)) {
-    field->setPlaceholderText(QStringLiteral("стандартный"));
-  }
+  if (IsOwnWire(k)) field->setPlaceholderText(QStringLiteral("стандартный"));
   QLabel* message = messages_[k] = new QLabel(row);
   message->setObjectName(field->objectName() + QStringLiteral("Message"));
-  message->setAccessibleName(QStringLiteral("Сообщение: %1").arg(Caption(which)));
+  message->setAccessibleName(QStringLiteral("Сообщение: %1").arg(SettingCaption(k)));
   message->setWordWrap(true);
   message->setTextFormat(Qt::PlainText);
   line->addWidget(field);
   line->addWidget(message, 1);
   connect(field, &QLineEdit::textChanged, this, [this, k](const QString& text) { Apply(k, text); });
-  form.addRow(Caption(which), row);
+  form.addRow(SettingCaption(k), row);
+}
+
+QString PlanSettingsForm::Refusal() const {
+  for (const QString& refusal : refusals_) {
+    if (!refusal.isEmpty()) return refusal;
+  }
+  return {};
+}
+
+void PlanSettingsForm::RestoreDefaults() { Show(WindowSettings{}); }
+
+void PlanSettingsForm::Show(const WindowSettings& settings) {
+  grade_->setCurrentIndex(grade_->findData(settings.plan.grade));
+  for (std::size_t k = 0; k < kSettingCount; ++k) {
+    if (fields_[k] != nullptr) fields_[k]->setText(SettingText(settings, k));
+  }
 }
 
 void PlanSettingsForm::Apply(std::size_t k, const QString& text) {
-  plan::Settings changed = settings_;
-  const QByteArray utf8 = text.toUtf8();
-  const std::optional<std::string> refusal =
-      plan::SetFromText(changed, TypedSetting(k),
-                        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+  WindowSettings changed = settings_;
+  const std::optional<QString> refusal = SetSetting(changed, k, text);
+  const QString before = refusals_[k];
+  refusals_[k] = refusal.value_or(QString());
+  if (fields_[k] != nullptr) {
+    messages_[k]->setText(refusals_[k]);
+    if (refusal) {
+      MarkField(*fields_[k], refusals_[k]);
+    } else {
+      UnmarkField(*fields_[k]);
+    }
+  }
   if (refusal) {
-    messages_[k]->setText(QString::fromStdString(*refusal));
-    MarkField(*fields_[k], messages_[k]->text());
+    if (refusals_[k] != before) emit Changed();
     return;
   }
-  messages_[k]->clear();
-  UnmarkField(*fields_[k]);
-  Store(changed);
-}
-
-void PlanSettingsForm::Store(const plan::Settings& changed) {
-  if (changed == settings_) return;
+  if (changed == settings_ && before.isEmpty()) return;
   settings_ = changed;
+  StoreSettings(settings_);
   emit Changed();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QGroupBox>
 
-#include "plan/settings.h"
+#include "ui/common/window_settings.h"
 
 class QComboBox;
 class QFormLayout;
@@ -13,34 +13,42 @@ class QLineEdit;
 
 namespace ui {
 
-/// The plan's settings as the user changes them: the enamel grade, the four insulation
-/// thicknesses and the own wires. A value takes effect as it is typed; a refused one gets its
-/// reason beside its field and changes nothing.
+/// The settings of the plan and its check as the user changes them, one field for each row of
+/// their rule tables: the enamel grade from a list, the others typed. A value takes effect as it
+/// is typed; a refused one gets its reason beside its field, and until it is corrected or
+/// restored the form reports it instead of settings. Accepted settings are kept for the next
+/// session.
 class PlanSettingsForm final : public QGroupBox {
   Q_OBJECT
 
  public:
+  /// Starts from the settings the user last accepted.
   explicit PlanSettingsForm(QWidget* parent);
 
-  const plan::Settings& Settings() const { return settings_; }
+  /// The settings last accepted in every field.
+  const WindowSettings& Settings() const { return settings_; }
+
+  /// Why the first field that holds a refused value refuses it; empty when none does.
+  QString Refusal() const;
+
+  /// Puts every field back to its default.
+  void RestoreDefaults();
 
  signals:
-  /// The settings took a new value.
+  /// The accepted settings changed, or a field began or stopped refusing its value.
   void Changed();
 
  private:
-  /// The thicknesses and own wires: every setting but the grade.
-  static constexpr std::size_t kTyped = plan::kAllSettings.size() - 1;
-
-  void AddGradeRow(QFormLayout& form);
+  void AddGradeRow(QFormLayout& form, std::size_t k);
   void AddTypedRow(QFormLayout& form, std::size_t k);
   void Apply(std::size_t k, const QString& text);
-  void Store(const plan::Settings& changed);
+  void Show(const WindowSettings& settings);
 
-  plan::Settings settings_;
+  WindowSettings settings_;
   QComboBox* grade_ = nullptr;
-  std::array<QLineEdit*, kTyped> fields_{};
-  std::array<QLabel*, kTyped> messages_{};
+  std::array<QLineEdit*, kSettingCount> fields_{};
+  std::array<QLabel*, kSettingCount> messages_{};
+  std::array<QString, kSettingCount> refusals_;
 };
 
 }  // namespace ui

@@ -70,25 +70,59 @@ QString NoLayerReason(const PlannedRun& planned) {
 
 }  // namespace
 
-PlannedRun PlanRun(const RunView& run, const plan::Settings& settings) {
-  PlannedRun planned{run, std::nullopt, settings, {}};
-  if (run.end == RunEnd::Fit) planned.input = plan::ReadRun(*run.record);
+PlannedRun PlanRun(const RunView& run, const WindowSettings& settings, Turns preferred) {
+  PlannedRun planned;
+  planned.run = run;
+  if (run.end == RunEnd::Fit) {
+    planned.check_input = check::ReadRun(*run.record);
+    planned.input = planned.check_input->run;
+  }
   planned.run.record = nullptr;  // the window's record changes with its next run
-  Replan(planned, settings);
+  Replan(planned, settings, preferred);
   return planned;
 }
 
-void Replan(PlannedRun& planned, const plan::Settings& settings) {
-  planned.settings = settings;
+void Replan(PlannedRun& planned, const WindowSettings& settings, Turns preferred) {
+  planned.settings = settings.plan;
+  planned.check_settings = settings.check;
+  planned.refusal.clear();
   if (planned.input) {
-    plan::MakePlan(*planned.input, settings, planned.plan);
+    plan::MakePlan(*planned.input, settings.plan, planned.calculated);
+    check::MakeCheck(*planned.check_input, planned.calculated, settings.plan, settings.check,
+                     planned.check);
   } else {
-    planned.plan = plan::Plan{};
+    planned.calculated = plan::Plan{};
+    planned.check = check::Check{};
   }
+  planned.turns =
+      preferred == Turns::Refined && HasRefined(planned) ? Turns::Refined : Turns::Calculated;
+  planned.plan = planned.turns == Turns::Refined ? planned.check.refined.plan : planned.calculated;
+}
+
+void Refuse(PlannedRun& planned, const QString& reason) { planned.refusal = reason; }
+
+bool HasRefined(const PlannedRun& planned) {
+  const check::Refined& refined = planned.check.refined;
+  return refined.turns.size() == 2 && !refined.plan.windings.empty();
+}
+
+QString TurnsText(const PlannedRun& planned) {
+  const plan::Plan& shown = planned.plan;
+  QString text = planned.turns == Turns::Refined ? QStringLiteral("уточненные витки")
+                                                 : QStringLiteral("расчетные витки");
+  if (shown.windings.size() < 2) return text;
+  return text +
+         QStringLiteral(": W1 %1, W2 %2").arg(shown.windings[0].turns).arg(shown.windings[1].turns);
 }
 
 QString NoPlanReason(const PlannedRun& planned) {
   if (planned.HasPlan()) return {};
+  if (!planned.refusal.isEmpty()) {
+    return QStringLiteral(
+               "Настройка не принята: %1 План и проверка появятся, когда значение "
+               "будет принято.")
+        .arg(planned.refusal);
+  }
   switch (planned.run.end) {
     case RunEnd::NotYet:
       return QStringLiteral(
@@ -115,6 +149,36 @@ QString NoPlanReason(const PlannedRun& planned) {
           plan::FirstObstacle(*planned.input, planned.settings).value_or(plan::Obstacle::Settings),
           *planned.input);
   }
+}
+
+QString NoCheckReason(const PlannedRun& planned) {
+  // Without windings of the run's turns the plan shown is theirs, and its reason holds.
+  if (!planned.refusal.isEmpty() || planned.calculated.windings.empty()) {
+    return NoPlanReason(planned);
+  }
+  if (planned.check.calculated) return {};
+  switch (check::FirstObstacle(*planned.check_input, planned.calculated, planned.check_settings)
+              .value_or(check::Obstacle::NoPlan)) {
+    case check::Obstacle::Dimensions:
+      return QStringLiteral(
+          "Проверки нет: размеры сердечника a, b, c (и h у броневых) должны "
+          "быть не меньше 0.1 см.");
+    case check::Obstacle::Voltage:
+      return QStringLiteral(
+          "Проверки нет: напряжения U1 и U2 должны быть от 0.001 до "
+          "1 000 000 В.");
+    case check::Obstacle::Current:
+      return QStringLiteral("Проверки нет: токи I1 и I2 должны быть не больше 1 000 000 А.");
+    case check::Obstacle::Steel:
+      return QStringLiteral(
+          "Проверки нет: индукция Bmax или коэффициент заполнения сталью не заданы "
+          "(равны 0), см. замечания к расчету.");
+    case check::Obstacle::Settings:
+      return QStringLiteral("Проверки нет: настройки проверки вне допустимых пределов.");
+    case check::Obstacle::NoPlan:
+      break;
+  }
+  return QStringLiteral("Проверки нет: у плана расчетных витков нет обмоток.");
 }
 
 }  // namespace ui

@@ -124,15 +124,20 @@ struct ShellView {
   }
 };
 
-// A tall narrow window drawn whole would be a sliver: it keeps three quarters of the width and is
-// cut at the bottom instead.
-double ShellScale(const ShellScene& scene, const QRectF& box, bool& cut) {
-  const double across = scene.width + 2 * scene.frame;
-  const double down = scene.height + 2 * scene.frame;
-  const double whole = std::min(box.width() / across, box.height() / down);
-  const double scale = std::max(whole, 0.75 * box.width() / across);
-  cut = down * scale > box.height() + 0.5;
-  return scale;
+// A window far taller than wide drawn whole would be a sliver: it is cut at the bottom once its
+// drawing, frame included, would be more than this many times as tall as wide. The rule rests on
+// the core alone, so the screen and the sheet cut the same windows, whatever their boxes.
+constexpr double kTallestShown = 3;
+
+// The scene's extent down the drawing, mm: whole, or cut.
+double ShownHeight(const ShellScene& scene) {
+  return std::min(scene.height + 2 * scene.frame, kTallestShown * (scene.width + 2 * scene.frame));
+}
+
+bool IsCut(const ShellScene& scene) { return ShownHeight(scene) < scene.height + 2 * scene.frame; }
+
+ShellScene SceneOf(const plan::PlanInput& input) {
+  return {10 * input.c, 10 * input.h, std::min(5 * input.a, 10 * input.c)};
 }
 
 void PaintBreak(QPainter& painter, double left, double right, double y) {
@@ -167,13 +172,12 @@ void PaintShellBands(QPainter& painter, const ShellView& view, const ShellScene&
   }
 }
 
-bool PaintShell(QPainter& painter, const QRectF& box, const PlannedRun& planned) {
+void PaintShell(QPainter& painter, const QRectF& box, const PlannedRun& planned) {
   const plan::PlanInput& input = *planned.input;
-  const ShellScene scene{10 * input.c, 10 * input.h, std::min(5 * input.a, 10 * input.c)};
-  bool cut = false;
-  const double scale = ShellScale(scene, box, cut);
-  const QSizeF shown((scene.width + 2 * scene.frame) * scale,
-                     std::min((scene.height + 2 * scene.frame) * scale, box.height()));
+  const ShellScene scene = SceneOf(input);
+  const double across = scene.width + 2 * scene.frame;
+  const double scale = std::min(box.width() / across, box.height() / ShownHeight(scene));
+  const QSizeF shown(across * scale, ShownHeight(scene) * scale);
   const QRectF frame(box.center() - QPointF(shown.width(), shown.height()) / 2, shown);
   const ShellView view{frame.topLeft() + QPointF(scene.frame, scene.frame) * scale, scale};
   const QRectF window = view.Rect(0, 0, scene.width, scene.height);
@@ -193,8 +197,7 @@ bool PaintShell(QPainter& painter, const QRectF& box, const PlannedRun& planned)
     painter.drawLine(window.topRight(),
                      QPointF(window.right(), std::min(window.bottom(), frame.bottom())));
   }
-  if (cut) PaintBreak(painter, frame.left(), frame.right(), frame.bottom() - 1);
-  return cut;
+  if (IsCut(scene)) PaintBreak(painter, frame.left(), frame.right(), frame.bottom() - 1);
 }
 
 void PaintRing(QPainter& painter, const QRectF& box, const PlannedRun& planned) {
@@ -224,25 +227,28 @@ void PaintRing(QPainter& painter, const QRectF& box, const PlannedRun& planned) 
   }
 }
 
-QString Caption(const PlannedRun& planned, bool cut = false) {
+QString Caption(const PlannedRun& planned) {
   const plan::PlanInput& input = *planned.input;
   const plan::Plan& plan = planned.plan;
+  QString caption = QStringLiteral("Обмотки — %1. ").arg(TurnsText(planned));
   if (plan.hole_left) {
-    return QStringLiteral(
-               "Отверстие кольца ⌀ %1 мм; обмотки с изоляцией занимают %2 мм от стенки "
-               "(%3 % радиуса), остается ⌀ %4 мм.")
-        .arg(Figure(10 * input.c, 1), Figure(plan.depth, plan::kDepthDecimals),
-             Figure(plan.fill * 100, plan::kFillDecimals),
-             Figure(*plan.hole_left, plan::kHoleDecimals));
+    return caption + QStringLiteral(
+                         "Отверстие кольца ⌀ %1 мм; обмотки с изоляцией занимают %2 мм от стенки "
+                         "(%3 % радиуса), остается ⌀ %4 мм.")
+                         .arg(Figure(10 * input.c, 1), Figure(plan.depth, plan::kDepthDecimals),
+                              Figure(plan.fill * 100, plan::kFillDecimals),
+                              Figure(*plan.hole_left, plan::kHoleDecimals));
   }
-  QString caption = QStringLiteral(
-                        "Окно c × h = %1 × %2 мм; обмотки с изоляцией занимают %3 мм "
-                        "от стержня (%4 % ширины окна).")
-                        .arg(Figure(10 * input.c, 1), Figure(10 * input.h, 1),
-                             Figure(plan.depth, plan::kDepthDecimals),
-                             Figure(plan.fill * 100, plan::kFillDecimals));
+  caption += QStringLiteral(
+                 "Окно c × h = %1 × %2 мм; обмотки с изоляцией занимают %3 мм "
+                 "от стержня (%4 % ширины окна).")
+                 .arg(Figure(10 * input.c, 1), Figure(10 * input.h, 1),
+                      Figure(plan.depth, plan::kDepthDecimals),
+                      Figure(plan.fill * 100, plan::kFillDecimals));
   if (plan.fill > 1) caption += QStringLiteral(" За красным пунктиром обмотки не помещаются.");
-  if (cut) caption += QStringLiteral(" Окно показано не на всю высоту.");
+  if (IsCut(SceneOf(input))) {
+    caption += QStringLiteral(" Окно много выше своей ширины и показано не на всю высоту.");
+  }
   return caption;
 }
 
@@ -317,7 +323,7 @@ void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun
   std::vector<LegendEntry> entries;
   const double legend_height = LayOutLegend(metrics, ring, area, entries);
   const double gap = metrics.height() / 2;
-  const double caption_height = 3 * metrics.height();
+  const double caption_height = 4 * metrics.height();
   const QRectF box(area.left(), area.top(), area.width(),
                    area.height() - legend_height - caption_height - 2 * gap);
   for (LegendEntry& entry : entries) {
@@ -328,17 +334,16 @@ void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun
 
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  bool cut = false;
   if (box.height() > 0) {
     if (ring) {
       PaintRing(painter, box, planned);
     } else {
-      cut = PaintShell(painter, box, planned);
+      PaintShell(painter, box, planned);
     }
   }
   painter.setPen(kInk);
   painter.drawText(QRectF(area.left(), box.bottom() + gap, area.width(), caption_height),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Caption(planned, cut));
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Caption(planned));
   PaintLegend(painter, entries, ring);
   painter.restore();
 }

@@ -11,6 +11,7 @@
 #include "ui/calculator_window/copied_results.h"
 #include "ui/common/shortened.h"
 #include "ui/common/utf8.h"
+#include "ui/plan_window/check_rows.h"
 #include "ui/plan_window/plan_rows.h"
 #include "ui/plan_window/winding_drawing.h"
 
@@ -20,10 +21,11 @@ namespace {
 
 constexpr double kMarginMm = 12;
 constexpr int kPdfDpi = 300;
-// The text shrinks step by step until the drawing keeps at least this share of the page.
-constexpr double kDrawingShare = 0.28;
+// The text shrinks step by step until it fits its page; the drawing has a page of its own.
 constexpr double kLargestPoints = 9;
 constexpr double kSmallestPoints = 6;
+
+const QString kWarningColour = QStringLiteral("#b00000");
 
 QString VerdictColour(plan::Verdict verdict) {
   switch (verdict) {
@@ -32,7 +34,7 @@ QString VerdictColour(plan::Verdict verdict) {
     case plan::Verdict::Tight:
       return QStringLiteral("#8a5a00");
     default:
-      return QStringLiteral("#b00000");
+      return kWarningColour;
   }
 }
 
@@ -67,42 +69,89 @@ QString PlanTable(const PlannedRun& planned) {
   html += Heading(QStringLiteral("План намотки"));
   for (const PlanLine& line : SummaryLines(planned.plan)) html += Row(line.caption, line.value);
   html += Heading(QStringLiteral("Настройки"));
-  for (const PlanLine& line : SettingLines(planned.settings)) html += Row(line.caption, line.value);
+  for (const PlanLine& line : SettingLines(planned)) html += Row(line.caption, line.value);
+  return html + QStringLiteral("</table>");
+}
+
+// A table of a caption and two values a row; a flagged value in the warning colour.
+QString PairTable(const std::array<QString, 2>& headings, const std::vector<CheckRow>& rows) {
+  QString html =
+      QStringLiteral("<table border=1 cellspacing=0 cellpadding=2 width=100%><tr><th></th>");
+  for (const QString& heading : headings) {
+    html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
+  }
+  html += QStringLiteral("</tr>");
+  for (const CheckRow& row : rows) {
+    html += QStringLiteral("<tr>") + Cell(row.caption);
+    for (std::size_t c = 0; c < row.values.size(); ++c) {
+      const QString value = row.values[c].toHtmlEscaped();
+      html += row.flagged[c] ? QStringLiteral("<td align=right style='color:%1'><b>%2</b></td>")
+                                   .arg(kWarningColour, value)
+                             : QStringLiteral("<td align=right>%1</td>").arg(value);
+    }
+    html += QStringLiteral("</tr>");
+  }
   return html + QStringLiteral("</table>");
 }
 
 QString WindingTable(const plan::Plan& plan) {
-  QString html =
-      QStringLiteral("<table border=1 cellspacing=0 cellpadding=2 width=100%><tr><th></th>");
-  for (const QString& heading : kWindingHeadings) {
-    html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
+  std::vector<CheckRow> rows;
+  for (const WindingRow& row : WindingRows(plan)) rows.push_back({row.caption, row.values});
+  return PairTable(kWindingHeadings, rows);
+}
+
+QString NotesHtml(const RunView& run) {
+  QString html = QStringLiteral("<p><b>%1:</b> ").arg(kNotesCaption.toHtmlEscaped());
+  if (run.notes.isEmpty()) return html + QStringLiteral("нет.</p>");
+  html += QStringLiteral("</p><ul>");
+  for (const QString& note : run.notes) {
+    html += QStringLiteral("<li>%1</li>").arg(note.toHtmlEscaped());
   }
-  html += QStringLiteral("</tr>");
-  for (const WindingRow& row : WindingRows(plan)) {
-    html +=
-        QStringLiteral("<tr>%1<td align=right>%2</td><td align=right>%3</td></tr>")
-            .arg(Cell(row.caption), row.values[0].toHtmlEscaped(), row.values[1].toHtmlEscaped());
+  return html + QStringLiteral("</ul>");
+}
+
+QString CheckTable(const PlannedRun& planned) {
+  const QString heading = QStringLiteral("<b>Проверка: что покажут обмотки на стенде</b>");
+  const QString missing = NoCheckReason(planned);
+  if (!missing.isEmpty()) return heading + QStringLiteral("<p>%1</p>").arg(missing.toHtmlEscaped());
+  return heading + PairTable(kCheckHeadings, CheckRows(planned));
+}
+
+QString CheckVerdictLines(const PlannedRun& planned) {
+  if (!NoCheckReason(planned).isEmpty()) return {};
+  const QString colour = AnyFlag(planned) ? kWarningColour : VerdictColour(plan::Verdict::Fits);
+  QString html;
+  for (const QString& line : CheckVerdicts(planned)) {
+    html += QStringLiteral("<p style='color:%1'>%2</p>").arg(colour, line.toHtmlEscaped());
   }
-  return html + QStringLiteral("</table>");
+  return html;
 }
 
 QString SheetHtml(const PlannedRun& planned) {
   QString html = QStringLiteral("<p style='font-size:large'><b>%1</b></p>")
-                     .arg(QStringLiteral("План намотки трансформатора"));
+                     .arg(QStringLiteral("План намотки и проверка трансформатора"));
   if (!planned.HasPlan()) {
     html +=
         QStringLiteral("<p><b>Плана нет.</b> %1</p>").arg(NoPlanReason(planned).toHtmlEscaped());
-    return html + RunTable(planned.run);
+    return html + RunTable(planned.run) + NotesHtml(planned.run);
   }
-  html += QStringLiteral("<p><b>Вывод: <span style='color:%1'>%2</span></b></p>")
+  html += QStringLiteral("<p><b>Вывод: <span style='color:%1'>%2</span></b>. План для: %3.</p>")
               .arg(VerdictColour(planned.plan.verdict),
-                   FromUtf8(plan::VerdictText(planned.plan.verdict)).toHtmlEscaped());
+                   FromUtf8(plan::VerdictText(planned.plan.verdict)).toHtmlEscaped(),
+                   TurnsText(planned).toHtmlEscaped());
   html += QStringLiteral(
               "<table width=100% cellspacing=0 cellpadding=0><tr><td width=55% "
               "valign=top>%1</td><td width=5%></td><td width=40% valign=top>%2</td>"
               "</tr></table>")
               .arg(RunTable(planned.run), PlanTable(planned));
-  html += QStringLiteral("<p></p>") + WindingTable(planned.plan);
+  html += NotesHtml(planned.run);
+  // The windings beside the check: the two long tables share the page's height.
+  html += QStringLiteral(
+              "<table width=100% cellspacing=0 cellpadding=0><tr><td width=46% valign=top>"
+              "<b>Обмотки</b>%1</td><td width=2%></td><td width=52% valign=top>%2</td></tr>"
+              "</table>")
+              .arg(WindingTable(planned.plan), CheckTable(planned));
+  html += CheckVerdictLines(planned);
   html += QStringLiteral("<p>%1</p>").arg(PlanNote(planned.settings).toHtmlEscaped());
   return html;
 }
@@ -113,12 +162,28 @@ QFont SheetFont(double points) {
   return font;
 }
 
+void PaintTextPage(QPainter& painter, QTextDocument& text, const QRectF& page, int index) {
+  painter.save();
+  painter.translate(page.left(), page.top() - index * page.height());
+  text.drawContents(&painter, QRectF(QPointF(0, index * page.height()), page.size()));
+  painter.restore();
+}
+
 // The painter's origin is the paint rectangle's corner, inside the margins.
-bool PaintPage(QPagedPaintDevice& device, const PlannedRun& planned) {
+bool PaintPages(QPagedPaintDevice& device, const PlannedRun& planned) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-  PaintWindingSheet(painter, QRectF(QPointF(0, 0), page.size()), planned);
+  const QRectF page(QPointF(0, 0),
+                    device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+  const std::unique_ptr<QTextDocument> text = SheetText(planned, &device, page.size());
+  for (int index = 0; index < text->pageCount(); ++index) {
+    if (index > 0 && !device.newPage()) return false;
+    PaintTextPage(painter, *text, page, index);
+  }
+  if (planned.HasPlan()) {
+    if (!device.newPage()) return false;
+    PaintSheetDrawing(painter, page, planned);
+  }
   return painter.end();
 }
 
@@ -135,28 +200,28 @@ std::unique_ptr<QTextDocument> SheetText(const PlannedRun& planned, QPaintDevice
   auto text = std::make_unique<QTextDocument>();
   text->documentLayout()->setPaintDevice(device);
   text->setDocumentMargin(0);
-  text->setTextWidth(page.width());
+  text->setPageSize(page);
   text->setDefaultFont(SheetFont(kLargestPoints));
   text->setHtml(SheetHtml(planned));
-  // Each size lays the document out once, when its height is asked for.
-  for (double points = kLargestPoints;
-       points > kSmallestPoints && text->size().height() > page.height() * (1 - kDrawingShare);) {
+  // Each size lays the document out once, when its pages are counted; what does not fit one
+  // page in the smallest size goes on to the next.
+  for (double points = kLargestPoints; points > kSmallestPoints && text->pageCount() > 1;) {
     points -= 0.5;
     text->setDefaultFont(SheetFont(points));
   }
   return text;
 }
 
-void PaintWindingSheet(QPainter& painter, const QRectF& page, const PlannedRun& planned) {
-  const std::unique_ptr<QTextDocument> text = SheetText(planned, painter.device(), page.size());
+void PaintSheetDrawing(QPainter& painter, const QRectF& page, const PlannedRun& planned) {
   painter.save();
-  painter.translate(page.topLeft());
-  text->drawContents(&painter, QRectF(QPointF(0, 0), page.size()));
-  painter.restore();
-  if (!planned.HasPlan()) return;
-  const double top = page.top() + text->size().height();
-  painter.save();
-  painter.setFont(text->defaultFont());
+  QFont heading = SheetFont(kLargestPoints + 2);
+  heading.setBold(true);
+  painter.setFont(heading);
+  const QString title = QStringLiteral("Чертеж окна в масштабе: %1").arg(TurnsText(planned));
+  const double top = page.top() + 2 * QFontMetricsF(heading, painter.device()).height();
+  painter.drawText(QRectF(page.left(), page.top(), page.width(), top - page.top()),
+                   Qt::AlignLeft | Qt::AlignTop, title);
+  painter.setFont(SheetFont(kLargestPoints));
   PaintWindingDrawing(painter, QRectF(page.left(), top, page.width(), page.bottom() - top),
                       planned);
   painter.restore();
@@ -170,12 +235,12 @@ bool WriteSheetPdf(const QString& path, const PlannedRun& planned) {
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                    QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                    QPageLayout::Millimeter));
-  return PaintPage(writer, planned);
+  return PaintPages(writer, planned);
 }
 
 bool PrintSheet(QPrinter& printer, const PlannedRun& planned) {
   printer.setDocName(SheetTitle(planned));
-  return PaintPage(printer, planned);
+  return PaintPages(printer, planned);
 }
 
 }  // namespace ui

@@ -117,10 +117,11 @@ TEST_P(VerdictWarning, TintsTheVerdictAndSaysWhatItRestsOn) {
   EXPECT_EQ(verdict->text().toStdString(), c.verdict);
   const QString tooltip = verdict->toolTip();
   EXPECT_EQ(verdict->accessibleDescription(), tooltip);
-  EXPECT_TRUE(tooltip.endsWith(hint)) << "the plan hint stays";
+  // After a run that fits, the hint goes on with what the check finds.
+  EXPECT_TRUE(tooltip.contains(hint)) << "the plan hint stays";
   const QColor background = verdict->palette().color(QPalette::Window);
   if (*c.warning == '\0') {
-    EXPECT_EQ(tooltip, hint);
+    EXPECT_TRUE(tooltip.startsWith(hint));
     EXPECT_EQ(background, kResultGreen);
   } else {
     EXPECT_TRUE(tooltip.startsWith(QString::fromUtf8(c.warning))) << tooltip.toStdString();
@@ -165,8 +166,8 @@ class StaleResults : public testing::Test {
 
 TEST_F(StaleResults, AreGreyedAfterAnEditAndRestoredByCalculate) {
   ASSERT_NE(disabled_, QColor(0, 0, 0));
-  const QString hint = Result(*window_, 33)->toolTip();
   Calculate(*window_, kStartInputs);
+  const QString hint = Result(*window_, 33)->toolTip();
   ASSERT_TRUE(AllDrawnIn(QColor(0, 0, 0)));
 
   Field(*window_, 4)->setText("1");
@@ -179,7 +180,7 @@ TEST_F(StaleResults, AreGreyedAfterAnEditAndRestoredByCalculate) {
   window_->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
   EXPECT_TRUE(AllDrawnIn(QColor(0, 0, 0)));
   EXPECT_EQ(Result(*window_, 26)->text(), "12");
-  EXPECT_EQ(Result(*window_, 33)->toolTip(), hint);
+  EXPECT_FALSE(Result(*window_, 33)->toolTip().contains(QString::fromUtf8(kStaleWords)));
 }
 
 TEST_F(StaleResults, FollowWhetherTheFieldsStillHoldWhatTheRunRead) {

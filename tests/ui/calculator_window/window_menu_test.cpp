@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -45,7 +46,8 @@ const char kStartResultsText[] =
     "Диаметр провода в 1-й обмотке\t0.16\n"
     "Диаметр провода во 2-й обмотке\t0.64\n"
     "Число витков в 1-й обмотке трансформатора\t562\n"
-    "Число витков во 2-й обмотке трансформатора\t50\n";
+    "Число витков во 2-й обмотке трансформатора\t50\n"
+    "Замечания к расчету\tнет\n";
 
 const char* const kFocusable[] = {"Text1", "Text2", "Text3", "Text4",    "Text5",   "Text6",
                                   "Text7", "Text8", "Text9", "Command1", "Command2"};
@@ -109,6 +111,19 @@ TEST_F(WindowMenu, CopiedInputsAreTheOnesTheResultsCameFrom) {
   qobject_cast<QLineEdit*>(Child("Text2"))->setText("230");
   WindowAction(*window_, "copyResults")->trigger();
   EXPECT_EQ(Clipboard(), QString::fromUtf8(kStartResultsText));
+}
+
+// "1,5" reads as 1: the copy must say so beside the "1,5" it quotes, and so must the plan's.
+TEST_F(WindowMenu, CopiesSayTheRunsNotesInWords) {
+  Calculate(*window_, {"3", "220", "12", "1,5", "2", "5", "7", "12", "0.2"});
+  WindowAction(*window_, "copyResults")->trigger();
+  const QString note = QStringLiteral(
+      "Замечания к расчету\tI2: Прочитано 1: запятая не считается десятичным знаком, пишите "
+      "1.5\n");
+  EXPECT_TRUE(Clipboard().endsWith(note)) << Clipboard().toStdString();
+  EXPECT_TRUE(Clipboard().contains(QStringLiteral("Максимальный ток нагрузки l2, А\t1,5\n")));
+  OpenPlan(*window_)->findChild<QPushButton*>(QStringLiteral("copyPlan"))->click();
+  EXPECT_TRUE(Clipboard().contains(note));
 }
 
 struct FaultCopyCase {
@@ -198,12 +213,12 @@ TEST_F(WindowMenu, RightClickOnTheWindowOffersBothCommands) {
     SCOPED_TRACE(name);
     QMenu* menu = RightClick(name);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Texts(*menu), (QStringList{"План намотки…", "Копировать результаты"}));
+    EXPECT_EQ(Texts(*menu), (QStringList{"План намотки и проверка…", "Копировать результаты"}));
     menu->close();
   }
   QMenu* menu = RightClick("Label33");
   ASSERT_NE(menu, nullptr);
-  Item(*menu, "План намотки…")->trigger();
+  Item(*menu, "План намотки и проверка…")->trigger();
   menu->close();
   EXPECT_NE(window_->findChild<ui::PlanWindow*>(), nullptr);
 }
@@ -214,8 +229,8 @@ TEST_F(WindowMenu, RightClickOnASelectedResultCopiesTheSelection) {
   label->setSelection(0, 2);
   QMenu* menu = RightClick("Label31");
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(Texts(*menu),
-            (QStringList{"Копировать выделенное", "План намотки…", "Копировать результаты"}));
+  EXPECT_EQ(Texts(*menu), (QStringList{"Копировать выделенное", "План намотки и проверка…",
+                                       "Копировать результаты"}));
   Item(*menu, "Копировать выделенное")->trigger();
   menu->close();
   EXPECT_EQ(Clipboard(), "38");
@@ -228,7 +243,8 @@ TEST_F(WindowMenu, RightClickOnAFieldKeepsItsEditMenuInRussianWithBothCommands) 
   ASSERT_GE(texts.size(), 4);
   EXPECT_TRUE(texts.join(' ').remove('&').contains(QStringLiteral("Вставить\tCtrl+V")))
       << texts.join(' ').toStdString();
-  EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{"План намотки…", "Копировать результаты"}));
+  EXPECT_EQ(texts.mid(texts.size() - 2),
+            (QStringList{"План намотки и проверка…", "Копировать результаты"}));
   for (const QString& text : texts) {
     EXPECT_FALSE(text.section(QLatin1Char('\t'), 0, 0).contains(QRegularExpression("[A-Za-z]")))
         << text.toStdString();
@@ -253,7 +269,8 @@ TEST_F(WindowMenu, MenuKeyOpensTheMenuOfTheControlWithTheFocus) {
     ASSERT_NE(menu, nullptr);
     const QStringList texts = Texts(*menu);
     EXPECT_EQ(texts.size(), c.items);
-    EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{"План намотки…", "Копировать результаты"}));
+    EXPECT_EQ(texts.mid(texts.size() - 2),
+              (QStringList{"План намотки и проверка…", "Копировать результаты"}));
     menu->close();
   }
 }
@@ -316,7 +333,7 @@ TEST_F(WindowMenu, DiameterHintsNameTheOwnWireThePlanWinds) {
 TEST_F(WindowMenu, VerdictHintSaysHowToOpenThePlan) {
   const QString hint = Hint(*Child("Label33"));
   EXPECT_TRUE(hint.contains("F4")) << hint.toStdString();
-  EXPECT_TRUE(hint.contains("«План намотки…»"));
+  EXPECT_TRUE(hint.contains("«План намотки и проверка…»"));
   EXPECT_EQ(Child("Label33")->accessibleDescription(), hint);
 }
 

@@ -8,10 +8,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSet>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -67,6 +71,13 @@ class PlanWindowTest : public testing::Test {
     plan_->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
   }
 
+  // Picks the run's own turns in the switch above the plan, as the user does with the keyboard.
+  void UseCalculatedTurns() {
+    auto* turns = plan_->findChild<QComboBox*>(QStringLiteral("turns"));
+    QTest::keyClick(turns, Qt::Key_Home);
+    ASSERT_EQ(plan_->Planned().turns, ui::Turns::Calculated);
+  }
+
   std::unique_ptr<ui::Form1> window_ = QuietWindow();
   ui::PlanWindow* plan_ = nullptr;
 };
@@ -78,12 +89,13 @@ TEST_F(PlanWindowTest, IsMadeOnlyWhenFirstOpened) {
   ASSERT_NE(plan_, nullptr);
   EXPECT_TRUE(plan_->isVisible());
   EXPECT_TRUE(plan_->isWindow());
-  EXPECT_EQ(plan_->windowTitle(), "План намотки");
+  EXPECT_EQ(plan_->windowTitle(), "План намотки и проверка");
 }
 
 TEST_F(PlanWindowTest, ShowsTheEnginesFiguresForTheStartInputs) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
+  UseCalculatedTurns();
   EXPECT_EQ(Text(*plan_, "verdict"), "✔ Помещается");
   EXPECT_EQ(Text(*plan_, "fill"), "7.4");
   EXPECT_EQ(Text(*plan_, "depth"), "2.61");
@@ -103,6 +115,7 @@ TEST_F(PlanWindowTest, ShowsTheEnginesFiguresForTheStartInputs) {
 TEST_F(PlanWindowTest, FollowsEachCalculate) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
+  UseCalculatedTurns();
   Calculate(*window_, kTightShell);
   EXPECT_EQ(Text(*plan_, "verdict"), "⚠ Помещается впритык");
   EXPECT_EQ(Text(*plan_, "fill"), "98.2");
@@ -115,7 +128,7 @@ TEST_F(PlanWindowTest, FollowsEachCalculate) {
 struct NoPlanCase {
   const char* name;
   std::vector<Inputs> presses;  // before the plan window is opened
-  const char* reason;           // how the window's words begin after «ⓘ Плана нет. »
+  const char* reason;           // how the window's words begin after «ℹ Плана нет. »
 };
 
 void PrintTo(const NoPlanCase& c, std::ostream* os) { *os << c.name; }
@@ -145,7 +158,7 @@ TEST_P(NoPlan, SaysWhyAndOffersNothingToSave) {
   plan_ = OpenPlan(*window_);
   const QString shown = Text(*plan_, "verdict");
   EXPECT_TRUE(
-      shown.startsWith(QStringLiteral("ⓘ Плана нет. ") + QString::fromUtf8(GetParam().reason)))
+      shown.startsWith(QStringLiteral("ℹ Плана нет. ") + QString::fromUtf8(GetParam().reason)))
       << shown.toStdString();
   EXPECT_FALSE(plan_->Planned().HasPlan());
   for (const char* button : {"savePdf", "print", "copyPlan"}) {
@@ -159,22 +172,52 @@ INSTANTIATE_TEST_SUITE_P(Reasons, NoPlan, testing::ValuesIn(kNoPlanCases),
                            return info.param.name;
                          });
 
-TEST_F(PlanWindowTest, RefusedSettingLeavesThePlanAndSaysWhyBesideTheField) {
+bool CommandsEnabled(const ui::PlanWindow& window) {
+  bool enabled = true;
+  for (const char* button : {"savePdf", "print", "copyPlan"}) {
+    enabled = enabled && window.findChild<QWidget*>(QString::fromLatin1(button))->isEnabled();
+  }
+  return enabled;
+}
+
+TEST_F(PlanWindowTest, RefusedSettingBlanksTheFiguresAndSaysWhichAndWhy) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
-  const plan::Plan before = plan_->Planned().plan;
-  for (const char* bad : {"abc", "-1", "100.5", "", "1,0,0"}) {
+  for (const char* bad : {"abc", "-1", "100.5", "", "1,0,0", "200"}) {
     SCOPED_TRACE(bad);
     SetSetting("bobbin", bad);
     EXPECT_TRUE(Text(*plan_, "bobbinMessage").startsWith("Толщина каркаса должна быть числом"));
-    EXPECT_EQ(plan_->Planned().plan.depth, before.depth);
+    EXPECT_TRUE(Text(*plan_, "verdict")
+                    .startsWith(QStringLiteral(
+                        "ℹ Плана нет. Настройка не принята: Толщина каркаса должна быть")));
+    EXPECT_FALSE(plan_->Planned().HasPlan());
     EXPECT_EQ(plan_->Planned().settings.bobbin, 1.0);
-    EXPECT_EQ(Text(*plan_, "fill"), "7.4");
+    EXPECT_FALSE(plan_->findChild<QTableWidget*>(QStringLiteral("windings"))->isVisibleTo(plan_));
+    EXPECT_FALSE(plan_->findChild<QTableWidget*>(QStringLiteral("check"))->isVisibleTo(plan_));
+    EXPECT_FALSE(CommandsEnabled(*plan_));
     const auto* field = plan_->findChild<QLineEdit*>(QStringLiteral("bobbin"));
     EXPECT_EQ(field->accessibleDescription(), Text(*plan_, "bobbinMessage"));
   }
   SetSetting("bobbin", "1");
   EXPECT_TRUE(Text(*plan_, "bobbinMessage").isEmpty());
+  EXPECT_EQ(Text(*plan_, "fill"), "7.4");
+  EXPECT_TRUE(CommandsEnabled(*plan_));
+}
+
+// "200" passes through "2" and "20": the plan must end on no figures, not on 20 mm.
+TEST_F(PlanWindowTest, ValueRefusedAfterAcceptedStepsLeavesNoStalePlan) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  auto* field = plan_->findChild<QLineEdit*>(QStringLiteral("bobbin"));
+  field->clear();
+  QTest::keyClicks(field, QStringLiteral("200"));
+  EXPECT_FALSE(plan_->Planned().HasPlan());
+  EXPECT_FALSE(CommandsEnabled(*plan_));
+  EXPECT_TRUE(Text(*plan_, "fill").isEmpty() ||
+              !plan_->findChild<QLabel*>(QStringLiteral("fill"))->isVisibleTo(plan_));
+  QTest::keyClick(field, Qt::Key_Backspace);  // "20", accepted again
+  EXPECT_TRUE(plan_->Planned().HasPlan());
+  EXPECT_EQ(plan_->Planned().settings.bobbin, 20.0);
 }
 
 struct OwnWireCase {
@@ -210,9 +253,11 @@ TEST_F(PlanWindowTest, OwnWireIsBoundedAndItsPlanPrintsPlainly) {
                 "Диаметр своего провода вторичной обмотки должен быть числом от 0.01 до 10 мм"),
         refused);
     EXPECT_EQ(plan_->Planned().settings.own_wire[1].has_value(), !refused);
-    const QString own = QStringLiteral("Диаметр своего провода вторичной обмотки\t%1")
-                            .arg(refused ? QStringLiteral("стандартный провод")
-                                         : QString::fromLatin1(c.shown) + QStringLiteral(" мм"));
+    // A refused wire blanks the plan: nothing is printed or copied for a wire not accepted.
+    const QString own = refused ? QStringLiteral("Настройка не принята: Диаметр своего провода")
+                                : QStringLiteral("Диаметр своего провода вторичной обмотки\t%1 мм")
+                                      .arg(QString::fromLatin1(c.shown));
+    EXPECT_EQ(plan_->Planned().HasPlan(), !refused);
     const QString copied = ui::PlanText(plan_->Planned());
     EXPECT_TRUE(copied.contains(own)) << copied.toStdString();
     ExpectPlainFigures(copied);
@@ -227,6 +272,7 @@ TEST_F(PlanWindowTest, OwnWireIsBoundedAndItsPlanPrintsPlainly) {
 TEST_F(PlanWindowTest, GoodSettingChangesThePlanAtOnce) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
+  UseCalculatedTurns();
   SetSetting("bobbin", "2,5");
   SetSetting("between", "0.5");
   plan::Settings settings;
@@ -250,6 +296,7 @@ TEST_F(PlanWindowTest, GoodSettingChangesThePlanAtOnce) {
 TEST_F(PlanWindowTest, OwnWireStandsInForTheStandardOne) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
+  UseCalculatedTurns();
   SetSetting("ownWire1", "0.2");
   const auto* table = plan_->findChild<QTableWidget*>(QStringLiteral("windings"));
   EXPECT_EQ(table->item(0, 0)->text(), "свой провод");
@@ -262,6 +309,35 @@ TEST_F(PlanWindowTest, OwnWireStandsInForTheStandardOne) {
   SetSetting("ownWire1", "  ");
   EXPECT_EQ(table->item(0, 0)->text(), "стандартный");
   EXPECT_EQ(table->item(1, 0)->text(), "0.180");
+}
+
+// No empty row below the last: each table is as tall as its rows.
+TEST_F(PlanWindowTest, TablesEndAtTheirLastRow) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  for (const char* name : {"windings", "check"}) {
+    const auto* table = plan_->findChild<QTableWidget*>(QString::fromLatin1(name));
+    EXPECT_EQ(table->height(), table->horizontalHeader()->height() +
+                                   table->verticalHeader()->length() + 2 * table->frameWidth())
+        << name;
+  }
+}
+
+// The signs before the verdict are drawn by the window's font, not left as empty boxes.
+TEST_F(PlanWindowTest, VerdictSignsAreInTheWindowsFont) {
+  plan_ = OpenPlan(*window_);
+  const QFontMetrics metrics(plan_->findChild<QLabel*>(QStringLiteral("verdict"))->font());
+  for (const char32_t sign : {U'✔', U'⚠', U'✖', U'ℹ'}) {
+    EXPECT_TRUE(metrics.inFontUcs4(sign)) << static_cast<unsigned>(sign);
+  }
+}
+
+TEST_F(PlanWindowTest, GradeChoicesSayWhatTheyMean) {
+  plan_ = OpenPlan(*window_);
+  const auto* grade = plan_->findChild<QComboBox*>(QStringLiteral("grade"));
+  ASSERT_EQ(grade->count(), 2);
+  EXPECT_EQ(grade->itemText(0), "1 — тонкая эмаль, как ПЭВ-1 и ПЭТВ-1");
+  EXPECT_EQ(grade->itemText(1), "2 — толстая, как ПЭВ-2 и ПЭТВ-2");
 }
 
 TEST_F(PlanWindowTest, GradeGivesTheOverallDiameter) {
@@ -286,19 +362,26 @@ bool IsOwnControl(const QWidget* widget, const QWidget* window) {
 TEST_F(PlanWindowTest, EveryControlHasAnAccessibleName) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
-  const QList<QWidget*> controls = plan_->findChildren<QWidget*>();
-  int named = 0;
-  for (QWidget* control : controls) {
-    const bool control_like =
-        control->focusPolicy() != Qt::NoFocus || control->objectName() == "drawing";
-    if (!control_like || !IsOwnControl(control, plan_) || !control->isVisible()) continue;
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-    ASSERT_NE(accessible, nullptr);
-    EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
-        << control->metaObject()->className() << " " << control->objectName().toStdString();
-    ++named;
+  QSet<const QWidget*> named;
+  const auto name_shown_controls = [this, &named] {
+    for (QWidget* control : plan_->findChildren<QWidget*>()) {
+      const bool control_like =
+          control->focusPolicy() != Qt::NoFocus || control->objectName() == "drawing";
+      if (!control_like || !IsOwnControl(control, plan_) || !control->isVisible()) continue;
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+      ASSERT_NE(accessible, nullptr);
+      EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+          << control->metaObject()->className() << " " << control->objectName().toStdString();
+      named.insert(control);
+    }
+  };
+  auto* pages = plan_->findChild<QTabWidget*>(QStringLiteral("pages"));
+  for (int page = 0; page < pages->count(); ++page) {  // each page's controls as it is shown
+    pages->setCurrentIndex(page);
+    name_shown_controls();
   }
-  EXPECT_GE(named, 13);  // grade, six fields, the table, the drawing, four buttons
+  // grade, ten fields, restore, the turns, the tabs, two tables, the drawing, four buttons
+  EXPECT_GE(named.size(), 21);
 }
 
 TEST_F(PlanWindowTest, FitsASmallScreenAndResizes) {
@@ -312,21 +395,28 @@ TEST_F(PlanWindowTest, FitsASmallScreenAndResizes) {
 TEST_F(PlanWindowTest, CopyPutsThePlanAsTabSeparatedLines) {
   Calculate(*window_, kStartInputs);
   plan_ = OpenPlan(*window_);
+  UseCalculatedTurns();
   plan_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(plan_));
   QGuiApplication::clipboard()->clear();
-  QTest::keyClick(plan_->findChild<QLineEdit*>(QStringLiteral("wrap")), Qt::Key_C,
+  QTest::keyClick(plan_->findChild<QComboBox*>(QStringLiteral("turns")), Qt::Key_C,
                   Qt::ControlModifier | Qt::ShiftModifier);
   const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
   ASSERT_GE(lines.size(), 30);
-  EXPECT_EQ(lines.mid(0, 5), (QStringList{"План намотки", "Вывод\tПомещается",
-                                          "Заполнение отверстия кольца по радиусу, %\t7.4",
-                                          "Глубина намотки от сердечника, мм\t2.61",
-                                          "Остающееся отверстие кольца, мм\t64.8"}));
+  EXPECT_EQ(lines.mid(0, 6),
+            (QStringList{"План намотки и проверка", "План для\tрасчетные витки: W1 562, W2 50",
+                         "Вывод\tПомещается", "Заполнение отверстия кольца по радиусу, %\t7.4",
+                         "Глубина намотки от сердечника, мм\t2.61",
+                         "Остающееся отверстие кольца, мм\t64.8"}));
   EXPECT_TRUE(lines.contains("\t1-я обмотка\t2-я обмотка"));
   EXPECT_TRUE(lines.contains("Длина провода, м\t82.59\t7.60"));
+  EXPECT_TRUE(lines.contains("\tРасчетные витки\tУточненные витки"));
+  EXPECT_TRUE(lines.contains("Индукция без нагрузки B0, Тл\t2.002\t1.700"));
+  EXPECT_TRUE(lines.contains("Bmax по таблице, Тл\t1.700\t1.700"));
   EXPECT_TRUE(lines.contains("Толщина каркаса\t1 мм"));
+  EXPECT_TRUE(lines.contains("Частота сети\t50 Гц"));
   EXPECT_TRUE(lines.contains("Диаметр своего провода вторичной обмотки\tстандартный провод"));
+  EXPECT_TRUE(lines.contains("Замечания к расчету\tнет"));
 }
 
 TEST_F(PlanWindowTest, EscClosesIt) {

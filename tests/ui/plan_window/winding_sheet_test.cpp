@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -14,8 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include "drawn_fill.h"
 #include "qt_test_app.h"
 #include "ui/calculator_window/copied_results.h"
+#include "ui/plan_window/check_rows.h"
 #include "ui/plan_window/winding_sheet.h"
 #include "window_driver.h"
 
@@ -56,12 +60,15 @@ QString Title(const QByteArray& pdf) {
   return utf16(bytes.mid(2));
 }
 
-void ExpectA4(const QByteArray& pdf) {
+// The text on its page, the drawing on a second one.
+void ExpectA4(const QByteArray& pdf, std::size_t pages = 2) {
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
   const std::vector<MediaBox> boxes = MediaBoxes(pdf);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NEAR(boxes[0].width, 595, 1);
-  EXPECT_NEAR(boxes[0].height, 842, 1);
+  ASSERT_EQ(boxes.size(), pages);
+  for (const MediaBox& box : boxes) {
+    EXPECT_NEAR(box.width, 595, 1);
+    EXPECT_NEAR(box.height, 842, 1);
+  }
 }
 
 // The sheet's text as it is laid out on an A4 page.
@@ -155,7 +162,7 @@ TEST_F(WindingSheet, QuotesTheStartOfAMegabyteField) {
   const QString text = SheetText(plan->Planned());
   EXPECT_TRUE(text.contains(ui::InputCaption(1) + QStringLiteral("\n220") +
                             QString(21, QLatin1Char('x')) + QStringLiteral("…\n")));
-  EXPECT_LT(text.size(), 4000);
+  EXPECT_LT(text.size(), 8000);
   const QString path = folder_.filePath(QStringLiteral("длинное поле.pdf"));
   ASSERT_TRUE(plan->SavePdf(path));
   ExpectA4(Read(path));
@@ -177,5 +184,111 @@ TEST_F(WindingSheet, UnwritableFileIsReportedAndNothingElseChanges) {
       << shown.toStdString();
   EXPECT_TRUE(plan->Planned().HasPlan());
 }
+
+/// Reads a PDF back with poppler, as a reader of the paper would: the text of every page, and
+/// one page as an image.
+class RenderedSheet : public WindingSheet {
+ protected:
+  void SetUp() override {
+    WindingSheet::SetUp();
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+      GTEST_SKIP() << "poppler-utils are not installed (scripts/setup.sh installs them)";
+    }
+  }
+
+  QString Saved(const Inputs& inputs) {
+    Calculate(*window_, inputs);
+    plan_ = OpenPlan(*window_);
+    const QString path = folder_.filePath(QStringLiteral("sheet.pdf"));
+    EXPECT_TRUE(plan_->SavePdf(path));
+    return path;
+  }
+
+  // The text in reading order with every run of blanks and line ends as one blank.
+  static QString TextOf(const QString& pdf) {
+    QProcess poppler;
+    poppler.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    poppler.waitForFinished();
+    return QString::fromUtf8(poppler.readAllStandardOutput()).simplified();
+  }
+
+  QImage PageOf(const QString& pdf, int page) const {
+    const QString stem = folder_.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"), number,
+                       QStringLiteral("-l"), number, QStringLiteral("-singlefile"),
+                       QStringLiteral("-png"), pdf, stem});
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+  }
+
+  ui::PlanWindow* plan_ = nullptr;
+};
+
+TEST_F(RenderedSheet, SaysTheRunsNotesBothChecksAndTheSettings) {
+  const QString text = TextOf(Saved({"3", "220", "12", "1,5", "2", "5", "7", "12", "0.2"}));
+  EXPECT_TRUE(text.contains(QStringLiteral(
+      "Замечания к расчету: I2: Прочитано 1: запятая не считается десятичным знаком, пишите 1.5")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Максимальный ток нагрузки l2, А 1,5")));
+  const ui::PlannedRun& planned = plan_->Planned();
+  EXPECT_TRUE(text.contains(QStringLiteral("План для: ") + ui::TurnsText(planned)));
+  EXPECT_TRUE(text.contains(QStringLiteral("Расчетные витки Уточненные витки")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Индукция без нагрузки B0, Тл 2.002 1.700")));
+  for (const QString& verdict : ui::CheckVerdicts(planned)) {
+    EXPECT_TRUE(text.contains(verdict)) << verdict.toStdString();
+  }
+  EXPECT_TRUE(text.contains(QStringLiteral("Расчетные витки: Сталь перегружена")));
+  for (const char* setting :
+       {"Толщина каркаса 1 мм", "Класс эмалевой изоляции 2", "Частота сети 50 Гц",
+        "Удельные потери стали 1.5 Вт/кг", "Температура воздуха 40 °C",
+        "Предельная температура обмоток 105 °C"}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(setting))) << setting;
+  }
+  EXPECT_TRUE(text.contains(QStringLiteral("Чертеж окна в масштабе: уточненные витки")));
+}
+
+TEST_F(RenderedSheet, SaysWhenTheRunHasNoNotes) {
+  const QString text = TextOf(Saved(kStartInputs));
+  EXPECT_TRUE(text.contains(QStringLiteral("Замечания к расчету: нет.")));
+}
+
+struct DrawnCase {
+  const char* name;
+  Inputs inputs;
+  bool whole;  // the shell window's whole height drawn
+};
+
+void PrintTo(const DrawnCase& c, std::ostream* os) { *os << c.name; }
+
+class DrawingOnTheSheet : public RenderedSheet, public testing::WithParamInterface<DrawnCase> {};
+
+TEST_P(DrawingOnTheSheet, ShowsThePlansFillAndTheWindowsHeight) {
+  const QImage page = PageOf(Saved(GetParam().inputs), 2);
+  ASSERT_FALSE(page.isNull());
+  const ui::PlannedRun& planned = plan_->Planned();
+  const double drawn = DrawnFill(page);
+  EXPECT_NEAR(drawn, planned.plan.fill, 0.05 * planned.plan.fill) << "drawn " << drawn;
+  if (GetParam().whole) {
+    const double tall = planned.input->h / planned.input->c;
+    EXPECT_NEAR(DrawnHeightOverWidth(page), tall, 0.05 * tall);
+  }
+}
+
+// clang-format off
+const DrawnCase kDrawnCases[] = {
+    {"StartRing", kStartInputs, false},
+    {"Shell", {"1", "220", "12", "1", "2", "2.5", "1.2", "3", "0.35"}, true},
+    {"ShellWithSeveralLayers", {"1", "220", "24", "2", "3", "4", "1.5", "4", "0.35"}, true},
+    {"TightShellCutAsOnScreen", kTightShell, false},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cores, DrawingOnTheSheet, testing::ValuesIn(kDrawnCases),
+                         [](const testing::TestParamInfo<DrawnCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace
