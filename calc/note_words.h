@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "calc/calculator.h"
+#include "calc/run_notes.h"
+#include "values/fault.h"
+
+namespace calc {
+
+/// A run as its notes are explained: the texts it read and the record it left.
+struct NotedRun {
+  const InputTexts& texts;
+  const CalculatorState& record;
+  const RunNotes& notes;
+};
+
+/// For each input field, what its notes say in Russian (UTF-8), one sentence a line; empty when
+/// none.
+std::array<std::string, 9> FieldWords(const NotedRun& run);
+
+/// For a run that faulted: what could not be computed and the likely cause, in Russian.
+std::string FaultWords(const NotedRun& run, const values::Fault& fault);
+
+/// "Ошибка 11: Деление на ноль".
+std::string FaultMessage(const values::Fault& fault);
+
+}  // namespace calc
