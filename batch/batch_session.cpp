@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "batch/check_columns.h"
 #include "batch/plan_columns.h"
 #include "calc/run_notes.h"
 #include "values/fault.h"
@@ -48,6 +49,7 @@ void AppendHeader(const Columns& columns, std::string& out) {
   out += "Исход расчета";
   if (columns.notes) out += "\tЗамечания к расчету";
   if (columns.plan) AppendPlanHeader(out);
+  if (columns.check) AppendCheckHeader(out);
   out += '\n';
 }
 
@@ -55,8 +57,8 @@ void Session::Run(const calc::InputTexts& fields, std::string& out) {
   std::optional<values::FaultKind> fault;
   calc::RunTrace trace;
   try {
-    // A run whose notes and plan nobody reads keeps no trace.
-    if (columns_.notes || columns_.plan) {
+    // A run whose notes, plan and check nobody reads keeps no trace.
+    if (columns_.notes || columns_.plan || columns_.check) {
       calc::CalculateDesign(state_, fields, labels_, trace);
     } else {
       calc::CalculateDesign(state_, fields, labels_);
@@ -73,15 +75,21 @@ void Session::Run(const calc::InputTexts& fields, std::string& out) {
     out += '\t';
     calc::AppendCodes(calc::NotesOfRun(fields, state_, trace), out);
   }
-  if (columns_.plan) {
-    const bool planned = !fault && trace.fits;
-    if (planned) {
-      plan::ReadRun(state_, plan_input_);
-      plan::MakePlan(plan_input_, *columns_.plan, plan_);
-    }
-    AppendPlanFields(planned ? &plan_ : nullptr, out);
-  }
+  if (columns_.plan || columns_.check) AppendPlanAndCheck(!fault && trace.fits, out);
   out += '\n';
+}
+
+void Session::AppendPlanAndCheck(bool fits, std::string& out) {
+  if (fits) {
+    check::ReadRun(state_, check_input_);
+    plan::MakePlan(check_input_.run, columns_.plan_settings, plan_);
+  }
+  if (columns_.plan) AppendPlanFields(fits ? &plan_ : nullptr, out);
+  if (!columns_.check) return;
+  if (fits) {
+    check::MakeCheck(check_input_, plan_, columns_.plan_settings, columns_.check_settings, check_);
+  }
+  AppendCheckFields(fits ? &check_ : nullptr, out);
 }
 
 }  // namespace batch

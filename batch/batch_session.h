@@ -7,6 +7,7 @@
 #include "batch/options.h"
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
+#include "check/design_check.h"
 #include "plan/winding_plan.h"
 
 namespace batch {
@@ -30,7 +31,7 @@ class Session {
   explicit Session(const Columns& columns = {}) : columns_(columns) {}
 
   /// Runs one line's fields and appends the sixteen label texts, the outcome and the further
-  /// columns asked for, TAB-separated, with a line end.
+  /// columns asked for (notes, plan, check), TAB-separated, with a line end.
   void Run(const calc::InputTexts& fields, std::string& out);
 
  private:
@@ -46,11 +47,15 @@ class Session {
     std::array<std::string, calc::kResultLabelCount> texts_;
   };
 
+  // The plan's and the check's fields of a run whose core fits when `fits`, else empty ones.
+  void AppendPlanAndCheck(bool fits, std::string& out);
+
   Columns columns_;
   calc::CalculatorState state_;
   Labels labels_;
-  plan::PlanInput plan_input_;
+  check::CheckInput check_input_;
   plan::Plan plan_;
+  check::Check check_;
 };
 
 }  // namespace batch

@@ -1,44 +1,72 @@
 #include "batch/options.h"
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace batch {
 
 namespace {
 
+// The settings kinds whose options the tool takes, and the columns each needs.
+enum class Kind { Plan, Check };
+
 struct SettingOption {
-  std::string_view name;
-  plan::Setting setting;
+  Kind kind;
+  std::size_t index;  // into the kind's rule table
 };
 
-constexpr std::array<SettingOption, 5> kSettingOptions{{
-    {"--grade", plan::Setting::Grade},
-    {"--bobbin", plan::Setting::Bobbin},
-    {"--interlayer", plan::Setting::Interlayer},
-    {"--between", plan::Setting::Between},
-    {"--wrap", plan::Setting::Wrap},
-}};
-
-const SettingOption* FindSettingOption(std::string_view name) {
-  for (const SettingOption& option : kSettingOptions) {
-    if (option.name == name) return &option;
+std::optional<SettingOption> FindSettingOption(std::string_view name) {
+  if (name.size() <= 2) return std::nullopt;
+  for (std::size_t i = 0; i < plan::kSettingRules.size(); ++i) {
+    if (plan::kSettingRules[i].option == name) return SettingOption{Kind::Plan, i};
   }
-  return nullptr;
+  for (std::size_t i = 0; i < check::kSettingRules.size(); ++i) {
+    if (check::kSettingRules[i].option == name) return SettingOption{Kind::Check, i};
+  }
+  return std::nullopt;
+}
+
+std::string_view OptionName(SettingOption option) {
+  return option.kind == Kind::Plan ? plan::kSettingRules[option.index].option
+                                   : check::kSettingRules[option.index].option;
+}
+
+std::optional<std::string> Store(SettingOption option, std::string_view value, Columns& columns) {
+  if (option.kind == Kind::Plan) {
+    return plan::SetFromText(columns.plan_settings, plan::kAllSettings[option.index], value);
+  }
+  return check::SetFromText(columns.check_settings, check::kAllSettings[option.index], value);
+}
+
+// A setting given without the columns it changes would change nothing; say so.
+std::optional<std::string> Unused(std::optional<SettingOption> first_plan,
+                                  std::optional<SettingOption> first_check,
+                                  const Columns& columns) {
+  if (first_plan && !columns.plan && !columns.check) {
+    return "параметр " + std::string(OptionName(*first_plan)) +
+           " действует только вместе с --plan или --check; см. --help";
+  }
+  if (first_check && !columns.check) {
+    return "параметр " + std::string(OptionName(*first_check)) +
+           " действует только вместе с --check; см. --help";
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::variant<Options, std::string> ParseOptions(std::span<const char* const> args) {
   Options options;
-  plan::Settings settings;
-  bool with_plan = false;
+  std::optional<SettingOption> first_plan;
+  std::optional<SettingOption> first_check;
   bool options_end = false;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view a(args[k]);
     const std::size_t equals = a.find('=');
-    const SettingOption* setting =
-        a.starts_with("--") ? FindSettingOption(a.substr(0, equals)) : nullptr;
+    const std::optional<SettingOption> setting =
+        a.starts_with("--") ? FindSettingOption(a.substr(0, equals)) : std::nullopt;
     if (options_end || a == "-" || !a.starts_with('-')) {
       options.paths.push_back(args[k]);
     } else if (a == "--") {
@@ -52,24 +80,30 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
     } else if (a == "--notes") {
       options.columns.notes = true;
     } else if (a == "--plan") {
-      with_plan = true;
-    } else if (setting != nullptr) {
+      options.columns.plan = true;
+    } else if (a == "--check") {
+      options.columns.check = true;
+    } else if (setting) {
+      const std::string name(OptionName(*setting));
       std::string_view value;
       if (equals != std::string_view::npos) {
         value = a.substr(equals + 1);
       } else if (k + 1 < args.size()) {
         value = args[++k];
       } else {
-        return "параметру " + std::string(setting->name) + " нужно значение; см. --help";
+        return "параметру " + name + " нужно значение; см. --help";
       }
-      if (auto refusal = plan::SetFromText(settings, setting->setting, value)) {
-        return std::string(setting->name) + ": " + *refusal;
-      }
+      if (auto refusal = Store(*setting, value, options.columns)) return name + ": " + *refusal;
+      std::optional<SettingOption>& first = setting->kind == Kind::Plan ? first_plan : first_check;
+      if (!first) first = setting;
     } else {
       return "неизвестный параметр «" + std::string(a) + "»; см. --help";
     }
   }
-  if (with_plan) options.columns.plan = settings;
+  // Help and version answer whatever else is given.
+  if (!options.help && !options.version) {
+    if (auto refusal = Unused(first_plan, first_check, options.columns)) return *refusal;
+  }
   return options;
 }
 

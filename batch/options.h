@@ -1,19 +1,22 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "check/settings.h"
 #include "plan/settings.h"
 
 namespace batch {
 
 /// What each output line holds beyond the sixteen results and the status.
 struct Columns {
-  bool notes = false;                  ///< the run's notes, one field
-  std::optional<plan::Settings> plan;  ///< the winding plan with these settings, 26 fields
+  bool notes = false;              ///< the run's notes, one field
+  bool plan = false;               ///< the winding plan, 26 fields
+  bool check = false;              ///< the design check, 27 fields
+  plan::Settings plan_settings;    ///< for the plan, and for the check's plans
+  check::Settings check_settings;  ///< for the check
 };
 
 /// A command line of the tool.

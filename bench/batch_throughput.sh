@@ -2,7 +2,8 @@
 # Batch tool throughput on one core: generates a realistic input of LINES runs (200,000 by
 # default) and reports runs per second, the best of RUNS timings, for the default output and
 # for each further column the tool can add.
-# Usage: [LINES=n] [RUNS=n] [CPU=core] bench/batch_throughput.sh [build-dir]
+# Usage: [LINES=n] [RUNS=n] [CPU=core] [OPTIONS='|--plan|--notes --plan --check']
+#        bench/batch_throughput.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tool=${1:-build}/bin/transformer-sizer-batch
@@ -46,10 +47,12 @@ measure() {
   runs_done=$(wc -l < "$work/output.tsv")
   faults=$(cut -f17 "$work/output.tsv" | grep -cv '^ok$' || true)
   awk -v r="$runs_done" -v s="$best" -v f="$faults" -v o="${*:-(default)}" 'BEGIN {
-    printf "%-10s %d runs (%d faulted) in %.3f s: %.0f runs per second\n", o, r, f, s, r / s }'
+    printf "%-24s %d runs (%d faulted) in %.3f s: %.0f runs per second\n", o, r, f, s, r / s }'
 }
 
-for options in "" --notes --plan; do
-  # shellcheck disable=SC2086  # an empty option list is no argument
+# OPTIONS picks the column sets, one per "|"-separated item; "" is the default output.
+IFS='|' read -r -a option_sets <<< "${OPTIONS-|--notes|--plan|--check|--notes --plan --check}"
+for options in "${option_sets[@]}"; do
+  # shellcheck disable=SC2086  # an empty option list is no argument; the rest split into words
   measure $options
 done

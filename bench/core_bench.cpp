@@ -6,6 +6,8 @@
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
 #include "calc/run_notes.h"
+#include "check/design_check.h"
+#include "check/temperature.h"
 #include "plan/winding_plan.h"
 #include "values/number_text.h"
 
@@ -103,6 +105,74 @@ void BM_DesignRunWithPlan(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DesignRunWithPlan);
+
+// The check of a planned run, its refined turns found, planned and checked, into the same storage.
+void RunCheck(benchmark::State& state, const calc::InputTexts& inputs) {
+  calc::CalculatorState record;
+  TextLabels labels;
+  calc::CalculateDesign(record, inputs, labels);
+  const check::CheckInput input = check::ReadRun(record);
+  const plan::Settings plan_settings;
+  const check::Settings settings;
+  const plan::Plan planned = plan::MakePlan(input.run, plan_settings);
+  check::Check out;
+  for (auto _ : state) {
+    check::MakeCheck(input, planned, plan_settings, settings, out);
+    benchmark::DoNotOptimize(out.refined.turns.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_MakeCheckRing(benchmark::State& state) {
+  RunCheck(state, {"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"});
+}
+BENCHMARK(BM_MakeCheckRing);
+
+void BM_MakeCheckShellCore(benchmark::State& state) {
+  RunCheck(state, {"1", "220", "10", "10", "4", "5", "3", "6", "0.35"});
+}
+BENCHMARK(BM_MakeCheckShellCore);
+
+// One design's figures without the refined turns: the part of a check done twice per run.
+void BM_CheckDesignRing(benchmark::State& state) {
+  calc::CalculatorState record;
+  TextLabels labels;
+  calc::CalculateDesign(record, {"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"}, labels);
+  const check::CheckInput input = check::ReadRun(record);
+  const plan::Plan planned = plan::MakePlan(input.run, plan::Settings{});
+  const check::Settings settings;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(check::CheckDesign(input, planned, settings).temperature);
+  }
+}
+BENCHMARK(BM_CheckDesignRing);
+
+void BM_WindingTemperature(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(check::detail::WindingTemperature(1.24, 5.09, 454.79, 40));
+  }
+}
+BENCHMARK(BM_WindingTemperature);
+
+// What the batch tool does for a line with a plan and a check: run, record, plan, check.
+void BM_DesignRunWithPlanAndCheck(benchmark::State& state) {
+  const calc::InputTexts inputs{"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"};
+  calc::CalculatorState record;
+  TextLabels labels;
+  check::CheckInput input;
+  const plan::Settings plan_settings;
+  const check::Settings settings;
+  plan::Plan planned;
+  check::Check out;
+  for (auto _ : state) {
+    calc::CalculateDesign(record, inputs, labels);
+    check::ReadRun(record, input);
+    plan::MakePlan(input.run, plan_settings, planned);
+    check::MakeCheck(input, planned, plan_settings, settings, out);
+    benchmark::DoNotOptimize(out.refined.turns.data());
+  }
+}
+BENCHMARK(BM_DesignRunWithPlanAndCheck);
 
 void BM_ReadNumber(benchmark::State& state) {
   const std::array<std::string_view, 4> texts{"220", "1.5", "0.35", "12.75e1"};

@@ -3,7 +3,10 @@
 // verdict texts, valid UTF-8, and an outcome keyword. A second record runs the same lines with
 // notes: its lines start with the same seventeen fields and name only known notes, in order.
 // A third runs them with a plan under settings picked by the input: 26 more fields, a known
-// verdict exactly for a run whose core fits, and finite plain numbers.
+// verdict exactly for a run whose core fits, and finite plain numbers. A fourth adds the check
+// under check settings picked by the input: the same plan, then 27 fields, a verdict exactly
+// when there is a plan, `none` when the plan has no figures, known verdicts and flags in their
+// order, and finite plain numbers where the check has them.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -168,6 +171,11 @@ void CheckNotes(std::string_view line, std::string_view plain, std::string_view 
 }
 
 constexpr std::size_t kPlanFields = 26;
+constexpr std::size_t kCheckFields = 27;
+
+bool HasFigures(const std::array<std::string_view, kPlanFields>& plan) {
+  return plan[0] == "fits" || plan[0] == "tight" || (plan[0] == "no" && !plan[1].empty());
+}
 
 // Settings from the whole range, the bounds included, chosen by the input.
 plan::Settings PickSettings(std::string_view input) {
@@ -179,6 +187,21 @@ plan::Settings PickSettings(std::string_view input) {
   settings.interlayer = kThicknesses[(h >> 4) & 7];
   settings.between = kThicknesses[(h >> 7) & 7];
   settings.wrap = kThicknesses[(h >> 10) & 7];
+  return settings;
+}
+
+// Check settings from the whole range, the bounds included, from other bits of the same hash.
+check::Settings PickCheckSettings(std::string_view input) {
+  constexpr double kFrequencies[] = {40, 50, 60, 70};
+  constexpr double kSteelLosses[] = {1e-9, 0.5, 1.5, 20};
+  constexpr double kAmbients[] = {-40, 0, 40, 100};
+  constexpr double kLimits[] = {50, 105, 155, 250};
+  const std::size_t h = std::hash<std::string_view>{}(input) >> 13;
+  check::Settings settings;
+  settings.frequency = kFrequencies[h & 3];
+  settings.steel_loss = kSteelLosses[(h >> 2) & 3];
+  settings.ambient = kAmbients[(h >> 4) & 3];
+  settings.limit = kLimits[(h >> 6) & 3];
   return settings;
 }
 
@@ -194,22 +217,29 @@ bool IsPlainNumber(std::string_view s) {
              : digits(s.substr(0, point)) && digits(s.substr(point + 1));
 }
 
+// The `count` TAB-separated fields of `out` after its first `prefix` bytes, up to the line end.
+template <std::size_t count>
+std::array<std::string_view, count> FieldsAfter(std::string_view line, std::string_view out,
+                                                std::size_t prefix, const char* what) {
+  std::string_view rest = out.substr(prefix, out.size() - prefix - 1);
+  std::array<std::string_view, count> fields;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t tab = rest.find('\t');
+    if ((tab == std::string_view::npos) != (i + 1 == count)) Fail(what, line, out);
+    fields[i] = rest.substr(0, tab);
+    rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
+  }
+  return fields;
+}
+
 void CheckPlan(std::string_view line, std::string_view plain, std::string_view planned) {
   if (plain.size() > planned.size() ||
       planned.substr(0, plain.size() - 1) != plain.substr(0, plain.size() - 1) ||
       planned[plain.size() - 1] != '\t' || planned.back() != '\n') {
     Fail("the plan changes the results", line, planned);
   }
-  std::string_view rest = planned.substr(plain.size(), planned.size() - plain.size() - 1);
-  std::array<std::string_view, kPlanFields> fields;
-  for (std::size_t i = 0; i < kPlanFields; ++i) {
-    const std::size_t tab = rest.find('\t');
-    if ((tab == std::string_view::npos) != (i + 1 == kPlanFields)) {
-      Fail("the plan has not 26 fields", line, planned);
-    }
-    fields[i] = rest.substr(0, tab);
-    rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
-  }
+  const auto fields =
+      FieldsAfter<kPlanFields>(line, planned, plain.size(), "the plan has not 26 fields");
   const std::string_view verdict = fields[0];
   const bool fits = plain.find(std::string("\t") + std::string(calc::kFitVerdict) + "\t") !=
                         std::string_view::npos &&
@@ -220,12 +250,84 @@ void CheckPlan(std::string_view line, std::string_view plain, std::string_view p
       verdict != "none" && verdict != "no-wire") {
     Fail("unknown plan verdict", line, planned);
   }
-  const bool figures =
-      verdict == "fits" || verdict == "tight" || (verdict == "no" && !fields[1].empty());
+  const bool figures = HasFigures(fields);
   for (std::size_t i = 1; i < kPlanFields; ++i) {
     const bool hole = i == 3;
     if (fields[i].empty() ? figures && !hole : !figures || !IsPlainNumber(fields[i])) {
       Fail("a plan figure is missing, extra or not a finite number", line, planned);
+    }
+  }
+}
+
+// "ok", or flags from the known ones in their order, one blank apart.
+bool IsCheckVerdict(std::string_view verdict) {
+  if (verdict == "ok") return true;
+  constexpr std::array<std::string_view, 3> kFlags{"flux-high", "hot", "volts"};
+  std::size_t next = 0;
+  while (!verdict.empty()) {
+    const std::size_t blank = verdict.find(' ');
+    const std::string_view flag = verdict.substr(0, blank);
+    const auto at = std::find(kFlags.begin() + static_cast<long>(next), kFlags.end(), flag);
+    if (at == kFlags.end()) return false;
+    next = static_cast<std::size_t>(at - kFlags.begin()) + 1;
+    if (blank == std::string_view::npos) return true;
+    verdict.remove_prefix(blank + 1);
+    if (verdict.empty()) return false;
+  }
+  return false;
+}
+
+bool IsRefinedPlanVerdict(std::string_view v) {
+  return v == "fits" || v == "tight" || v == "no" || v == "none";
+}
+
+// Fields numbered from 1 as the tool's help numbers them; a whole number for turn counts.
+void CheckCheck(std::string_view line, std::string_view plain, std::string_view planned,
+                std::string_view checked) {
+  if (planned.size() > checked.size() ||
+      checked.substr(0, planned.size() - 1) != planned.substr(0, planned.size() - 1) ||
+      checked[planned.size() - 1] != '\t' || checked.back() != '\n') {
+    Fail("the check changes the results or the plan", line, checked);
+  }
+  const auto plan = FieldsAfter<kPlanFields>(line, planned, plain.size(), "the plan is not whole");
+  const auto f =
+      FieldsAfter<kCheckFields>(line, checked, planned.size(), "the check has not 27 fields");
+  const auto field = [&f](std::size_t number) { return f[number - 1]; };
+  if (field(1).empty() != plan[0].empty()) Fail("a check without a plan, or none", line, checked);
+  if (!HasFigures(plan) && !plan[0].empty() && field(1) != "none") {
+    Fail("a check of a plan without figures", line, checked);
+  }
+  const auto expect = [&](std::size_t number, bool filled, const char* what) {
+    if (field(number).empty() == filled) Fail(what, line, checked);
+    if (filled && number != 19 && number != 21 && !IsPlainNumber(field(number))) {
+      Fail("a check figure is not a plain finite number", line, checked);
+    }
+  };
+  if (field(1).empty() || field(1) == "none") {
+    for (std::size_t i = 2; i <= kCheckFields; ++i) expect(i, false, "a figure of no check");
+    return;
+  }
+  if (!IsCheckVerdict(field(1))) Fail("unknown check verdict", line, checked);
+  for (std::size_t i = 2; i <= 16; ++i) {
+    // Regulation, efficiency and the ring's height may have no value.
+    if (i == 5 || i == 10 || i == 14) {
+      if (!field(i).empty()) expect(i, true, "");
+      continue;
+    }
+    expect(i, true, "a figure of the check is missing");
+  }
+  if (!field(17).empty()) expect(17, true, "");
+  if (!IsRefinedPlanVerdict(field(19))) Fail("unknown refined plan verdict", line, checked);
+  const bool refined = !field(21).empty();
+  if (refined && field(17).empty()) Fail("refined turns without W1r", line, checked);
+  if (!refined && (field(19) == "fits" || field(19) == "tight")) {
+    Fail("a refined plan that fits without its check", line, checked);
+  }
+  for (std::size_t i : {18, 20, 22, 23, 24, 25, 26, 27}) expect(i, refined, "refined figures");
+  if (refined && !IsCheckVerdict(field(21))) Fail("unknown refined verdict", line, checked);
+  for (std::size_t i : {17, 18}) {
+    if (!field(i).empty() && field(i).find('.') != std::string_view::npos) {
+      Fail("a turn count is not whole", line, checked);
     }
   }
 }
@@ -236,10 +338,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view input(reinterpret_cast<const char*>(data), size);
   batch::Session session;
   batch::Session noted_session(batch::Columns{.notes = true});
-  batch::Session planned_session(batch::Columns{.plan = PickSettings(input)});
+  const plan::Settings plan_settings = PickSettings(input);
+  batch::Session planned_session(batch::Columns{.plan = true, .plan_settings = plan_settings});
+  batch::Session checked_session(batch::Columns{.plan = true,
+                                                .check = true,
+                                                .plan_settings = plan_settings,
+                                                .check_settings = PickCheckSettings(input)});
   calc::InputTexts fields;
   std::string out;
   std::string noted;
+  std::string checked;
   while (!input.empty()) {
     const std::size_t newline = input.find('\n');
     std::string_view line = input.substr(0, newline);
@@ -257,6 +365,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     noted.clear();
     planned_session.Run(fields, noted);
     CheckPlan(line, out, noted);
+    checked.clear();
+    checked_session.Run(fields, checked);
+    CheckCheck(line, out, noted, checked);
   }
   return 0;
 }

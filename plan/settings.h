@@ -5,25 +5,57 @@
 #include <string>
 #include <string_view>
 
+#include "values/setting_rule.h"
+
 namespace plan {
-
-/// Enamel grade, insulation thicknesses (mm) and the user's own wires, with the usual defaults.
-struct Settings {
-  int grade = 2;
-  double bobbin = 1.0;
-  double interlayer = 0.05;
-  double between = 0.3;
-  double wrap = 0.3;
-  std::array<std::optional<double>, 2> own_wire{};  // bare diameter, mm, per winding (window only)
-
-  friend bool operator==(const Settings&, const Settings&) = default;
-};
 
 enum class Setting { Grade, Bobbin, Interlayer, Between, Wrap, OwnWire1, OwnWire2 };
 
 inline constexpr std::array kAllSettings{Setting::Grade,   Setting::Bobbin, Setting::Interlayer,
                                          Setting::Between, Setting::Wrap,   Setting::OwnWire1,
                                          Setting::OwnWire2};
+
+/// The plan's settings, indexed by Setting: words, option, default and bounds. The batch options,
+/// their --help lines and the window's fields are all read from here. An own wire has no option
+/// and no default: unset, the plan chooses the wire.
+// clang-format off
+inline constexpr std::array<values::SettingRule, kAllSettings.size()> kSettingRules{{
+    {"Класс эмалевой изоляции", "должен", "", "--grade", "1|2",
+     "класс толщины эмали провода",
+     2, 1, true, 2, true, "1 или 2"},
+    {"Толщина каркаса", "должна", "мм", "--bobbin", "ММ",
+     "толщина стенки каркаса или изоляции кольца",
+     1.0, 0, true, 100, false, "числом от 0 до 100 мм"},
+    {"Толщина межслойной изоляции", "должна", "мм", "--interlayer", "ММ",
+     "изоляция между слоями одной обмотки",
+     0.05, 0, true, 100, false, "числом от 0 до 100 мм"},
+    {"Толщина изоляции между обмотками", "должна", "мм", "--between", "ММ",
+     "изоляция между обмотками",
+     0.3, 0, true, 100, false, "числом от 0 до 100 мм"},
+    {"Толщина наружной изоляции", "должна", "мм", "--wrap", "ММ",
+     "наружная изоляция поверх 2-й обмотки",
+     0.3, 0, true, 100, false, "числом от 0 до 100 мм"},
+    {"Диаметр своего провода первичной обмотки", "должен", "мм", "", "", "",
+     0, 0, false, 10, false, "числом больше 0 и не больше 10 мм (пусто — без своего провода)"},
+    {"Диаметр своего провода вторичной обмотки", "должен", "мм", "", "", "",
+     0, 0, false, 10, false, "числом больше 0 и не больше 10 мм (пусто — без своего провода)"},
+}};
+// clang-format on
+
+/// Enamel grade, insulation thicknesses (mm) and the user's own wires, with the usual defaults.
+struct Settings {
+  int grade = static_cast<int>(kSettingRules[0].fallback);
+  double bobbin = kSettingRules[1].fallback;
+  double interlayer = kSettingRules[2].fallback;
+  double between = kSettingRules[3].fallback;
+  double wrap = kSettingRules[4].fallback;
+  std::array<std::optional<double>, 2> own_wire{};  // bare diameter, mm, per winding (window only)
+
+  friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+/// The rule of one setting.
+const values::SettingRule& RuleOf(Setting which);
 
 /// The setting's Russian name as a sentence's subject, e.g. «Толщина каркаса».
 std::string_view SettingName(Setting which);

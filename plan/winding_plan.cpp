@@ -37,7 +37,7 @@ std::optional<Obstacle> WindingObstacle(const WindingDemand& winding, bool secon
         winding.turns == std::floor(winding.turns))) {
     return Obstacle::Turns;
   }
-  if (!(winding.diameter >= 0)) return Obstacle::Diameter;
+  if (!(winding.diameter >= 0 && std::isfinite(winding.diameter))) return Obstacle::Diameter;
   return std::nullopt;
 }
 

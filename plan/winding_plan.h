@@ -24,10 +24,13 @@ Verdict FillVerdict(double fill);
 /// One winding as a finished run gives it.
 struct WindingDemand {
   double voltage = 0;   ///< V: U1 for the primary, U2 for a secondary
-  double current = 0;   ///< A at full load: I1 as shown for the primary, I2 for a secondary
+  double current = 0;   ///< A at full load, unrounded: I1 for the primary, I2 for a secondary
   double turns = 0;     ///< W as shown
-  double diameter = 0;  ///< mm, D as shown
+  double diameter = 0;  ///< bare diameter the current needs at the run's J, mm
 };
+
+/// The factor of the bare diameter a current needs: d = 1.13 · sqrt(I / J).
+inline constexpr double kWireFactor = 1.13;
 
 /// What a plan reads from the record of a run whose core fits.
 struct PlanInput {
@@ -35,6 +38,10 @@ struct PlanInput {
   double a = 0, b = 0, c = 0, h = 0;    ///< core dimensions, cm
   std::vector<WindingDemand> windings;  ///< primary first, then the secondaries in winding order
 };
+
+/// The primary current Pn / (cosFi · (kpd · U1)) before its label rounds it, A; call only
+/// after a run whose core fits.
+double PrimaryCurrent(const calc::CalculatorState& record);
 
 /// Reads the record; call only after a run whose core fits.
 PlanInput ReadRun(const calc::CalculatorState& record);

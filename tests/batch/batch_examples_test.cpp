@@ -35,6 +35,7 @@ std::vector<std::string> OptionsOf(const std::string& name, const std::string& i
   if (name.starts_with("plan_") || name.find("_plan_") != std::string::npos) {
     options.push_back("--plan");
   }
+  if (name.starts_with("check_")) options.push_back("--check");
   constexpr std::string_view kOptionsLine = "# options:";
   if (input.starts_with(kOptionsLine)) {
     const std::size_t end = input.find('\n');

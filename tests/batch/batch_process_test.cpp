@@ -6,9 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "check/settings.h"
+#include "plan/settings.h"
 #include "read_all.h"
 
 namespace {
@@ -146,7 +149,8 @@ TEST_F(BatchProcessTest, NotesFollowTheStatus) {
 
 TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
   for (const std::string options :
-       {"--header", "--header --notes", "--plan --header", "--notes --header --plan"}) {
+       {"--header", "--header --notes", "--plan --header", "--notes --header --plan",
+        "--check --header", "--notes --plan --check --header"}) {
     const Result r = Run(options, kStartLine);
     EXPECT_EQ(r.status, 0);
     const std::string header = r.out.substr(0, r.out.find('\n') + 1);
@@ -164,6 +168,15 @@ TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
         << header;
     if (options.find("plan") != std::string::npos) {
       EXPECT_NE(header.find("\tПлан намотки: вывод\tЗаполнение окна, %\t"), std::string::npos);
+    }
+    if (options.find("check") != std::string::npos) {
+      // After the notes and the plan when they are given too.
+      const std::string before = options.find("plan") != std::string::npos
+                                     ? "\t2-я обмотка: Плотность тока, А/мм²"
+                                     : "\tИсход расчета";
+      EXPECT_NE(header.find(before + "\tПроверка: вывод\t"), std::string::npos) << header;
+      EXPECT_TRUE(header.ends_with("\tУточненная проверка: Потери в стали, Вт\n")) << header;
+    } else if (options.find("plan") != std::string::npos) {
       EXPECT_TRUE(header.ends_with("\t2-я обмотка: Плотность тока, А/мм²\n")) << header;
     }
   }
@@ -193,8 +206,8 @@ TEST_F(BatchProcessTest, NumbersWithCommasInsideTabbedLinesAreNoOtherSeparator) 
 
 TEST_F(BatchProcessTest, PlanFollowsTheStatusAndTheNotes) {
   const std::string plan =
-      "fits\t7.4\t2.58\t64.8\t0.160\t0.194\t1098\t1\t0.19\t82.55\t70.791\t14.8\t0.708\t7.079\t4."
-      "97\t0.710\t0.789\t263\t1\t0.79\t7.59\t0.331\t26.7\t0.744\t0.496\t3.79\n";
+      "fits\t7.4\t2.61\t64.8\t0.180\t0.217\t981\t1\t0.22\t82.59\t55.961\t18.7\t0.559\t5.595\t3."
+      "93\t0.710\t0.789\t263\t1\t0.79\t7.60\t0.331\t26.8\t0.745\t0.496\t3.79\n";
   const std::string results = kStartOut.substr(0, kStartOut.size() - 1);
   EXPECT_EQ(Run("--plan", kStartLine).out, results + "\t" + plan);
   EXPECT_EQ(Run("--plan --notes", kStartLine).out, results + "\t\t" + plan);
@@ -202,8 +215,8 @@ TEST_F(BatchProcessTest, PlanFollowsTheStatusAndTheNotes) {
   const Result thick = Run("--plan --bobbin=3 --wrap 2.5 --grade 1", kStartLine);
   EXPECT_EQ(thick.status, 0);
   EXPECT_TRUE(thick.out.starts_with(results + "\tfits\t")) << thick.out;
-  EXPECT_EQ(thick.out.find("\t0.194\t"), std::string::npos) << "grade 2 overall diameter";
-  EXPECT_NE(thick.out.find("\t0.182\t"), std::string::npos) << "grade 1 overall diameter";
+  EXPECT_EQ(thick.out.find("\t0.217\t"), std::string::npos) << "grade 2 overall diameter";
+  EXPECT_NE(thick.out.find("\t0.204\t"), std::string::npos) << "grade 1 overall diameter";
 }
 
 struct BadOption {
@@ -223,29 +236,63 @@ TEST_P(BatchBadOptionTest, IsRefusedWithNothingWritten) {
   EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, BatchBadOptionTest,
-                         ::testing::Values(BadOption{"--plan --grade 3", "--grade"},
-                                           BadOption{"--plan --grade=1.5", "--grade"},
-                                           BadOption{"--plan --bobbin abc", "«abc»"},
-                                           BadOption{"--plan --bobbin -1", "от 0 до 100 мм"},
-                                           BadOption{"--plan --interlayer 100.5", "от 0 до 100 мм"},
-                                           BadOption{"--plan --between nan", "--between"},
-                                           BadOption{"--plan --wrap inf", "--wrap"},
-                                           BadOption{"--plan --wrap 1e400", "--wrap"},
-                                           BadOption{"--plan --wrap=", "--wrap"},
-                                           BadOption{"--plan --bobbin", "нужно значение"},
-                                           BadOption{"--plan --bobbin 1mm", "--bobbin"},
-                                           BadOption{"--plan --own-wire 0.5",
-                                                     "неизвестный параметр"},
-                                           BadOption{"--plans", "неизвестный параметр"}));
+INSTANTIATE_TEST_SUITE_P(
+    Options, BatchBadOptionTest,
+    ::testing::Values(
+        BadOption{"--plan --grade 3", "--grade"}, BadOption{"--plan --grade=1.5", "--grade"},
+        BadOption{"--plan --bobbin abc", "«abc»"},
+        BadOption{"--plan --bobbin -1", "от 0 до 100 мм"},
+        BadOption{"--plan --interlayer 100.5", "от 0 до 100 мм"},
+        BadOption{"--plan --between nan", "--between"}, BadOption{"--plan --wrap inf", "--wrap"},
+        BadOption{"--plan --wrap 1e400", "--wrap"}, BadOption{"--plan --wrap=", "--wrap"},
+        BadOption{"--plan --bobbin", "нужно значение"},
+        BadOption{"--plan --bobbin 1mm", "--bobbin"},
+        BadOption{"--plan --own-wire 0.5", "неизвестный параметр"},
+        BadOption{"--plans", "неизвестный параметр"}, BadOption{"--grade 1", "--grade"},
+        BadOption{"--notes --wrap=0.5", "--wrap"}, BadOption{"--frequency 60", "--frequency"},
+        BadOption{"--plan --limit 130", "--limit"},
+        BadOption{"--check --frequency 39.9", "от 40 до 70 Гц"},
+        BadOption{"--check --steel-loss 0", "--steel-loss"},
+        BadOption{"--check --ambient=-40.5", "--ambient"},
+        BadOption{"--check --limit 250.01", "--limit"},
+        BadOption{"--check --limit", "нужно значение"}));
 
 TEST_F(BatchProcessTest, HelpListsEveryOption) {
   const Result r = Run("--help");
-  for (const char* option :
-       {"--notes", "--plan", "--grade", "--bobbin", "--interlayer", "--between", "--wrap",
-        "--header", "--version", "fits", "no-wire", "partly-read:TextK", "fault-at:X"}) {
+  for (const char* option : {"--notes", "--plan", "--check", "--header", "--version", "fits",
+                             "no-wire", "flux-high", "volts", "partly-read:TextK", "fault-at:X"}) {
     EXPECT_NE(r.out.find(option), std::string::npos) << option;
   }
+  for (const auto& rules : {std::span<const values::SettingRule>(plan::kSettingRules),
+                            std::span<const values::SettingRule>(check::kSettingRules)}) {
+    for (const values::SettingRule& rule : rules) {
+      if (rule.option.empty()) continue;
+      const std::string line = "  " + std::string(rule.option) + " " + std::string(rule.argument);
+      EXPECT_NE(r.out.find("\n" + line + " "), std::string::npos) << rule.option;
+      EXPECT_NE(r.out.find(" (" + values::DefaultText(rule) + ").\n", r.out.find(line)),
+                std::string::npos)
+          << rule.option;
+    }
+  }
+}
+
+// With the plan and the notes, the check comes last; its settings apply to every run.
+TEST_F(BatchProcessTest, CheckFollowsTheStatusNotesAndPlan) {
+  const std::string results = kStartOut.substr(0, kStartOut.size() - 1);
+  const Result alone = Run("--check", kStartLine);
+  EXPECT_EQ(alone.status, 0);
+  const std::string check = alone.out.substr(results.size());
+  EXPECT_TRUE(check.starts_with("\tflux-high volts\t2.002\t19.57\t18.45\t")) << check;
+  EXPECT_EQ(std::count(check.begin(), check.end(), '\t'), 27);
+  const Result all = Run("--check --plan --notes", kStartLine);
+  EXPECT_EQ(all.out,
+            Run("--notes --plan", kStartLine).out.substr(0, all.out.size() - check.size()) + check);
+  const Result cold = Run("--check --ambient=-40 --frequency 60 --limit 50 --steel-loss 0.5",
+                          kStartLine + kStartLine);
+  EXPECT_EQ(cold.status, 0);
+  EXPECT_EQ(cold.out.find(check), std::string::npos);
+  const std::string first_line = cold.out.substr(0, cold.out.find('\n') + 1);
+  EXPECT_EQ(cold.out, first_line + first_line);
 }
 
 TEST_F(BatchProcessTest, VersionNamesTheTool) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -38,14 +38,12 @@ std::vector<std::string> Lines(const std::string& path) {
 
 // "# options: --grade 1 --bobbin 0.5 …", applied as the batch tool applies them.
 void ApplyOptions(const std::string& line, Settings& settings) {
-  static const std::map<std::string, Setting> kOptions{{"--grade", Setting::Grade},
-                                                       {"--bobbin", Setting::Bobbin},
-                                                       {"--wrap", Setting::Wrap},
-                                                       {"--interlayer", Setting::Interlayer},
-                                                       {"--between", Setting::Between}};
   std::istringstream words(line.substr(line.find(':') + 1));
   for (std::string option, value; words >> option >> value;) {
-    EXPECT_EQ(SetFromText(settings, kOptions.at(option), value), std::nullopt);
+    const auto rule = std::ranges::find(kSettingRules, option, &values::SettingRule::option);
+    ASSERT_NE(rule, kSettingRules.end()) << option;
+    const auto which = kAllSettings[static_cast<std::size_t>(rule - kSettingRules.begin())];
+    EXPECT_EQ(SetFromText(settings, which, value), std::nullopt);
   }
 }
 

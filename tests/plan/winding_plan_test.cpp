@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "values/fault.h"
 
 namespace plan {
 namespace {
@@ -28,9 +29,45 @@ TEST(MakePlan, StartInputsAsWorkedOut) {
   const Plan plan = MakePlan(ReadRun(record), Settings{});
   EXPECT_EQ(PlanFields(plan),
             (std::vector<std::string>{
-                "fits",  "7.4",    "2.58", "64.8",  "0.160", "0.194", "1098",  "1",     "0.19",
-                "82.55", "70.791", "14.8", "0.708", "7.079", "4.97",  "0.710", "0.789", "263",
-                "1",     "0.79",   "7.59", "0.331", "26.7",  "0.744", "0.496", "3.79"}));
+                "fits",  "7.4",    "2.61", "64.8",  "0.180", "0.217", "981",   "1",     "0.22",
+                "82.59", "55.961", "18.7", "0.559", "5.595", "3.93",  "0.710", "0.789", "263",
+                "1",     "0.79",   "7.60", "0.331", "26.8",  "0.745", "0.496", "3.79"}));
+}
+
+// The labels round I1 and D1 to two decimals: 0.0146 A shows as "0.01" and its 0.136 mm wire
+// as "0.00", which would choose the thinnest wire. Each session is one record, as in the window.
+TEST(ReadRun, NoChosenWireRunsAboveTheRunsCurrentDensity) {
+  const std::vector<std::vector<calc::InputTexts>> sessions{
+      {{"1", "220", "12", "1.5", "2", "5", "7", "12", "0.35"},
+       {"1", "380", "12", "0.25", "2", "2", "2", "4", "0.35"}},
+      {{"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"}},
+      {{"1", "220", "12", "1", "2", "2.5", "1.2", "3", "0.35"}},
+      {{"2", "127", "6.3", "0.3", "1.6", "2", "1", "3", "0.2"}},
+      {{"3", "220", "36", "0.05", "1", "1.5", "3", "0", "0.35"}},
+      {{"1", "220", "24", "8", "4", "5", "2.5", "7.5", "0.35"}},
+      {{"2", "380", "5", "21.12", "2.5", "4.5", "0.71", "16.6", "0.15"}},
+  };
+  int checked = 0;
+  for (const auto& session : sessions) {
+    calc::CalculatorState record;
+    for (const calc::InputTexts& inputs : session) {
+      FitWatch display;
+      try {
+        calc::CalculateDesign(record, inputs, display);
+      } catch (const values::Fault&) {
+        continue;
+      }
+      if (!display.fit) continue;
+      const Plan plan = MakePlan(ReadRun(record), Settings{});
+      ASSERT_EQ(plan.windings.size(), 2u) << inputs[1] << " " << inputs[2];
+      for (const WindingPlan& winding : plan.windings) {
+        EXPECT_LE(winding.current_density, record.J.ToDouble())
+            << inputs[1] << " V, wire " << winding.bare;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GE(checked, 12);
 }
 
 struct BoundCase {

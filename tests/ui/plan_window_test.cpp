@@ -81,14 +81,14 @@ TEST_F(PlanWindowTest, ShowsTheEnginesFiguresForTheStartInputs) {
   plan_ = OpenPlan(*window_);
   EXPECT_EQ(Text(*plan_, "verdict"), "✔ Помещается");
   EXPECT_EQ(Text(*plan_, "fill"), "7.4");
-  EXPECT_EQ(Text(*plan_, "depth"), "2.58");
+  EXPECT_EQ(Text(*plan_, "depth"), "2.61");
   EXPECT_EQ(Text(*plan_, "holeLeft"), "64.8");
   const std::vector<std::string> shown = TableFigures(*plan_);
   EXPECT_EQ(shown, EngineFigures(kStartInputs, {}));
-  // As worked out by hand for the primary: 1098 turns a layer, 82.55 m, 70.791 Ω.
-  EXPECT_EQ(shown[2], "1098");
-  EXPECT_EQ(shown[5], "82.55");
-  EXPECT_EQ(shown[6], "70.791");
+  // As worked out by hand for the primary: 981 turns a layer, 82.59 m, 55.961 Ω.
+  EXPECT_EQ(shown[2], "981");
+  EXPECT_EQ(shown[5], "82.59");
+  EXPECT_EQ(shown[6], "55.961");
   const auto* table = plan_->findChild<QTableWidget*>(QStringLiteral("windings"));
   EXPECT_EQ(table->item(0, 0)->text(), "стандартный");
   EXPECT_EQ(table->item(3, 0)->text(), "562");
@@ -209,7 +209,7 @@ TEST_F(PlanWindowTest, OwnWireStandsInForTheStandardOne) {
   EXPECT_EQ(TableFigures(*plan_), EngineFigures(kStartInputs, settings));
   SetSetting("ownWire1", "  ");
   EXPECT_EQ(table->item(0, 0)->text(), "стандартный");
-  EXPECT_EQ(table->item(1, 0)->text(), "0.160");
+  EXPECT_EQ(table->item(1, 0)->text(), "0.180");
 }
 
 TEST_F(PlanWindowTest, GradeGivesTheOverallDiameter) {
@@ -217,7 +217,7 @@ TEST_F(PlanWindowTest, GradeGivesTheOverallDiameter) {
   plan_ = OpenPlan(*window_);
   plan_->findChild<QComboBox*>(QStringLiteral("grade"))->setCurrentIndex(0);
   const auto* table = plan_->findChild<QTableWidget*>(QStringLiteral("windings"));
-  EXPECT_EQ(table->item(2, 0)->text(), "0.182");
+  EXPECT_EQ(table->item(2, 0)->text(), "0.204");
   EXPECT_EQ(table->item(2, 1)->text(), "0.762");
 }
 
@@ -269,10 +269,10 @@ TEST_F(PlanWindowTest, CopyPutsThePlanAsTabSeparatedLines) {
   ASSERT_GE(lines.size(), 30);
   EXPECT_EQ(lines.mid(0, 5), (QStringList{"План намотки", "Вывод\tПомещается",
                                           "Заполнение отверстия кольца по радиусу, %\t7.4",
-                                          "Глубина намотки от сердечника, мм\t2.58",
+                                          "Глубина намотки от сердечника, мм\t2.61",
                                           "Остающееся отверстие кольца, мм\t64.8"}));
   EXPECT_TRUE(lines.contains("\t1-я обмотка\t2-я обмотка"));
-  EXPECT_TRUE(lines.contains("Длина провода, м\t82.55\t7.59"));
+  EXPECT_TRUE(lines.contains("Длина провода, м\t82.59\t7.60"));
   EXPECT_TRUE(lines.contains("Толщина каркаса\t1 мм"));
   EXPECT_TRUE(lines.contains("Диаметр своего провода вторичной обмотки\tстандартный провод"));
 }

@@ -236,8 +236,8 @@ TEST_F(WindowMenu, DiameterHintsNameTheStandardWireAfterARunThatFits) {
   EXPECT_TRUE(Hint(*Child("Label38")).isEmpty());
   Calculate(*window_, kStartInputs);
   EXPECT_EQ(Hint(*Child("Label38")),
-            "Провод 0.160 мм по ГОСТ Р МЭК 60317-0-1 (IEC 60317-0-1), ряд R20; в изоляции "
-            "класса 2 — до 0.194 мм");
+            "Провод 0.180 мм по ГОСТ Р МЭК 60317-0-1 (IEC 60317-0-1), ряд R20; в изоляции "
+            "класса 2 — до 0.217 мм");
   EXPECT_EQ(Hint(*Child("Label39")),
             "Провод 0.710 мм по ГОСТ Р МЭК 60317-0-1 (IEC 60317-0-1), ряд R20; в изоляции "
             "класса 2 — до 0.789 мм");
@@ -253,7 +253,7 @@ TEST_F(WindowMenu, DiameterHintsFollowThePlansGrade) {
   Calculate(*window_, kStartInputs);
   ui::PlanWindow* plan = OpenPlan(*window_);
   plan->findChild<QComboBox*>(QStringLiteral("grade"))->setCurrentIndex(0);
-  EXPECT_TRUE(Hint(*Child("Label38")).endsWith("в изоляции класса 1 — до 0.182 мм"));
+  EXPECT_TRUE(Hint(*Child("Label38")).endsWith("в изоляции класса 1 — до 0.204 мм"));
   EXPECT_TRUE(Hint(*Child("Label39")).endsWith("в изоляции класса 1 — до 0.762 мм"));
 }
 

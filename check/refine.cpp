@@ -1,0 +1,142 @@
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+#include <vector>
+
+#include "check/design_check.h"
+#include "check/temperature.h"
+
+namespace check {
+
+namespace {
+
+constexpr double kEmfFactor = std::numbers::sqrt2 * std::numbers::pi;
+constexpr double kMaxTurns = 1'000'000;
+constexpr int kMaxSteps = 1000;
+
+// The run's windings with the turns tried, the first of them laid as `run`, and their plan.
+struct Trial {
+  std::vector<plan::WindingDemand> windings;
+  plan::PlanInput run;
+  plan::Plan plan;
+};
+
+// Lays the first `count` windings with their turns; false when a layer holds none.
+bool Lay(Trial& trial, std::size_t count, const plan::Settings& settings) {
+  trial.run.windings.assign(trial.windings.begin(),
+                            trial.windings.begin() + static_cast<std::ptrdiff_t>(count));
+  plan::MakePlan(trial.run, settings, trial.plan);
+  return !trial.plan.windings.empty();
+}
+
+// The turns that keep B0 at Bmax on the net section; none outside 1 … 1,000,000.
+std::optional<std::int64_t> PrimaryTurns(const CheckInput& input, const Settings& settings,
+                                         Refined& out) {
+  const double section = input.run.a * input.run.b * input.ks;
+  const double exact = input.run.windings[0].voltage * 1e4 /
+                       (kEmfFactor * settings.frequency * input.bmax * section);
+  out.exact_primary = exact;
+  const double turns = std::ceil(exact);
+  if (!(turns >= 1 && turns <= kMaxTurns)) return std::nullopt;
+  return static_cast<std::int64_t>(turns);
+}
+
+// ceil(W1r · (U2 + drop) / E), at least 1: the turns that give U2 past a drop at the limit.
+double TurnsFor(double w1, double voltage, double drop, double emf) {
+  return std::max(1.0, std::ceil(w1 * (voltage + drop) / emf));
+}
+
+enum class Search { Found, NoLayer, Unsettled };
+
+// The fewest turns of secondary j, laid after the windings before it, that give U2 at full load
+// with the primary's EMF `emf` at kL; R2 grows with the turns, so the count is raised until it
+// stays.
+Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit,
+                      const plan::Settings& settings, std::int64_t& turns) {
+  const double w1 = trial.windings[0].turns;
+  const plan::WindingDemand& demand = trial.windings[j];
+  double w = TurnsFor(w1, demand.voltage, 0, emf);
+  for (int step = 0; step < kMaxSteps; ++step) {
+    if (!(w <= kMaxTurns)) return Search::Unsettled;
+    trial.windings[j].turns = w;
+    if (!Lay(trial, j + 1, settings)) return Search::NoLayer;
+    const double drop = demand.current * trial.plan.windings[j].resistance * k_limit;
+    const double grown = TurnsFor(w1, demand.voltage, drop, emf);
+    if (!(grown > w)) {
+      turns = static_cast<std::int64_t>(w);
+      return Search::Found;
+    }
+    w = grown;
+  }
+  return Search::Unsettled;
+}
+
+// W1r, then each secondary's turns in winding order; out.plan's verdict tells why not.
+bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
+               const Settings& settings, Trial& trial, Refined& out) {
+  const std::optional<std::int64_t> primary = PrimaryTurns(input, settings, out);
+  if (!primary) return false;
+  out.turns.push_back(*primary);
+  trial.run = input.run;
+  trial.windings = input.run.windings;
+  trial.windings[0].turns = static_cast<double>(*primary);
+  if (!Lay(trial, 1, plan_settings)) {
+    out.plan.verdict = plan::Verdict::No;
+    return false;
+  }
+  const double k_limit = detail::CopperFactor(settings.limit);
+  const plan::WindingDemand& demand = input.run.windings[0];
+  const double emf = demand.voltage - demand.current * trial.plan.windings[0].resistance * k_limit;
+  out.emf = emf;
+  if (!(emf > 0)) return false;
+  const double first = TurnsFor(trial.windings[0].turns, input.run.windings[1].voltage, 0, emf);
+  if (first <= kMaxTurns) out.first_secondary = static_cast<std::int64_t>(first);
+  for (std::size_t j = 1; j < input.run.windings.size(); ++j) {
+    std::int64_t turns = 0;
+    const Search search = SecondaryTurns(trial, j, emf, k_limit, plan_settings, turns);
+    if (search == Search::NoLayer) out.plan.verdict = plan::Verdict::No;
+    if (search != Search::Found) return false;
+    out.turns.push_back(turns);
+  }
+  return true;
+}
+
+void Refine(const CheckInput& input, const plan::Settings& plan_settings, const Settings& settings,
+            Refined& out) {
+  out.exact_primary.reset();
+  out.turns.clear();
+  out.emf.reset();
+  out.first_secondary.reset();
+  out.plan.verdict = plan::Verdict::None;
+  out.plan.windings.clear();
+  out.check.reset();
+  Trial trial;
+  if (!FindTurns(input, plan_settings, settings, trial, out)) return;
+  trial.run.windings = trial.windings;
+  plan::MakePlan(trial.run, plan_settings, out.plan);
+  if (out.plan.windings.empty()) return;
+  out.check = CheckDesign(input, out.plan, settings);
+}
+
+}  // namespace
+
+void MakeCheck(const CheckInput& input, const plan::Plan& plan, const plan::Settings& plan_settings,
+               const Settings& settings, Check& out) {
+  out.calculated.reset();
+  if (FirstObstacle(input, plan, settings)) {
+    out.refined = {};
+    return;
+  }
+  out.calculated = CheckDesign(input, plan, settings);
+  Refine(input, plan_settings, settings, out.refined);
+}
+
+Check MakeCheck(const CheckInput& input, const plan::Plan& plan,
+                const plan::Settings& plan_settings, const Settings& settings) {
+  Check check;
+  MakeCheck(input, plan, plan_settings, settings, check);
+  return check;
+}
+
+}  // namespace check

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "values/setting_rule.h"
+
+namespace check {
+
+enum class Setting { Frequency, SteelLoss, Ambient, Limit };
+
+inline constexpr std::array kAllSettings{Setting::Frequency, Setting::SteelLoss, Setting::Ambient,
+                                         Setting::Limit};
+
+/// The check's settings, indexed by Setting: words, option, default and bounds. The batch
+/// options, their --help lines and the window's fields are all read from here.
+// clang-format off
+inline constexpr std::array<values::SettingRule, kAllSettings.size()> kSettingRules{{
+    {"Частота сети", "должна", "Гц", "--frequency", "ГЦ",
+     "частота сети, от 40 до 70 Гц",
+     50, 40, true, 70, false, "числом от 40 до 70 Гц"},
+    {"Удельные потери стали", "должны", "Вт/кг", "--steel-loss", "ВТ/КГ",
+     "удельные потери стали при 1,5 Тл и 50 Гц,\nбольше 0 и не больше 20 Вт/кг",
+     1.5, 0, false, 20, false, "числом больше 0 и не больше 20 Вт/кг"},
+    {"Температура воздуха", "должна", "°C", "--ambient", "ГРАД",
+     "температура воздуха вокруг трансформатора,\nот −40 до 100 °C",
+     40, -40, true, 100, false, "числом от −40 до 100 °C"},
+    {"Предельная температура обмоток", "должна", "°C", "--limit", "ГРАД",
+     "наибольшая температура обмоток, которую\nвыдерживает изоляция (класс A - 105),\nот 50 до 250 °C",
+     105, 50, true, 250, false, "числом от 50 до 250 °C"},
+}};
+// clang-format on
+
+/// Mains frequency, steel loss, ambient and insulation limit, with the usual defaults.
+struct Settings {
+  double frequency = kSettingRules[0].fallback;   ///< Hz
+  double steel_loss = kSettingRules[1].fallback;  ///< W/kg at 1.5 T and 50 Hz
+  double ambient = kSettingRules[2].fallback;     ///< air around the transformer, °C
+  double limit = kSettingRules[3].fallback;       ///< highest winding temperature, °C
+
+  friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+/// The rule of one setting.
+const values::SettingRule& RuleOf(Setting which);
+
+/// The setting's Russian name as a sentence's subject and a field's label, e.g. «Частота сети».
+std::string_view SettingName(Setting which);
+
+/// The unit a setting is given in, e.g. «Гц».
+std::string_view SettingUnit(Setting which);
+
+/// The value a setting holds.
+double SettingValue(const Settings& settings, Setting which);
+
+/// Stores a setting read from text; on refusal returns the Russian reason and changes nothing.
+std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text);
+
+/// Stores a number with the same checks as SetFromText.
+std::optional<std::string> Set(Settings& settings, Setting which, double value);
+
+/// The first setting whose stored value is out of its range, e.g. one assigned directly.
+std::optional<Setting> FirstInvalid(const Settings& settings);
+
+}  // namespace check
