@@ -108,6 +108,17 @@ constexpr auto LowerBound(Range& range, const T& value, Projection projection) {
 #endif
 }
 
+/// std::ranges::find(range, value, projection).
+template <class Range, class T, class Projection>
+constexpr auto Find(Range& range, const T& value, Projection projection) {
+#ifdef TS_HAS_STD_RANGES
+  return std::ranges::find(range, value, projection);
+#else
+  return std::find_if(std::begin(range), std::end(range),
+                      [&](const auto& x) { return std::invoke(projection, x) == value; });
+#endif
+}
+
 /// std::ranges::replace(range, old_value, new_value).
 template <class Range, class T>
 constexpr void Replace(Range& range, const T& old_value, const T& new_value) {
