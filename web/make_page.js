@@ -68,19 +68,24 @@ async function main() {
   parts.push(`<button class="command" id="Command1" type="button" tabindex="${
     focusOrder.length + 1}" disabled ${place(calculate)}>${escapeHtml(calculate.text)}</button>`);
 
-  const settings = layout.settings.map((s, k) =>
+  const settingFields = (s, k) =>
     `<label class="setting"><span>${escapeHtml(s.name)}${s.unit ? ', ' + escapeHtml(s.unit) : ''}` +
     `</span><input id="setting${k}" type="text" value="${s.value === null ? '' : s.value}" ` +
     `autocomplete="off"><span class="refusal" id="setting${k}-refusal" role="status"></span>` +
-    `</label>`).join('\n');
+    `</label>`;
+  const planSettings = layout.settings.slice(0, 7).map(settingFields).join('\n');
+  const checkSettings = layout.settings.slice(7).map((s, k) => settingFields(s, k + 7)).join('\n');
 
   const template = fs.readFileSync(path.join(here, 'page.html'), 'utf8');
   const html = template
       .replaceAll('@TITLE@', escapeHtml(layout.title))
       .replace('@STYLE@', () => fs.readFileSync(path.join(here, 'page.css'), 'utf8'))
       .replace('@WINDOW@', () => parts.join('\n'))
-      .replace('@SETTINGS@', () => settings)
-      .replace('@LAYOUT@', () => JSON.stringify({planHeader: layout.planHeader}))
+      .replace('@SETTINGS@', () => planSettings)
+      .replace('@CHECK_SETTINGS@', () => checkSettings)
+      .replace('@LAYOUT@', () => JSON.stringify(
+          {planHeader: layout.planHeader, checkHeader: layout.checkHeader,
+            checkFigures: layout.figureCount}))
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
       .replace('@SCRIPT@', () => fs.readFileSync(path.join(here, 'page.js'), 'utf8'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});

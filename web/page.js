@@ -5,10 +5,12 @@
   const FIELDS = 9;
   const layout = JSON.parse(document.getElementById('layout').textContent);
   const planHeader = layout.planHeader.split('\t').slice(1);
+  const checkHeader = layout.checkHeader.split('\t').slice(1);
+  const NO_FLAGS = 'Замечаний нет';
   const $ = (id) => document.getElementById(id);
   const calculate = $('Command1');
   const fields = Array.from({length: FIELDS}, (_, k) => $('Text' + (k + 1)));
-  const settingInputs = Array.from(document.querySelectorAll('#plan-settings input'));
+  const settingInputs = Array.from(document.querySelectorAll('.settings input'));
   const encoder = new TextEncoder();
   let engine = null;
   let lastTexts = null;
@@ -68,6 +70,7 @@
 
   function showPlan(plan) {
     lastPlan = plan;
+    showCheck(plan && plan.check);
     $('plan-empty').hidden = plan !== null;
     $('plan-body').hidden = plan === null;
     if (!plan) return;
@@ -99,6 +102,41 @@
       }
     }
     $('plan-drawing').replaceChildren(drawing(plan));
+  }
+
+  // Both designs side by side: the turns as calculated and the refined ones.
+  function showCheck(check) {
+    const table = $('check-table');
+    const none = !check || check.columns.split('\t')[1] === 'none';
+    table.hidden = none;
+    $('check-empty').hidden = !none;
+    table.tHead.replaceChildren();
+    table.tBodies[0].replaceChildren();
+    if (none) return;
+    const values = check.columns.split('\t').slice(1);
+    const figures = layout.checkFigures;
+    const refinedNames = checkHeader.slice(figures + 6).map((n) => n.split(': ').slice(1).join(': '));
+    const head = table.tHead.insertRow();
+    cell(head, '');
+    cell(head, checkHeader[1].split(': ')[0]);
+    cell(head, checkHeader[figures + 5].split(': ')[0]);
+    const row = (name, calculated, refined, className) => {
+      const r = table.tBodies[0].insertRow();
+      cell(r, name);
+      cell(r, calculated, className);
+      cell(r, refined, className);
+    };
+    const words = (flags) => (flags.length ? flags.join('; ') : NO_FLAGS);
+    row(checkHeader[0], words(check.flags), values[figures + 5] ? words(check.refinedFlags) : '');
+    for (let f = 0; f < figures; f++) {
+      const name = checkHeader[1 + f].split(': ').slice(1).join(': ');
+      const k = refinedNames.indexOf(name);
+      row(name, values[1 + f], k >= 0 ? values[figures + 6 + k] : '', 'number');
+    }
+    row(checkHeader[figures + 1], '', values[figures + 1], 'number');
+    row(checkHeader[figures + 2], '', values[figures + 2], 'number');
+    row(checkHeader[figures + 3], '', check.refinedPlanText);
+    row(checkHeader[figures + 4], '', values[figures + 4], 'number');
   }
 
   const SVG = 'http://www.w3.org/2000/svg';
@@ -169,7 +207,7 @@
 
   function changeSettings() {
     if (!engine) return;
-    const answer = call('_ts_plan_settings', settingInputs.map((input) => input.value));
+    const answer = call('_ts_settings', settingInputs.map((input) => input.value));
     answer.refused.forEach((text, k) => {
       $('setting' + k + '-refusal').textContent = text;
       settingInputs[k].setAttribute('aria-invalid', text ? 'true' : 'false');
@@ -205,6 +243,14 @@
     return lines.join('\n') + '\n';
   }
 
+  function tableText(table, settings) {
+    const lines = Array.from($(table).rows, (row) => Array.from(row.cells, (c) => c.textContent).join('\t'));
+    for (const label of $(settings).querySelectorAll('.setting')) {
+      lines.push(label.firstElementChild.textContent + '\t' + label.querySelector('input').value);
+    }
+    return lines.join('\n') + '\n';
+  }
+
   async function copy(text, done) {
     try {
       await navigator.clipboard.writeText(text);
@@ -225,6 +271,7 @@
   settingInputs.forEach((input) => input.addEventListener('input', changeSettings));
   $('copy-results').addEventListener('click', () => copy(resultsText(), 'copy-results-done'));
   $('copy-plan').addEventListener('click', () => copy(planText(), 'copy-plan-done'));
+  $('copy-check').addEventListener('click', () => copy(tableText('check-table', 'check-settings'), 'copy-check-done'));
   $('print').addEventListener('click', () => window.print());
 
   TransformerSizerEngine().then((instance) => {

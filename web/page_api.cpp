@@ -42,8 +42,8 @@ EMSCRIPTEN_KEEPALIVE const char* ts_calculate(const char* bytes, const std::uint
   return Answer(Session().Calculate(Texts<9>(bytes, lengths)));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* ts_plan_settings(const char* bytes, const std::uint32_t* lengths) {
-  return Answer(Session().SetPlanSettings(Texts<7>(bytes, lengths)));
+EMSCRIPTEN_KEEPALIVE const char* ts_settings(const char* bytes, const std::uint32_t* lengths) {
+  return Answer(Session().SetSettings(Texts<web::PageSession::kSettingCount>(bytes, lengths)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ts_layout() { return Answer(web::PageSession::Layout()); }

@@ -1,8 +1,10 @@
 #include "web/page_session.h"
 
+#include "batch/check_columns.h"
 #include "batch/plan_columns.h"
 #include "calc/note_words.h"
 #include "calc/run_notes.h"
+#include "check/figures.h"
 #include "plan/figures.h"
 #include "ui/control_table.h"
 #include "values/fault.h"
@@ -14,15 +16,33 @@ namespace {
 constexpr std::string_view kKindNames[] = {"caption", "heading", "result",
                                            "field",   "button",  "picture"};
 
-void WriteSettings(const plan::Settings& settings, JsonWriter& json) {
+void WriteSetting(std::string_view name, std::string_view unit, std::optional<double> value,
+                  JsonWriter& json) {
+  json.Open('{').Key("name").String(name).Key("unit").String(unit).Key("value");
+  value ? json.Number(*value) : json.Null();
+  json.Close('}');
+}
+
+void WriteSettings(const plan::Settings& settings, const check::Settings& check_settings,
+                   JsonWriter& json) {
   json.Open('[');
   for (const plan::Setting which : plan::kAllSettings) {
-    const std::optional<double> value = plan::SettingValue(settings, which);
-    json.Open('{').Key("name").String(plan::SettingName(which));
-    json.Key("unit").String(plan::SettingUnit(which));
-    json.Key("value");
-    value ? json.Number(*value) : json.Null();
-    json.Close('}');
+    WriteSetting(plan::SettingName(which), plan::SettingUnit(which),
+                 plan::SettingValue(settings, which), json);
+  }
+  for (const check::Setting which : check::kAllSettings) {
+    WriteSetting(check::SettingName(which), check::SettingUnit(which),
+                 check::SettingValue(check_settings, which), json);
+  }
+  json.Close(']');
+}
+
+void WriteFlags(const std::optional<check::DesignCheck>& design, JsonWriter& json) {
+  json.Open('[');
+  if (design) {
+    for (const check::Flag flag : check::kAllFlags) {
+      if (design->flags[static_cast<std::size_t>(flag)]) json.String(check::FlagText(flag));
+    }
   }
   json.Close(']');
 }
@@ -40,7 +60,7 @@ std::string PageSession::Calculate(const calc::InputTexts& texts) {
   const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
   const calc::NotedRun run{texts, state_, notes};
   planned_.reset();
-  if (!fault && trace.fits) planned_ = plan::ReadRun(state_);
+  if (!fault && trace.fits) planned_ = check::ReadRun(state_);
 
   JsonWriter json;
   json.Open('{').Key("labels").Open('[');
@@ -64,16 +84,19 @@ std::string PageSession::Calculate(const calc::InputTexts& texts) {
   return json.Close('}').text();
 }
 
-std::string PageSession::SetPlanSettings(const std::array<std::string_view, 7>& texts) {
+std::string PageSession::SetSettings(const std::array<std::string_view, kSettingCount>& texts) {
   JsonWriter json;
   json.Open('{').Key("refused").Open('[');
+  constexpr std::size_t kPlanSettings = plan::kAllSettings.size();
   for (std::size_t k = 0; k < texts.size(); ++k) {
     const std::optional<std::string> refusal =
-        plan::SetFromText(settings_, plan::kAllSettings[k], texts[k]);
+        k < kPlanSettings
+            ? plan::SetFromText(settings_, plan::kAllSettings[k], texts[k])
+            : check::SetFromText(check_settings_, check::kAllSettings[k - kPlanSettings], texts[k]);
     json.String(refusal.value_or(""));
   }
   json.Close(']').Key("settings");
-  WriteSettings(settings_, json);
+  WriteSettings(settings_, check_settings_, json);
   json.Key("plan");
   WritePlan(json);
   return json.Close('}').text();
@@ -84,15 +107,15 @@ void PageSession::WritePlan(JsonWriter& json) const {
     json.Null();
     return;
   }
-  const plan::Plan plan = plan::MakePlan(*planned_, settings_);
+  const plan::Plan plan = plan::MakePlan(planned_->run, settings_);
   // The batch tool's own columns, so that the page shows its figures to the digit.
   std::string columns;
   batch::AppendPlanFields(&plan, columns);
   json.Open('{').Key("columns").String(columns);
   json.Key("verdictText").String(plan::VerdictText(plan.verdict));
-  json.Key("form").Number(planned_->form);
-  json.Key("a").Number(planned_->a).Key("b").Number(planned_->b);
-  json.Key("c").Number(planned_->c).Key("h").Number(planned_->h);
+  json.Key("form").Number(planned_->run.form);
+  json.Key("a").Number(planned_->run.a).Key("b").Number(planned_->run.b);
+  json.Key("c").Number(planned_->run.c).Key("h").Number(planned_->run.h);
   json.Key("depth").Number(plan.depth).Key("fill").Number(plan.fill);
   json.Key("bobbin").Number(settings_.bobbin).Key("interlayer").Number(settings_.interlayer);
   json.Key("between").Number(settings_.between).Key("wrap").Number(settings_.wrap);
@@ -102,7 +125,18 @@ void PageSession::WritePlan(JsonWriter& json) const {
     json.Key("turns").Number(double(w.turns)).Key("perLayer").Number(double(w.turns_per_layer));
     json.Key("build").Number(w.build).Close('}');
   }
-  json.Close(']').Close('}');
+  json.Close(']');
+  // The batch tool's check columns, and the flags in words.
+  const check::Check check = check::MakeCheck(*planned_, plan, settings_, check_settings_);
+  std::string check_columns;
+  batch::AppendCheckFields(&check, check_columns);
+  json.Key("check").Open('{').Key("columns").String(check_columns);
+  json.Key("refinedPlanText").String(plan::VerdictText(check.refined.plan.verdict));
+  json.Key("flags");
+  WriteFlags(check.calculated, json);
+  json.Key("refinedFlags");
+  WriteFlags(check.refined.check, json);
+  json.Close('}').Close('}');
 }
 
 std::string PageSession::Layout() {
@@ -121,10 +155,14 @@ std::string PageSession::Layout() {
     json.Key("field").String(r.field).Close('}');
   }
   json.Close(']').Key("settings");
-  WriteSettings(plan::Settings{}, json);
+  WriteSettings(plan::Settings{}, check::Settings{}, json);
   std::string header;
   batch::AppendPlanHeader(header);
   json.Key("planHeader").String(header);
+  header.clear();
+  batch::AppendCheckHeader(header);
+  json.Key("checkHeader").String(header);
+  json.Key("figureCount").Number(static_cast<double>(check::kDesignFigures.size()));
   return json.Close('}').text();
 }
 

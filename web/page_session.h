@@ -7,6 +7,8 @@
 
 #include "calc/calculator.h"
 #include "calc/result_labels.h"
+#include "check/design_check.h"
+#include "check/settings.h"
 #include "plan/settings.h"
 #include "plan/winding_plan.h"
 #include "web/json_writer.h"
@@ -17,13 +19,17 @@ namespace web {
 /// plan of the last run with its settings. Answers are JSON texts.
 class PageSession {
  public:
+  /// The plan's seven settings (grade … own wire 2), then the check's four.
+  static constexpr std::size_t kSettingCount =
+      plan::kAllSettings.size() + check::kAllSettings.size();
+
   /// One press of Calculate on the nine field texts: labels, notes and their words, the fault
   /// and the plan.
   std::string Calculate(const calc::InputTexts& texts);
 
-  /// New plan settings as typed (grade, bobbin, interlayer, between, wrap, own wires 1 and 2):
-  /// the refusal of each, and the last run's plan with the settings that were taken.
-  std::string SetPlanSettings(const std::array<std::string_view, 7>& texts);
+  /// Settings of the plan and the check as typed: the refusal of each, and the last run's plan
+  /// and check with the settings that were taken.
+  std::string SetSettings(const std::array<std::string_view, kSettingCount>& texts);
 
   /// The window's layout and texts, and the settings' names, for the page to be built from.
   static std::string Layout();
@@ -46,7 +52,8 @@ class PageSession {
   calc::CalculatorState state_;
   Labels labels_;
   plan::Settings settings_;
-  std::optional<plan::PlanInput> planned_;  // the last run's, when its core fits
+  check::Settings check_settings_;
+  std::optional<check::CheckInput> planned_;  // the last run's, when its core fits
 };
 
 }  // namespace web

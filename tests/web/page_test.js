@@ -45,7 +45,7 @@ async function openPage(url = 'file://' + site, width = 1000) {
 // The batch tool's lines for the runs, one press each: 16 labels, status, notes, plan.
 function batchLines(runs, options = []) {
   const input = runs.map((fields) => fields.join('\t') + '\n').join('');
-  const out = execFileSync('node', [batchTool, '--notes', '--plan', ...options],
+  const out = execFileSync('node', [batchTool, '--notes', '--plan', '--check', ...options],
       {input: Buffer.from(input)});
   return out.toString('utf8').split('\n').slice(0, runs.length).map((l) => l.split('\t'));
 }
@@ -93,12 +93,26 @@ async function dismiss(page) {
 // The plan's figures in the order the page shows them: fill, depth, hole, then figure by figure
 // the two windings side by side.
 function planFigures(line) {
-  const plan = line.slice(18);
+  const plan = line.slice(18, 44);
   const summary = plan.slice(1, 4).filter((v) => v !== '');
   const perWinding = (plan.length - 4) / 2;
   const rows = [];
   for (let f = 0; f < perWinding; f++) rows.push(plan[4 + f], plan[4 + perWinding + f]);
   return summary.concat(plan[4] === '' ? [] : rows);
+}
+
+// The check's figures as the page shows them: the design's figures with the refined ones beside
+// them where there are, then the refined turns and fill.
+function checkFigures(line) {
+  const check = line.slice(44);
+  const shown = [];
+  const refined = {0: 21, 1: 22, 2: 23, 10: 24, 7: 25, 6: 26};  // B0, U0, UL, Tw, Pcu, Pfe
+  for (let f = 0; f < 15; f++) shown.push(check[1 + f], f in refined ? check[refined[f]] : '');
+  return shown.concat(['', check[16], '', check[17], '', check[19]]);
+}
+
+async function checkShown(page) {
+  return page.$$eval('#check-table td.number', (tds) => tds.map((td) => td.textContent));
 }
 
 // Sessions of presses; the batch tool runs the same texts as one session.
@@ -200,6 +214,25 @@ test('plan settings: the batch tool\'s figures with the same settings, a bad val
   assert.notEqual(await page.$eval('#setting2-refusal', (el) => el.textContent), '');
   assert.deepEqual(await page.$$eval('#plan-summary td.number, #plan-windings td.number',
       (tds) => tds.map((td) => td.textContent)), shown);
+  await page.close();
+});
+
+test('check figures of both designs equal the batch tool\'s, with its settings', async () => {
+  const page = await openPage();
+  const shell = ['1', '220', '24', '2', '3', '4', '2', '5', '0.35'];
+  for (const [fields, options] of [[START, []], [shell, []], [START, ['--frequency', '60', '--limit', '80']]]) {
+    if (options.length) {
+      await page.$eval('#setting7', (el) => { el.value = '60'; el.dispatchEvent(new Event('input')); });
+      await page.$eval('#setting10', (el) => { el.value = '80'; el.dispatchEvent(new Event('input')); });
+    }
+    await press(page, fields);
+    assert.deepEqual(await checkShown(page), checkFigures(batchLines([fields], options)[0]));
+    if (fields === START && !options.length) {
+      // flux-high and volts, as the batch tool's verdict says, in words
+      const flags = await page.$eval('#check-table tbody tr', (tr) => tr.cells[1].textContent);
+      assert.match(flags, /^Индукция выше расчетной.*; Напряжение под нагрузкой/);
+    }
+  }
   await page.close();
 });
 
