@@ -278,5 +278,6 @@
     engine = instance;
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
+    performance.mark('ts-ready');
   });
 })();
