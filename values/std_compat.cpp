@@ -91,12 +91,19 @@ std::string Scientific(const Digits& d) {
   return text + exponent;
 }
 
-std::string Fixed(const Digits& d) {
+// A whole number shows all its digits, exact as printf writes them, not the shortest ones
+// padded with zeros: 2^60 is 1152921504606846976.
+std::string Fixed(const Digits& d, double magnitude) {
   const int count = static_cast<int>(d.digits.size());
-  if (d.exponent < 0)
+  if (d.exponent < 0) {
     return "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+  }
   const int whole = d.exponent + 1;
-  if (count <= whole) return d.digits + std::string(static_cast<std::size_t>(whole - count), '0');
+  if (count <= whole) {
+    char text[320];
+    std::snprintf(text, sizeof text, "%.0f", magnitude);
+    return text;
+  }
   return d.digits.substr(0, static_cast<std::size_t>(whole)) + "." +
          d.digits.substr(static_cast<std::size_t>(whole));
 }
@@ -135,7 +142,7 @@ std::to_chars_result ShortestChars(char* first, char* last, double value) noexce
   if (!std::isfinite(value)) return Copy(NonFinite(value), first, last);
   if (value == 0) return Copy(std::signbit(value) ? "-0" : "0", first, last);
   const Digits d = ShortestDigits(std::fabs(value));
-  std::string fixed = Fixed(d);
+  std::string fixed = Fixed(d, std::fabs(value));
   std::string scientific = Scientific(d);
   std::string& shorter = scientific.size() < fixed.size() ? scientific : fixed;
   if (value < 0) shorter.insert(shorter.begin(), '-');
