@@ -172,6 +172,9 @@ test('a comma in the thickness is explained in the words of the window', async (
       'Прочитано 0: запятая не считается десятичным знаком, пишите 0.35\n' +
       'Толщины 0 мм нет в таблице для формы 1: коэффициент заполнения сталью не задан и ' +
       'считается равным 0.');
+  // Quotes, backslashes and control characters reach the words as typed, through the JSON.
+  const odd = await press(page, ['3', '220', '12', '1.5', 'x"\\\u0001', '5', '7', '12', '0.2']);
+  assert.equal(odd.marks[4].title, 'В начале поля нет числа («x"\\\u0001»), оно прочитано как 0.');
   const clean = await press(page, START);
   assert.ok(clean.marks.every((m) => !m.marked && m.title === null && m.description === null));
   await page.close();
