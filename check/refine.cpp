@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "check/design_check.h"
@@ -113,9 +114,8 @@ void Refine(const CheckInput& input, const plan::Settings& plan_settings, const 
   out.check.reset();
   Trial trial;
   if (!FindTurns(input, plan_settings, settings, trial, out)) return;
-  trial.run.windings = trial.windings;
-  plan::MakePlan(trial.run, plan_settings, out.plan);
-  if (out.plan.windings.empty()) return;
+  // The last secondary was laid after all the others: its trial is the refined plan in full.
+  std::swap(out.plan, trial.plan);
   out.check = CheckDesign(input, out.plan, settings);
 }
 

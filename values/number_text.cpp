@@ -231,11 +231,17 @@ namespace {
 __extension__ using Wide = unsigned __int128;
 
 // Writes the digits of `value` backwards from `end`; returns where they start.
+// 128-bit division is a library call; a shown figure almost always fits in 64 bits.
 char* WriteWideDigits(Wide value, char* end) {
-  do {
+  while (value > std::numeric_limits<std::uint64_t>::max()) {
     *--end = static_cast<char>('0' + static_cast<int>(value % 10));
     value /= 10;
-  } while (value != 0);
+  }
+  auto narrow = static_cast<std::uint64_t>(value);
+  do {
+    *--end = static_cast<char>('0' + static_cast<int>(narrow % 10));
+    narrow /= 10;
+  } while (narrow != 0);
   return end;
 }
 
@@ -269,16 +275,20 @@ void AppendExactFixed(double x, int decimals, std::string& out) {
     out.append(text, end.ptr);
     return;
   }
+  // Sign, digits and point are put together here and appended at once.
   char text[48];
-  char* const end = text + sizeof text;
-  char* first = WriteWideDigits(*scaled, end);
-  while (end - first <= decimals) *--first = '0';  // a whole digit before the point
-  if (std::signbit(x) && *scaled != 0) out += '-';
-  out.append(first, end - decimals);
+  char* const digits_end = text + sizeof text - 1;
+  char* first = WriteWideDigits(*scaled, digits_end);
+  while (digits_end - first <= decimals) *--first = '0';  // a whole digit before the point
+  char* end = digits_end;
   if (decimals > 0) {
-    out += '.';
-    out.append(end - decimals, end);
+    std::memmove(digits_end - decimals + 1, digits_end - decimals,
+                 static_cast<std::size_t>(decimals));
+    digits_end[-decimals] = '.';
+    ++end;
   }
+  if (std::signbit(x) && *scaled != 0) *--first = '-';
+  out.append(first, static_cast<std::size_t>(end - first));
 }
 
 std::size_t FormatGeneral(double x, char* out) noexcept {
