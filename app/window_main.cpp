@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QFontDatabase>
 
+#include "app/first_paint_probe.h"
 #include "app/window_command_line.h"
-#include "ui/application_setup.h"
-#include "ui/first_paint_probe.h"
-#include "ui/fitted_window.h"
-#include "ui/form1.h"
+#include "ui/calculator_window/form1.h"
+#include "ui/common/application_setup.h"
+#include "ui/common/fitted_window.h"
 
 namespace {
 

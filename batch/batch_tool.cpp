@@ -11,6 +11,7 @@
 #include "batch/batch_session.h"
 #include "batch/help_text.h"
 #include "batch/line_reader.h"
+#include "batch/line_warnings.h"
 #include "batch/options.h"
 
 namespace batch {
@@ -23,10 +24,6 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 constexpr std::string_view kVersion = "transformer-sizer-batch " TS_VERSION "\n";
 
-constexpr const char* kOtherSeparatorWarning =
-    ": в строке нет табуляций, но числа разделены «;» или «,» - похоже, таблица сохранена с "
-    "другим разделителем полей; вся строка прочитана как одно поле (форма магнитопровода). "
-    "Сохраните таблицу как текст с разделителем «табуляция»";
 
 class Output {
  public:
@@ -78,35 +75,25 @@ std::string_view WithoutByteOrderMark(std::string_view line) {
   return line;
 }
 
-// "3;220;12;1.5" or "3,220,12": a table saved with another separator than TAB, whose line
-// would be read as one field holding the core form.
-bool HasOtherSeparator(std::string_view line) {
-  if (line.find('\t') != std::string_view::npos) return false;
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  for (std::size_t i = 1; i + 1 < line.size(); ++i) {
-    if ((line[i] == ';' || line[i] == ',') && digit(line[i - 1])) {
-      std::size_t next = i + 1;
-      while (next < line.size() && (line[next] == ' ' || line[next] == '-')) ++next;
-      if (next < line.size() && digit(line[next])) return true;
-    }
-  }
-  return false;
-}
-
 // Runs every line of one stream; false after an input or output error, already reported.
 bool RunStream(std::FILE* stream, std::string_view name, Session& session, Output& output,
                std::FILE* err) {
   LineReader reader(stream);
   calc::InputTexts fields;
   long long number = 0;
-  bool separator_told = false;
-  while (const auto line = reader.Next()) {
+  LineWarnings warnings(kProgram, name);
+  std::string warned;
+  while (const auto read = reader.Next()) {
     ++number;
-    const LineKind kind = SplitLine(number == 1 ? WithoutByteOrderMark(*line) : *line, fields);
+    const std::string_view line = number == 1 ? WithoutByteOrderMark(*read) : *read;
+    const LineKind kind = SplitLine(line, fields);
     if (kind == LineKind::Skip) continue;
-    if (!separator_told && HasOtherSeparator(*line)) {
-      separator_told = true;
-      Complain(err, std::string(name) + ":" + std::to_string(number) + kOtherSeparatorWarning);
+    if (kind == LineKind::Run) {
+      warnings.Check(number, line, fields, warned);
+      if (!warned.empty()) {
+        std::fwrite(warned.data(), 1, warned.size(), err);
+        warned.clear();
+      }
     }
     if (kind == LineKind::TooManyFields) {
       Complain(err, std::string(name) + ":" + std::to_string(number) +

@@ -1,9 +1,9 @@
-// The yardstick of bench/startup.sh: the least a Qt Widgets program does to show a window of
+// The bare yardstick of bench/startup.sh: the least a Qt Widgets program does to show a window of
 // the calculator's size.
 #include <QApplication>
 #include <QWidget>
 
-#include "ui/first_paint_probe.h"
+#include "app/first_paint_probe.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

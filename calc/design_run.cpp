@@ -23,9 +23,11 @@ const DynamicValue kZero{std::int16_t{0}};
 
 DynamicValue Fixed0(const DynamicValue& x) { return Fixed(x, 0); }
 
+// A window area next to the double range has a text that reads back beyond it; that faults
+// where Ps reads the text, after the tables and I1, not here.
 DynamicValue WindowArea(const CalculatorState& s) {
-  if (s.N == 1 || s.N == 2) return Fixed(s.h * s.c);
-  return Fixed(((kPi * s.c) * s.c) / kFour);
+  if (s.N == 1 || s.N == 2) return values::FixedReadLater(s.h * s.c);
+  return values::FixedReadLater(((kPi * s.c) * s.c) / kFour);
 }
 
 DynamicValue WireDiameter(const DynamicValue& section) {

@@ -192,13 +192,24 @@ std::string HugeFields(const NotedRun& run) {
   return Join(names, ", ");
 }
 
+// The text of a window area at the top of the double range reads back beyond it, so Ps cannot
+// be computed from it.
+bool WindowAreaBeyondRange(const CalculatorState& record) {
+  const std::string* text = record.So.text();
+  return text != nullptr && std::isinf(values::ReadNumber(*text));
+}
+
 std::string OverflowCause(const NotedRun& run, Quantity at) {
   if (at == Quantity::N) {
     return Fill("номер формы %1 слишком велик, бывают формы 1, 2 и 3",
                 {Number(ReadField(run, kForm))});
   }
   const std::string huge = HugeFields(run);
-  std::string cause = "числа слишком велики, результат выходит за пределы чисел программы";
+  std::string cause =
+      at == Quantity::Ps && WindowAreaBeyondRange(run.record)
+          ? "площадь окна Sok слишком велика, чтобы вычислить с ней мощность железа Ps: она на "
+            "пределе чисел программы"
+          : "числа слишком велики, результат выходит за пределы чисел программы";
   if (!huge.empty()) cause += Fill(" (поля %1)", {huge});
   return cause;
 }
@@ -250,6 +261,10 @@ std::string Cause(const NotedRun& run, const values::Fault& fault, Quantity at) 
 }
 
 }  // namespace
+
+std::string NoteSentence(const NotedRun& run, const RunNote& note) {
+  return NoteExplanation(run, note);
+}
 
 std::array<std::string, 9> FieldWords(const NotedRun& run) {
   std::array<std::string, 9> explanations;

@@ -20,6 +20,9 @@ struct NotedRun {
 /// none.
 std::array<std::string, 9> FieldWords(const NotedRun& run);
 
+/// What one note says in Russian, one sentence.
+std::string NoteSentence(const NotedRun& run, const RunNote& note);
+
 /// For a run that faulted: what could not be computed and the likely cause, in Russian.
 std::string FaultWords(const NotedRun& run, const values::Fault& fault);
 

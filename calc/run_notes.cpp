@@ -89,6 +89,14 @@ RunNotes NotesOfRun(const InputTexts& texts, const CalculatorState& record, cons
   return notes;
 }
 
+char CutShortBy(std::string_view text) {
+  const std::size_t length = values::ReadLeadingNumber(text).length;
+  if (length == 0 || !MoreDigitsFollow(text.substr(length))) return 0;
+  std::size_t next = length;
+  while (IsBlank(text[next])) ++next;
+  return IsDigit(text[next]) ? ' ' : text[next];
+}
+
 std::string_view CoefficientCode(Coefficient c) {
   return kCoefficientCodes[static_cast<std::size_t>(c)];
 }

@@ -55,6 +55,11 @@ class RunNotes {
 /// The notes of a run from the texts it read, the record it left and its trace.
 RunNotes NotesOfRun(const InputTexts& texts, const CalculatorState& record, const RunTrace& trace);
 
+/// The character that cuts the number of an input text short, as for a "partly-read" note:
+/// ',' in "0,35" and "1 ,5", ' ' in "1 000", '.' in "1.2.3"; 0 when the text is read whole or holds
+/// none.
+char CutShortBy(std::string_view text);
+
 /// Appends the note's code: "partly-read:Text9", "carried:Ks", "fault-at:I1".
 void AppendCode(const RunNote& note, std::string& out);
 

@@ -47,6 +47,7 @@ double DynamicValue::ToDouble() const {
   }
   const std::optional<double>& number = std::get<Text>(value_).number;
   if (!number) throw Fault(FaultKind::TypeMismatch);
+  if (std::isinf(*number)) throw Fault(FaultKind::Overflow);
   return *number;
 }
 
@@ -87,6 +88,10 @@ double SquareRoot(double x) {
 
 DynamicValue Fixed(const DynamicValue& x, int decimals) {
   return DynamicValue(FormatFixedNumber(x.ToDouble(), decimals));
+}
+
+DynamicValue FixedReadLater(const DynamicValue& x, int decimals) {
+  return DynamicValue(FormatFixedUnchecked(x.ToDouble(), decimals));
 }
 
 GeneralText::GeneralText(const DynamicValue& value) noexcept {

@@ -35,7 +35,8 @@ class DynamicValue {
     return t != nullptr ? &t->text : nullptr;
   }
 
-  /// The value as a number: empty is 0, a text must be a fixed-formatted number (type mismatch).
+  /// The value as a number: empty is 0, a text must be a fixed-formatted number (type mismatch)
+  /// within the double range (overflow).
   double ToDouble() const;
 
  private:
@@ -65,6 +66,10 @@ double SquareRoot(double x);
 
 /// Fixed formatting of the value's number, held as text.
 DynamicValue Fixed(const DynamicValue& x, int decimals = kDefaultDecimals);
+
+/// Fixed formatting whose text is read back only where a later step computes with it: a text
+/// beyond the double range faults (overflow) there, not here.
+DynamicValue FixedReadLater(const DynamicValue& x, int decimals = kDefaultDecimals);
 
 /// General text of a value without allocating: a view of a text value, else of a local buffer.
 class GeneralText {

@@ -193,7 +193,7 @@ ScaledDigits Scale(const detail::Decimal15& d, int places) {
 
 }  // namespace
 
-FixedNumber FormatFixedNumber(double x, int decimals) {
+FixedNumber FormatFixedUnchecked(double x, int decimals) {
   if (!std::isfinite(x)) throw Fault(FaultKind::Overflow);
   const detail::Decimal15 d = detail::ToDecimal15(x);
   const int places = std::max(decimals, 0);
@@ -219,9 +219,14 @@ FixedNumber FormatFixedNumber(double x, int decimals) {
   } else {
     shown = ReadNumber(text);
   }
-  // The largest doubles round to 15 digits beyond the double range, where no text reads back.
-  if (std::isinf(shown)) throw Fault(FaultKind::Overflow);
   return {std::move(text), shown};
+}
+
+FixedNumber FormatFixedNumber(double x, int decimals) {
+  FixedNumber fixed = FormatFixedUnchecked(x, decimals);
+  // The largest doubles round to 15 digits beyond the double range, where no text reads back.
+  if (std::isinf(fixed.shown)) throw Fault(FaultKind::Overflow);
+  return fixed;
 }
 
 std::string FormatFixed(double x, int decimals) { return FormatFixedNumber(x, decimals).text; }

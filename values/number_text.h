@@ -45,6 +45,10 @@ struct FixedNumber {
 /// FormatFixed, and the number its text shows, without reading the text again.
 FixedNumber FormatFixedNumber(double x, int decimals = kDefaultDecimals);
 
+/// The same without the read-back check: `shown` is infinite when the text of one of the largest
+/// doubles rounds beyond the double range. Faults (overflow) only when x is not finite.
+FixedNumber FormatFixedUnchecked(double x, int decimals = kDefaultDecimals);
+
 /// Appends x with exactly `decimals` decimals (0 … 9) after ".", rounded half away from zero
 /// from the double's exact value, without exponent and without a sign on a zero; x is finite.
 void AppendExactFixed(double x, int decimals, std::string& out);

@@ -6,7 +6,7 @@
 #include "calc/run_notes.h"
 #include "check/figures.h"
 #include "plan/figures.h"
-#include "ui/control_table.h"
+#include "ui/calculator_window/control_table.h"
 #include "values/fault.h"
 
 namespace web {

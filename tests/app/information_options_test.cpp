@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "temp_dir.h"
 #include "tests/batch/read_all.h"
 
 namespace {
@@ -39,15 +39,13 @@ class InformationOptions : public testing::TestWithParam<Case> {};
 TEST_P(InformationOptions, AnswerOnStandardOutputWithoutADisplay) {
   const Case& c = GetParam();
   // CTest runs the cases in parallel processes: each needs a folder of its own.
-  const fs::path dir = fs::temp_directory_path() / ("ts-info-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const TempDir dir("ts-info");
   const fs::path out = dir / "stdout", err = dir / "stderr";
   const std::string command = "cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
                               std::string(c.program) + "' " + c.arguments + " </dev/null >'" +
                               out.string() + "' 2>'" + err.string() + "'";
   const int raw = std::system(command.c_str());
   const std::string stdoutText = ReadAll(out), stderrText = ReadAll(err);
-  fs::remove_all(dir);
 
   ASSERT_TRUE(WIFEXITED(raw));
   EXPECT_EQ(WEXITSTATUS(raw), c.status);

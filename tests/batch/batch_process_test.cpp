@@ -6,13 +6,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "check/settings.h"
 #include "plan/settings.h"
 #include "read_all.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -33,14 +36,6 @@ std::string Quoted(const std::string& text) {
 
 class BatchProcessTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("ts-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   fs::path Write(const std::string& name, const std::string& text) {
     const fs::path path = dir_ / name;
     std::ofstream(path, std::ios::binary) << text;
@@ -57,7 +52,8 @@ class BatchProcessTest : public ::testing::Test {
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
   }
 
-  fs::path dir_;
+  TempDir temp_{"ts-batch"};
+  const fs::path& dir_ = temp_.path();
 };
 
 const std::string kStartLine = "3\t220\t12\t1.5\t2\t5\t7\t12\t0.2\n";
@@ -144,7 +140,11 @@ TEST_F(BatchProcessTest, NotesFollowTheStatus) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "18\t\t\t\t\t\t\tНеподходит\t\t\t\t\t\t\t\t\tok\tpartly-read:Text9 unset:Ks\n" +
                        kStartOut.substr(0, kStartOut.size() - 1) + "\t\n");
-  EXPECT_EQ(r.err, "");
+  // The decimal comma is also told on standard error, with or without --notes.
+  EXPECT_TRUE(
+      r.err.starts_with("transformer-sizer-batch: <стандартный ввод>:1: число с "
+                        "десятичной запятой (поле 9 «0,35» прочитано как 0)"))
+      << r.err;
 }
 
 TEST_F(BatchProcessTest, HeaderNamesEveryColumn) {
@@ -200,8 +200,89 @@ TEST_F(BatchProcessTest, OtherSeparatorIsToldOncePerFileWithoutChangingTheOutput
 TEST_F(BatchProcessTest, NumbersWithCommasInsideTabbedLinesAreNoOtherSeparator) {
   for (const char* line : {"1\t220\t12\t1,5\n", "3\n", "3;\n", "a;b\n", "1, a\n"}) {
     const Result r = Run("", line);
-    EXPECT_EQ(r.err, "") << line;
+    EXPECT_EQ(r.err.find("разделены «;» или «,»"), std::string::npos) << line;
   }
+}
+
+// Lines the tool runs as written but that a user rarely means: warned once per file and kind.
+struct SuspectLines {
+  const char* name;
+  std::string input;
+  std::vector<std::string> warnings;  // each warning's text after "<file>:"
+};
+
+void PrintTo(const SuspectLines& c, std::ostream* os) { *os << c.name; }
+
+const std::string kCommaLine = "1\t220\t12\t1,5\t2\t5\t7\t12\t0.2\n";
+const std::string kHeaderLine = "Форма\tU1, В\tU2, В\tI2, А\ta\tb\tc\th\tТолщина\n";
+const std::string kCommaSays =
+    "число с десятичной запятой (поле 4 «1,5» прочитано как 1): запятая обрывает число, дробная "
+    "часть потеряна. Отделяйте дробную часть точкой (1.5, а не 1,5) - в таблице выберите точку "
+    "десятичным разделителем";
+const std::string kHeaderSays =
+    "ни в одном поле строки нет числа - похоже, это заголовок таблицы; строка посчитана как "
+    "расчет с нулевыми данными. Поставьте «#» в начале строки заголовка, и она будет пропущена";
+const std::string kBlanksSays =
+    "в строке только пробелы и табуляции; она посчитана как расчет с нулевыми данными. Удалите "
+    "такие строки (пустые строки пропускаются) или поставьте «#» в их начале";
+
+class SuspectLinesTest : public BatchProcessTest,
+                         public ::testing::WithParamInterface<SuspectLines> {};
+
+TEST_P(SuspectLinesTest, AreToldOnStandardErrorWithTheOutputUnchanged) {
+  const SuspectLines& c = GetParam();
+  const fs::path file = Write("table.tsv", c.input);
+  const Result r = Run("--notes " + Quoted(file.string()));
+  EXPECT_EQ(r.status, 0);
+  // One output line per run line, and no warning among them.
+  std::size_t runs = 0;
+  for (std::size_t at = 0; at < c.input.size(); at = c.input.find('\n', at) + 1) {
+    runs += c.input[at] != '\n' && c.input[at] != '#';
+  }
+  EXPECT_EQ(static_cast<std::size_t>(std::count(r.out.begin(), r.out.end(), '\n')), runs);
+  EXPECT_EQ(r.out.find("transformer-sizer-batch"), std::string::npos);
+  std::string expected;
+  for (const std::string& warning : c.warnings) {
+    expected += "transformer-sizer-batch: " + file.string() + ":" + warning + "\n";
+  }
+  EXPECT_EQ(r.err, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SuspectLinesTest,
+    ::testing::Values(
+        SuspectLines{"DecimalCommaOnceFromItsFirstLine",
+                     "# комментарий\n" + kStartLine + kCommaLine + kCommaLine,
+                     {"3: " + kCommaSays}},
+        SuspectLines{"CommaBeforeABlankIsCutAsWell",
+                     "1\t220\t12\t1.5\t2\t5\t7\t12\t0 ,35\n",
+                     {"1: число с десятичной запятой (поле 9 «0 ,35» прочитано как 0)" +
+                      kCommaSays.substr(kCommaSays.find(':'))}},
+        SuspectLines{"HeaderRow", kHeaderLine + kStartLine + kHeaderLine, {"1: " + kHeaderSays}},
+        SuspectLines{
+            "BlanksAndTabs", kStartLine + " \t \n\n\t\t\n" + kStartLine, {"2: " + kBlanksSays}},
+        SuspectLines{"EachKindFromItsOwnFirstLine",
+                     "\t\n" + kCommaLine + kHeaderLine + kCommaLine,
+                     {"1: " + kBlanksSays, "2: " + kCommaSays, "3: " + kHeaderSays}},
+        SuspectLines{"CommasBetweenFieldsAreASeparatorsCase",
+                     "3,220,12,1.5\n",
+                     {"1: в строке нет табуляций, но числа разделены «;» или «,» - похоже, таблица "
+                      "сохранена с другим разделителем полей; вся строка прочитана как одно поле "
+                      "(форма магнитопровода). Сохраните таблицу как текст с разделителем "
+                      "«табуляция»"}},
+        SuspectLines{"UnitsEmptyFieldsAndCommentsAreFine",
+                     "# Форма\tU1\n\n1.0\t220 В\t12\t1.5A\t2\t5\t7\t12\t0.35 мм\n3\t\t\t\n"
+                     "1\t2,\t3\n",
+                     {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BatchProcessTest, SuspectLinesAreToldForEachFile) {
+  const fs::path first = Write("first.tsv", kCommaLine + kCommaLine);
+  const fs::path second = Write("second.tsv", kStartLine + kCommaLine);
+  const Result r = Run(Quoted(first.string()) + " " + Quoted(second.string()));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "transformer-sizer-batch: " + first.string() + ":1: " + kCommaSays + "\n" +
+                       "transformer-sizer-batch: " + second.string() + ":2: " + kCommaSays + "\n");
 }
 
 TEST_F(BatchProcessTest, PlanFollowsTheStatusAndTheNotes) {

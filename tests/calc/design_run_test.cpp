@@ -173,6 +173,22 @@ INSTANTIATE_TEST_SUITE_P(
                               FaultKind::DivisionByZero}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(CalculateDesign, AWindowAreaTextBeyondTheRangeFaultsWhereIsIsReadBack) {
+  // h × c is the largest double; its text rounds above the range and cannot be read back.
+  const InputTexts huge{"1", "220", "12", "1.5", "2", "5", "1", "1.7976931348623157e308", "0.2"};
+  Session session;
+  const Outcome faulted = session.Click(huge);
+  EXPECT_EQ(faulted.fault, FaultKind::Overflow);
+  EXPECT_EQ(faulted.labels,
+            (Labels{"18", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""}));
+  // The steps before Ps ran: the tables set their members and I1 was computed.
+  EXPECT_EQ(session.state.kpd.ToDouble(), 0.8);
+  EXPECT_EQ(session.state.Ks.ToDouble(), 0.87);
+  EXPECT_EQ(*session.state.I1.text(), "0.11");
+  // So the next low-power run computes with them instead of dividing by zero.
+  EXPECT_EQ(session.Click(With(With(kStart, 0, "1"), 3, "0.1")).fault, std::nullopt);
+}
+
 TEST(CalculateDesign, StartInputsHoldTheShownTexts) {
   Session session;
   session.Click(kStart);

@@ -116,6 +116,13 @@ INSTANTIATE_TEST_SUITE_P(
         NotesCase{"MinusZeroIsNonpositive", {With(4, "-0")}, "nonpositive:Text5"},
         NotesCase{
             "DoubleOverflowNamesTheLoadPower", {With(2, "1e200", With(3, "1e200"))}, "fault-at:Pn"},
+        // h × c is the largest double, whose text reads back beyond the range: Ps reads it.
+        NotesCase{"WindowAreaTextBeyondTheRangeFaultsAtPs",
+                  {With(7, "1.7976931348623157e308", With(6, "1", Shell("0.2")))},
+                  "fault-at:Ps"},
+        NotesCase{"WindowAreaTextBeyondTheRangeComesAfterTheEfficiency",
+                  {With(3, "0.1", With(7, "1.7976931348623157e308", With(6, "1", Shell("0.2"))))},
+                  "unset:kpd unset:cosFi fault-at:I1"},
         NotesCase{
             "SmallCoreEndsBeforeVoltageDrops", {With(4, "1", With(5, "1", With(6, "2")))}, ""}),
     [](const auto& info) { return std::string(info.param.name); });

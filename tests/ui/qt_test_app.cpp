@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QVariant>
 
-#include "ui/application_setup.h"
+#include "ui/common/application_setup.h"
 
 void EnsureQtApp() {
   if (QApplication::instance() != nullptr) return;

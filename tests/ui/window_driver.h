@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QString>
 
-#include "ui/form1.h"
-#include "ui/plan_window.h"
+#include "ui/calculator_window/form1.h"
+#include "ui/plan_window/plan_window.h"
 
 /// The nine input texts, Text1 … Text9.
 using Inputs = std::array<const char*, 9>;

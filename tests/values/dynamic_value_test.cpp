@@ -17,6 +17,8 @@ using Op = std::function<DynamicValue(const DynamicValue&, const DynamicValue&)>
 
 const DynamicValue kEmpty;
 DynamicValue Int(int v) { return DynamicValue(static_cast<std::int16_t>(v)); }
+constexpr double kLargest = 1.7976931348623157e308;
+
 DynamicValue Text(const char* t) { return DynamicValue(std::string(t)); }
 
 std::optional<FaultKind> FaultOf(const std::function<void()>& step) {
@@ -89,8 +91,23 @@ TEST(DynamicValue, FaultsOfArithmetic) {
       {"text compared", [] { (void)(Text("1e3") < Int(1)); }, FaultKind::TypeMismatch},
       {"negative root", [] { (void)SquareRoot(-0.01); }, FaultKind::InvalidArgument},
       {"fixed of infinity", [=] { (void)Fixed(DynamicValue(inf)); }, FaultKind::Overflow},
+      {"fixed text beyond the range", [] { (void)Fixed(DynamicValue(kLargest)); },
+       FaultKind::Overflow},
+      {"the same text read later", [] { (void)(FixedReadLater(DynamicValue(kLargest)) * Int(0)); },
+       FaultKind::Overflow},
+      {"the same text compared", [] { (void)(FixedReadLater(DynamicValue(kLargest)) > Int(0)); },
+       FaultKind::Overflow},
   };
   for (const FaultCase& c : cases) EXPECT_EQ(FaultOf(c.step), c.kind) << c.name;
+}
+
+TEST(DynamicValue, ATextReadLaterIsKeptUntilItIsRead) {
+  // The largest double rounds to 15 digits above the range: its text exists but reads as inf.
+  const DynamicValue area = FixedReadLater(DynamicValue(kLargest));
+  ASSERT_NE(area.text(), nullptr);
+  EXPECT_TRUE(area.text()->starts_with("179769313486232000")) << *area.text();
+  EXPECT_TRUE(area.text()->ends_with(".00"));
+  EXPECT_EQ(FixedReadLater(DynamicValue(38.465)).ToDouble(), 38.47);
 }
 
 TEST(DynamicValue, SquareRootOfZeroOfEitherSign) {

@@ -1,0 +1,150 @@
+#include <ostream>
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "qt_test_app.h"
+#include "ui/plan_window/winding_sheet.h"
+#include "window_driver.h"
+
+namespace {
+
+QByteArray Read(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Page objects, not the page tree ("/Type /Pages").
+int PageObjects(const QByteArray& pdf) {
+  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![A-Za-z])"));
+  int count = 0;
+  for (auto match = page.globalMatch(QString::fromLatin1(pdf)); match.hasNext(); match.next()) {
+    ++count;
+  }
+  return count;
+}
+
+struct MediaBox {
+  double width = 0;
+  double height = 0;
+};
+
+std::vector<MediaBox> MediaBoxes(const QByteArray& pdf) {
+  static const QRegularExpression box(
+      QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
+  std::vector<MediaBox> boxes;
+  for (auto match = box.globalMatch(QString::fromLatin1(pdf)); match.hasNext();) {
+    const QRegularExpressionMatch found = match.next();
+    boxes.push_back({found.captured(1).toDouble(), found.captured(2).toDouble()});
+  }
+  return boxes;
+}
+
+// The document information's title: a PDF literal string, UTF-16BE after its byte order mark.
+QString Title(const QByteArray& pdf) {
+  const qsizetype start = pdf.indexOf("/Title (");
+  if (start < 0) return {};
+  QByteArray bytes;
+  for (qsizetype k = start + 8; k < pdf.size() && pdf[k] != ')'; ++k) {
+    if (pdf[k] == '\\' && k + 1 < pdf.size()) ++k;  // Qt escapes only ( ) and the backslash
+    bytes += pdf[k];
+  }
+  if (!bytes.startsWith("\xFE\xFF")) return QString::fromLatin1(bytes);
+  QStringDecoder utf16(QStringDecoder::Utf16BE);
+  return utf16(bytes.mid(2));
+}
+
+void ExpectOneA4Page(const QByteArray& pdf) {
+  EXPECT_TRUE(pdf.startsWith("%PDF-"));
+  EXPECT_EQ(PageObjects(pdf), 1);
+  const std::vector<MediaBox> boxes = MediaBoxes(pdf);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NEAR(boxes[0].width, 595, 1);
+  EXPECT_NEAR(boxes[0].height, 842, 1);
+}
+
+class WindingSheet : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureQtApp(); }
+
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    window_->show();
+  }
+
+  QTemporaryDir folder_;
+  std::unique_ptr<ui::Form1> window_ = QuietWindow();
+};
+
+struct SheetCase {
+  const char* name;
+  Inputs inputs;
+  const char* title;
+};
+
+void PrintTo(const SheetCase& c, std::ostream* os) { *os << c.name; }
+
+class SheetOfEachVerdict : public WindingSheet, public testing::WithParamInterface<SheetCase> {};
+
+TEST_P(SheetOfEachVerdict, IsOneA4PageTitledWithTheVerdict) {
+  Calculate(*window_, GetParam().inputs);
+  ui::PlanWindow* plan = OpenPlan(*window_);
+  const QString path = folder_.filePath(QStringLiteral("План намотки.pdf"));
+  ASSERT_TRUE(plan->SavePdf(path));
+  const QByteArray pdf = Read(path);
+  ExpectOneA4Page(pdf);
+  EXPECT_EQ(Title(pdf), QString::fromUtf8(GetParam().title));
+}
+
+// clang-format off
+const SheetCase kSheetCases[] = {
+    {"Fits", kStartInputs, "План намотки: Помещается"},
+    {"Tight", kTightShell, "План намотки: Помещается впритык"},
+    {"DoesNotFit", {"2", "230", "5", "19.9", "3", "5.3", "0.70", "12.5", "0.2"},
+     "План намотки: Не помещается"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Verdicts, SheetOfEachVerdict, testing::ValuesIn(kSheetCases),
+                         [](const testing::TestParamInfo<SheetCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST_F(WindingSheet, PrintsTheSamePage) {
+  Calculate(*window_, kStartInputs);
+  const ui::PlannedRun& planned = OpenPlan(*window_)->Planned();
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setOutputFileName(folder_.filePath(QStringLiteral("printed.pdf")));
+  ASSERT_TRUE(ui::PrintSheet(printer, planned));
+  ExpectOneA4Page(Read(printer.outputFileName()));
+  EXPECT_EQ(printer.docName(), "План намотки: Помещается");
+}
+
+TEST_F(WindingSheet, UnwritableFileIsReportedAndNothingElseChanges) {
+  Calculate(*window_, kStartInputs);
+  ui::PlanWindow* plan = OpenPlan(*window_);
+  QString shown;
+  QTimer::singleShot(0, plan, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shown = box->text();
+    box->accept();
+  });
+  const QString path = folder_.filePath(QStringLiteral("нет такой папки/план.pdf"));
+  EXPECT_FALSE(plan->SavePdf(path));
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("Не удалось записать файл «%1»").arg(path)))
+      << shown.toStdString();
+  EXPECT_TRUE(plan->Planned().HasPlan());
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+#include "ui/calculator_window/form1.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <iterator>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "calc/result_labels.h"
+#include "calc/run_notes.h"
+#include "ui/calculator_window/control_table.h"
+#include "ui/calculator_window/copied_results.h"
+#include "ui/calculator_window/run_note_words.h"
+#include "ui/calculator_window/verdict_warning.h"
+#include "ui/calculator_window/wire_hints.h"
+#include "ui/calculator_window/wrapped_caption.h"
+#include "ui/common/utf8.h"
+#include "ui/pictures/core_pictures.h"
+#include "ui/plan_window/plan_window.h"
+
+namespace ui {
+
+namespace {
+
+/// Captions taller than one field row hold two lines of text.
+constexpr int kOneLineTwips = 285;
+
+/// Label38 and Label39 show the wire diameters.
+constexpr int kFirstDiameterResult = 38 - calc::kFirstResultLabel;
+
+QRect Geometry(const ControlSpec& row) {
+  return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
+}
+
+QLabel* MakeCaption(const ControlSpec& row, QWidget* window) {
+  if (row.height > kOneLineTwips) return new WrappedCaption(FromUtf8(row.text), window);
+  auto* label = new QLabel(FromUtf8(row.text), window);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+using Pictures = std::array<QPixmap, 3>;
+
+QWidget* MakeControl(const ControlSpec& row, const QPixmap& picture, QWidget* window) {
+  switch (row.kind) {
+    case ControlKind::CaptionLabel:
+    case ControlKind::HeadingLabel:
+      return MakeCaption(row, window);
+    case ControlKind::ResultLabel:
+      return new ResultLabel(window);
+    case ControlKind::InputField: {
+      auto* field = new QLineEdit(FromUtf8(row.text), window);
+      // The fields have no length limit; Qt's default would cut a long paste at 32767.
+      field->setMaxLength(std::numeric_limits<int>::max());
+      return field;
+    }
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(FromUtf8(row.text), window);
+      // Enter and Esc must do nothing, so no button may be the default one.
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      return button;
+    }
+    case ControlKind::Picture: {
+      auto* label = new QLabel(window);
+      label->setPixmap(picture);
+      return label;
+    }
+  }
+  return nullptr;
+}
+
+struct Built {
+  const ControlSpec* row;
+  QWidget* widget;
+};
+
+const Built& Find(const std::vector<Built>& built, std::string_view name, int index = kNoIndex) {
+  const auto found = std::find_if(built.begin(), built.end(), [&](const Built& control) {
+    return control.row->name == name && control.row->index == index;
+  });
+  if (found == built.end()) throw std::logic_error("no control " + std::string(name));
+  return *found;
+}
+
+template <typename Widget>
+Widget* Numbered(const std::vector<Built>& built, std::string_view prefix, int number) {
+  return static_cast<Widget*>(Find(built, std::string(prefix) + std::to_string(number)).widget);
+}
+
+std::vector<Built> BuildControls(const Pictures& pictures, QWidget* window) {
+  std::vector<Built> built;
+  built.reserve(kControls.size());
+  std::size_t picture = 0;
+  for (const ControlSpec& row : kControls) {
+    const bool isPicture = row.kind == ControlKind::Picture;
+    QWidget* widget = MakeControl(row, isPicture ? pictures.at(picture++) : QPixmap(), window);
+    widget->setObjectName(FromUtf8(row.name));
+    widget->setGeometry(Geometry(row));
+    if (row.index != kNoIndex) widget->setProperty("index", row.index);
+    if (row.tabIndex != kNoTabIndex) widget->setProperty("tabIndex", row.tabIndex);
+    built.push_back({&row, widget});
+  }
+  return built;
+}
+
+// Screen readers announce a field or result by the words of its caption.
+void NameByCaptions(const std::vector<Built>& built) {
+  for (const RowSpec& row : kRows) {
+    const Built& caption = Find(built, row.caption, row.captionIndex);
+    QWidget* field = Find(built, row.field).widget;
+    static_cast<QLabel*>(caption.widget)->setBuddy(field);
+    field->setAccessibleName(FromUtf8(calc::WithoutLeader(caption.row->text)));
+  }
+}
+
+bool TakesFocus(const ControlSpec& row) {
+  return row.kind == ControlKind::InputField || row.kind == ControlKind::PushButton;
+}
+
+// Tab follows the tab indices; the focus starts at the lowest.
+void ChainFocus(const std::vector<Built>& built) {
+  std::vector<Built> ring;
+  std::copy_if(built.begin(), built.end(), std::back_inserter(ring),
+               [](const Built& control) { return TakesFocus(*control.row); });
+  std::sort(ring.begin(), ring.end(),
+            [](const Built& x, const Built& y) { return x.row->tabIndex < y.row->tabIndex; });
+  for (std::size_t k = 1; k < ring.size(); ++k) {
+    QWidget::setTabOrder(ring[k - 1].widget, ring[k].widget);
+  }
+  ring.front().widget->setFocus();
+}
+
+}  // namespace
+
+Form1::Form1(FaultReport report) : report_(std::move(report)) {
+  setObjectName(FromUtf8(kWindowName));
+  setWindowTitle(FromUtf8(kWindowTitle));
+  setGeometry(Pixels(kClientLeft), Pixels(kClientTop), Pixels(kClientWidth), Pixels(kClientHeight));
+  setFixedSize(size());
+
+  // The drawings need no fonts. Made before any text, they overlap the loading of the font
+  // database when the caller has set it going on another thread.
+  const qreal ratio = devicePixelRatioF();
+  const Pictures pictures = {CorePicture(1, ratio), CorePicture(2, ratio), CorePicture(3, ratio)};
+  const std::vector<Built> built = BuildControls(pictures, this);
+  NameByCaptions(built);
+  ChainFocus(built);
+
+  for (int k = 0; k < static_cast<int>(fields_.size()); ++k) {
+    fields_[k] = Numbered<QLineEdit>(built, "Text", k + 1);
+  }
+  for (int k = 0; k < calc::kResultLabelCount; ++k) {
+    results_[k] = Numbered<ResultLabel>(built, "Label", calc::kFirstResultLabel + k);
+  }
+  connect(Numbered<QPushButton>(built, "Command", 2), &QPushButton::clicked, this,
+          &Form1::Calculate);
+  connect(Numbered<QPushButton>(built, "Command", 1), &QPushButton::clicked, this,
+          [] { QCoreApplication::exit(EXIT_SUCCESS); });
+
+  actions_ = AddWindowActions(*this);
+  connect(actions_.plan, &QAction::triggered, this, &Form1::OpenPlan);
+  connect(actions_.copy, &QAction::triggered, this, &Form1::CopyResults);
+  ExtendFieldMenus(fields_, actions_);
+  result_marks_.SetVerdictHint(VerdictHint(actions_.plan->shortcut()));
+  for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, &Form1::ShowStale);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+  WindowMenu(*this, childAt(event->pos()), actions_)->popup(event->globalPos());
+  event->accept();
+}
+
+void Form1::Calculate() {
+  std::array<QByteArray, 9> utf8;
+  calc::InputTexts texts;
+  for (std::size_t k = 0; k < fields_.size(); ++k) {
+    last_inputs_[k] = fields_[k]->text();
+    utf8[k] = last_inputs_[k].toUtf8();
+    texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
+  }
+  calc::RunTrace trace;
+  std::optional<values::Fault> fault;
+  try {
+    calc::CalculateDesign(state_, texts, writer_, trace);
+  } catch (const values::Fault& f) {
+    fault = f;
+  } catch (const std::exception& failure) {
+    report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())),
+            {});
+    QCoreApplication::exit(EXIT_FAILURE);
+    return;
+  }
+  const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
+  const NotedRun run{texts, state_, notes};
+  marks_.Show(FieldExplanations(run));
+  const bool verdict_shown = !fault || trace.at > calc::Quantity::Fit;
+  result_marks_.ShowRun(verdict_shown ? VerdictWarning(run) : QString());
+  last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
+  ShowWireHints();
+  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
+  // The run stops where it faulted and the labels keep what it wrote; the user can go on.
+  if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
+}
+
+// Results that no longer match the fields look stale until the next run.
+void Form1::ShowStale() {
+  if (last_end_ == RunEnd::NotYet) return;
+  bool edited = false;
+  for (std::size_t k = 0; k < fields_.size(); ++k) {
+    edited = edited || fields_[k]->text() != last_inputs_[k];
+  }
+  result_marks_.ShowStale(edited);
+}
+
+RunView Form1::LastRun() const {
+  RunView run{last_end_, &state_, last_inputs_, {}};
+  if (last_end_ == RunEnd::NotYet) {
+    for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
+  }
+  for (std::size_t k = 0; k < results_.size(); ++k) run.results[k] = results_[k]->text();
+  return run;
+}
+
+// The plan window costs nothing until the user first asks for it.
+void Form1::OpenPlan() {
+  if (plan_window_ == nullptr) {
+    plan_window_ = new PlanWindow(this);
+    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowWireHints);
+  }
+  plan_window_->Follow(LastRun());
+  plan_window_->show();
+  plan_window_->raise();
+  plan_window_->activateWindow();
+}
+
+void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
+
+void Form1::ShowWireHints() {
+  const int grade = plan_window_ != nullptr ? plan_window_->Grade() : plan::Settings{}.grade;
+  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, grade);
+  for (std::size_t j = 0; j < hints.size(); ++j) {
+    ResultLabel* label = results_[kFirstDiameterResult + j];
+    label->setToolTip(hints[j]);
+    label->setAccessibleDescription(hints[j]);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,119 @@
+#include "ui/calculator_window/result_label.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+
+#include "ui/common/theme_tint.h"
+
+namespace ui {
+
+namespace {
+
+const QColor kResultBackground(192, 255, 192);
+// The background is light whatever the theme, so the text must stay dark on a dark theme too.
+const QColor kResultText(0, 0, 0);
+
+/// Static text whose name is the caption and whose text is the shown result, read-only.
+class ResultLabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit ResultLabelAccessible(ResultLabel* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return Shown();
+    return QAccessibleWidget::text(kind);
+  }
+
+  QString text(int startOffset, int endOffset) const override {
+    return Shown().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return static_cast<int>(Shown().size()); }
+  QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+  }
+
+  void selection(int /*selectionIndex*/, int* startOffset, int* endOffset) const override {
+    *startOffset = 0;
+    *endOffset = 0;
+  }
+  int selectionCount() const override { return 0; }
+  void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+  void removeSelection(int /*selectionIndex*/) override {}
+  void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int /*position*/) override {}
+  QRect characterRect(int /*offset*/) const override { return {}; }
+  int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+  void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+
+ private:
+  QString Shown() const { return static_cast<const ResultLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String(ResultLabel::staticMetaObject.className()) &&
+      object->isWidgetType()) {
+    return new ResultLabelAccessible(static_cast<ResultLabel*>(object));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
+  [[maybe_unused]] static const bool accessible =
+      (QAccessible::installFactory(ResultLabelFactory), true);
+  setTextFormat(Qt::PlainText);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kResultBackground);
+  colours.setColor(QPalette::WindowText, kResultText);
+  setPalette(colours);
+  // The window's menu offers copying the selection, beside its own commands.
+  setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void ResultLabel::ShowStale(bool stale) {
+  QPalette colours = palette();
+  const QColor text =
+      stale ? QApplication::palette().color(QPalette::Disabled, QPalette::WindowText) : kResultText;
+  colours.setColor(QPalette::WindowText, text);
+  setPalette(colours);
+  setProperty("stale", stale);
+}
+
+void ResultLabel::ShowWarning(bool warning) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window,
+                   warning ? Tinted(kResultBackground, kWarningHue) : kResultBackground);
+  setPalette(colours);
+  setProperty("runNote", warning);
+}
+
+void ResultLabel::ShowResult(const QString& text) {
+  if (!text.isEmpty()) AllowSelection();
+  const QString old = this->text();
+  setText(text);
+  if (QAccessible::isActive()) {
+    QAccessibleTextUpdateEvent event(this, 0, old, text);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+// Waits for the first result: an empty label has nothing to select, and start-up makes no text
+// documents. A result is copied with the mouse only, so it never takes the keyboard focus.
+void ResultLabel::AllowSelection() {
+  if (textInteractionFlags() & Qt::TextSelectableByMouse) return;
+  setTextInteractionFlags(Qt::TextSelectableByMouse);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace ui

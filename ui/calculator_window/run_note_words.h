@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "calc/note_words.h"
+#include "values/fault.h"
+
+namespace ui {
+
+using calc::NotedRun;
+
+/// For each input field, what its notes say in Russian, one sentence a note; empty when none.
+std::array<QString, 9> FieldExplanations(const NotedRun& run);
+
+/// What one note says in Russian, one sentence.
+QString NoteWords(const NotedRun& run, const calc::RunNote& note);
+
+/// For a run that faulted: what could not be computed and the likely cause, in Russian.
+QString FaultExplanation(const NotedRun& run, const values::Fault& fault);
+
+}  // namespace ui

@@ -1,0 +1,66 @@
+#include "ui/calculator_window/window_menu.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "ui/common/qt_translations.h"
+
+namespace ui {
+
+namespace {
+
+QAction* Command(QWidget& window, const QString& text, const QString& name,
+                 const QKeySequence& keys) {
+  auto* action = new QAction(text, &window);
+  action->setObjectName(name);
+  action->setShortcut(keys);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setShortcutVisibleInContextMenu(true);
+  window.addAction(action);
+  return action;
+}
+
+}  // namespace
+
+WindowActions AddWindowActions(QWidget& window) {
+  return {Command(window, QStringLiteral("План намотки…"), QStringLiteral("openPlan"),
+                  QKeySequence(Qt::Key_F4)),
+          Command(window, QStringLiteral("Копировать результаты"), QStringLiteral("copyResults"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))};
+}
+
+QMenu* WindowMenu(QWidget& window, QWidget* under, const WindowActions& actions) {
+  auto* menu = new QMenu(&window);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  if (const auto* label = qobject_cast<const QLabel*>(under); label && label->hasSelectedText()) {
+    const QString selected = label->selectedText();
+    menu->addAction(QStringLiteral("Копировать выделенное"), menu,
+                    [selected] { QGuiApplication::clipboard()->setText(selected); });
+    menu->addSeparator();
+  }
+  menu->addAction(actions.plan);
+  menu->addAction(actions.copy);
+  return menu;
+}
+
+void ExtendFieldMenus(const std::array<QLineEdit*, 9>& fields, const WindowActions& actions) {
+  for (QLineEdit* field : fields) {
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(field, &QWidget::customContextMenuRequested, field,
+                     [field, actions](const QPoint& at) {
+                       UseRussianQtTexts();
+                       QMenu* menu = field->createStandardContextMenu();
+                       menu->setAttribute(Qt::WA_DeleteOnClose);
+                       menu->addSeparator();
+                       menu->addAction(actions.plan);
+                       menu->addAction(actions.copy);
+                       menu->popup(field->mapToGlobal(at));
+                     });
+  }
+}
+
+}  // namespace ui
