@@ -10,8 +10,6 @@ namespace batch {
 
 namespace {
 
-constexpr std::array<std::string_view, kPlanWindings> kWindingNames{"1-я обмотка", "2-я обмотка"};
-
 void AppendNumber(double x, int decimals, std::string& out) {
   out += '\t';
   values::AppendExactFixed(x, decimals, out);
@@ -51,7 +49,7 @@ void AppendPlanHeader(std::string& out) {
   out +=
       "\tПлан намотки: вывод\tЗаполнение окна, %\tГлубина намотки, мм\t"
       "Остающееся отверстие кольца, мм";
-  for (std::string_view winding : kWindingNames) {
+  for (std::string_view winding : plan::kWindingNames) {
     for (const plan::WindingFigure& figure : plan::kWindingFigures) {
       out += '\t';
       out += winding;

@@ -184,7 +184,7 @@ BENCHMARK(BM_ReadNumber);
 void BM_FormatFixed(benchmark::State& state) {
   const std::array<double, 4> numbers{38.465, 0.0999701, 570.40123, 561.58823529411768};
   std::size_t i = 0;
-  for (auto _ : state) benchmark::DoNotOptimize(values::FormatFixed(numbers[i++ & 3]));
+  for (auto _ : state) benchmark::DoNotOptimize(values::FormatFixedNumber(numbers[i++ & 3]));
 }
 BENCHMARK(BM_FormatFixed);
 

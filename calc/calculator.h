@@ -42,6 +42,12 @@ struct CalculatorState {
   std::int16_t N = 0;  ///< core form: 1 laminated shell, 2 tape-wound shell, 3 tape-wound ring
 };
 
+/// Whether core form `form` is a shell core (1 laminated, 2 tape-wound): one with a height h.
+constexpr bool IsShellCore(double form) { return form == 1 || form == 2; }
+
+/// Whether `form` is one of the three core forms; a ring core is the known form 3.
+constexpr bool IsKnownForm(double form) { return IsShellCore(form) || form == 3; }
+
 /// The texts of the input fields Text1 … Text9, in that order.
 using InputTexts = std::array<std::string_view, 9>;
 

@@ -1,5 +1,9 @@
 #include "calc/calculator.h"
-#include "calc/coefficient_tables.h"
+
+#include <array>
+#include <cstddef>
+
+#include "calc/coefficients.h"
 #include "values/dynamic_value.h"
 #include "values/fault.h"
 
@@ -26,7 +30,7 @@ DynamicValue Fixed0(const DynamicValue& x) { return Fixed(x, 0); }
 // A window area next to the double range has a text that reads back beyond it; that faults
 // where Ps reads the text, after the tables and I1, not here.
 DynamicValue WindowArea(const CalculatorState& s) {
-  if (s.N == 1 || s.N == 2) return values::FixedReadLater(s.h * s.c);
+  if (IsShellCore(s.N)) return values::FixedReadLater(s.h * s.c);
   return values::FixedReadLater(((kPi * s.c) * s.c) / kFour);
 }
 
@@ -38,18 +42,29 @@ DynamicValue Turns(const DynamicValue& U, const DynamicValue& dU, const Calculat
   return Fixed0(((((U * (kOne - dU / kHundred)) / (s.Ss * s.Bmax)) * kTurnsFactor) + kTurnsAdded));
 }
 
-// Applies one table, noting in the trace whether any of its rows held.
-void Apply(const CoefficientTable& table, Coefficient target_name, std::int16_t N, double Pn,
-           double Tl, DynamicValue& target, RunTrace& trace) {
-  if (!ApplyCoefficientTable(table, N, Pn, Tl, target))
-    trace.unmatched |= RunTrace::Bit(target_name);
+// The voltage drops a run's tables set; they start empty in every run.
+using Drops = std::array<DynamicValue, 2>;
+
+// Applies the tables of `first` … `last` in order, noting in the trace each that matched no row.
+void ApplyTables(Coefficient first, Coefficient last, CalculatorState& s, Drops& drops,
+                 RunTrace& trace) {
+  const double Pn = s.Pn.ToDouble();
+  const double Tl = s.Tl.ToDouble();
+  for (auto k = static_cast<std::size_t>(first); k <= static_cast<std::size_t>(last); ++k) {
+    const CoefficientFacts& facts = kCoefficients[k];
+    DynamicValue& target = facts.kept != nullptr
+                               ? s.*facts.kept
+                               : drops[k - static_cast<std::size_t>(Coefficient::DU1)];
+    if (!ApplyCoefficientTable(*facts.table, s.N, Pn, Tl, target)) {
+      trace.unmatched |= RunTrace::Bit(static_cast<Coefficient>(k));
+    }
+  }
 }
 
 void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display, RunTrace& trace) {
   trace.at = Quantity::N;
   ReadInputs(s, texts);
-  DynamicValue dU1;
-  DynamicValue dU2;
+  Drops drops;
   display.ClearResults();
 
   trace.at = Quantity::Pn;
@@ -62,17 +77,11 @@ void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display, Ru
   trace.at = Quantity::So;
   s.So = WindowArea(s);
 
-  const double Pn = s.Pn.ToDouble();
-  const double Tl = s.Tl.ToDouble();
-  Apply(KpdTable, Coefficient::Kpd, s.N, Pn, Tl, s.kpd, trace);
-  Apply(CosFiTable, Coefficient::CosFi, s.N, Pn, Tl, s.cosFi, trace);
+  ApplyTables(Coefficient::Kpd, Coefficient::CosFi, s, drops, trace);
   trace.at = Quantity::I1;
   s.I1 = Fixed(s.Pn / (s.cosFi * (s.kpd * s.U1)));
 
-  Apply(BmaxTable, Coefficient::Bmax, s.N, Pn, Tl, s.Bmax, trace);
-  Apply(JTable, Coefficient::J, s.N, Pn, Tl, s.J, trace);
-  Apply(KoTable, Coefficient::Ko, s.N, Pn, Tl, s.Ko, trace);
-  Apply(KsTable, Coefficient::Ks, s.N, Pn, Tl, s.Ks, trace);
+  ApplyTables(Coefficient::Bmax, Coefficient::Ks, s, drops, trace);
   trace.at = Quantity::Ps;
   s.Ps = Fixed0((((((s.So * s.Ss) * s.Bmax) * s.J) * s.Ko) * s.Ks) / kSteelFactor);
   display.ShowCoreFigures(s.Ps, s.Bmax, s.J, s.Ko, s.Ss, s.So);
@@ -94,12 +103,11 @@ void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display, Ru
   s.D1 = WireDiameter(s.S1);
   trace.at = Quantity::D2;
   s.D2 = WireDiameter(s.S2);
-  Apply(DU1Table, Coefficient::DU1, s.N, Pn, Tl, dU1, trace);
-  Apply(DU2Table, Coefficient::DU2, s.N, Pn, Tl, dU2, trace);
+  ApplyTables(Coefficient::DU1, Coefficient::DU2, s, drops, trace);
   trace.at = Quantity::W1;
-  s.W1 = Turns(s.U1, dU1, s);
+  s.W1 = Turns(s.U1, drops[0], s);
   trace.at = Quantity::W2;
-  s.W2 = Turns(s.U2, dU2, s);
+  s.W2 = Turns(s.U2, drops[1], s);
   display.ShowWindings(s.S1, s.S2, s.D1, s.D2, s.W1, s.W2);
 }
 

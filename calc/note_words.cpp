@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/coefficients.h"
 #include "calc/utf8_text.h"
 #include "values/number_text.h"
 
@@ -13,28 +14,10 @@ namespace calc {
 namespace {
 
 constexpr int kForm = 0;
-constexpr std::size_t kQuotedLength = 24;  // a field may hold a megabyte; a tooltip shows its start
 
 /// How the user knows each input field: the symbol of its caption, or a word.
 constexpr std::string_view kFieldNames[] = {"форма", "U1", "U2", "I2",     "a",
                                             "b",     "c",  "h",  "толщина"};
-
-struct CoefficientWords {
-  std::string_view name;
-  std::string_view taken;  // "взят" agreeing with the name
-  std::string_view unset;  // "не задан" agreeing with the name
-};
-
-constexpr CoefficientWords kCoefficientWords[] = {
-    {"КПД", "взят", "не задан"},
-    {"коэффициент мощности Cos(Fi)", "взят", "не задан"},
-    {"магнитная индукция Bmax", "взята", "не задана"},
-    {"плотность тока J", "взята", "не задана"},
-    {"коэффициент заполнения окна", "взят", "не задан"},
-    {"коэффициент заполнения сталью", "взят", "не задан"},
-    {"падение напряжения в 1-й обмотке", "взято", "не задано"},
-    {"падение напряжения во 2-й обмотке", "взято", "не задано"},
-};
 
 /// "Не удалось …" for each quantity, in the order of calc::Quantity.
 constexpr std::string_view kNotComputed[] = {
@@ -86,17 +69,11 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
   return out;
 }
 
-std::string Shortened(std::string_view text) {
-  return ShortenedUtf8(text.substr(0, 4 * kQuotedLength), kQuotedLength, "…");
-}
-
 std::string Quoted(std::string_view text) { return "«" + Shortened(text) + "»"; }
 
 double ReadField(const NotedRun& run, int field) {
   return values::ReadNumber(run.texts[static_cast<std::size_t>(field)]);
 }
-
-bool IsCoreForm(std::int16_t N) { return N >= 1 && N <= 3; }
 
 // "0,35" reads as 0: what cut the number short, and how to write it.
 std::string WhyCutShort(std::string_view text) {
@@ -123,7 +100,7 @@ std::string FormExplanation(const NotedRun& run) {
     return Fill("Номер формы %1 слишком велик, расчет остановлен. ", {Number(read)}) +
            std::string(forms);
   }
-  if (rounded >= 1 && rounded <= 3) {
+  if (IsKnownForm(rounded)) {
     return Fill("Номер формы %1 не целый, расчет взял форму %2. ",
                 {Number(read), Number(rounded)}) +
            std::string(forms);
@@ -135,7 +112,7 @@ std::string FormExplanation(const NotedRun& run) {
 // Why the table of `c` matched no row in this run.
 std::string WhyNoRow(const NotedRun& run, Coefficient c) {
   const std::string form = std::to_string(run.record.N);
-  if (KeyedByForm(c) && !IsCoreForm(run.record.N)) {
+  if (KeyedByForm(c) && !IsKnownForm(run.record.N)) {
     return Fill("Для формы %1 в таблице нет значений", {form});
   }
   if (c == Coefficient::Ks) {
@@ -146,7 +123,7 @@ std::string WhyNoRow(const NotedRun& run, Coefficient c) {
 
 std::string CoefficientExplanation(const NotedRun& run, const RunNote& note) {
   const Coefficient c = note.coefficient();
-  const CoefficientWords& words = kCoefficientWords[static_cast<std::size_t>(c)];
+  const CoefficientFacts& words = Facts(c);
   if (note.kind == NoteKind::Carried) {
     return Fill("%1: %2 %3 %4 из прошлого расчета.",
                 {WhyNoRow(run, c), words.name, Number(*Kept(run.record, c)), words.taken});
@@ -217,7 +194,7 @@ std::string OverflowCause(const NotedRun& run, Quantity at) {
 std::string NoEfficiencyCause(const NotedRun& run) {
   const CalculatorState& r = run.record;
   if (r.U1.ToDouble() == 0) return "U1 равно 0";
-  if (r.kpd.IsEmpty() && !IsCoreForm(r.N)) {
+  if (r.kpd.IsEmpty() && !IsKnownForm(r.N)) {
     return Fill(
         "для формы %1 в таблице нет КПД, а расчетов с формой 1, 2 или 3, которые задали бы его, "
         "еще не было",
@@ -261,6 +238,13 @@ std::string Cause(const NotedRun& run, const values::Fault& fault, Quantity at) 
 }
 
 }  // namespace
+
+std::string Shortened(std::string_view text) {
+  constexpr std::size_t kShownLength = 24;
+  // Enough to hold more than kShownLength characters of any script, and leading blanks.
+  constexpr std::size_t kReadLength = 4 * (kShownLength + 1);
+  return ShortenedUtf8(text.substr(0, kReadLength), kShownLength, "…");
+}
 
 std::string NoteSentence(const NotedRun& run, const RunNote& note) {
   return NoteExplanation(run, note);

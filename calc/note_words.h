@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "calc/calculator.h"
 #include "calc/run_notes.h"
@@ -19,6 +20,10 @@ struct NotedRun {
 /// For each input field, what its notes say in Russian (UTF-8), one sentence a line; empty when
 /// none.
 std::array<std::string, 9> FieldWords(const NotedRun& run);
+
+/// The start of a field's text as the notes and the sheet quote it: valid UTF-8, trimmed, at
+/// most 24 characters, with "…" where it was cut. A field may hold a megabyte.
+std::string Shortened(std::string_view text);
 
 /// What one note says in Russian, one sentence.
 std::string NoteSentence(const NotedRun& run, const RunNote& note);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/coefficients.h"
 #include "values/number_text.h"
 
 namespace calc {
@@ -17,8 +18,6 @@ constexpr std::size_t kThickness = 8;     // Text9
 
 constexpr std::string_view kKindCodes[] = {"empty",       "no-number", "partly-read", "form",
                                            "nonpositive", "carried",   "unset",       "fault-at"};
-constexpr std::string_view kCoefficientCodes[] = {"kpd", "cosFi", "Bmax", "J",
-                                                  "Ko",  "Ks",    "dU1",  "dU2"};
 constexpr std::string_view kQuantityCodes[] = {"N",   "Pn", "Pi", "Ss", "So", "I1", "Ps",
                                                "fit", "S1", "S2", "D1", "D2", "W1", "W2"};
 
@@ -42,14 +41,12 @@ bool MoreDigitsFollow(std::string_view rest) {
   return (rest[i] == ',' || rest[i] == '.') && i + 1 < rest.size() && IsDigit(rest[i + 1]);
 }
 
-bool IsCoreForm(double n) { return n == 1 || n == 2 || n == 3; }
-
 std::optional<NoteKind> FieldNote(std::size_t field, std::string_view text) {
   const values::LeadingNumber read = values::ReadLeadingNumber(text);
   if (read.length == 0) return IsBlank(text) ? NoteKind::Empty : NoteKind::NoNumber;
   if (MoreDigitsFollow(text.substr(read.length))) return NoteKind::PartlyRead;
   if (field == kForm) {
-    if (!IsCoreForm(read.value)) return NoteKind::Form;
+    if (!IsKnownForm(read.value)) return NoteKind::Form;
   } else if (read.value <= 0) {
     return NoteKind::Nonpositive;
   }
@@ -57,9 +54,8 @@ std::optional<NoteKind> FieldNote(std::size_t field, std::string_view text) {
 }
 
 // The core form as the run rounds it; a number beyond 16 bits is no shell core either.
-bool IsShellCore(std::string_view form_text) {
-  const double N = std::nearbyint(values::ReadNumber(form_text));
-  return N == 1 || N == 2;
+bool ReadsAsShellCore(std::string_view form_text) {
+  return IsShellCore(std::nearbyint(values::ReadNumber(form_text)));
 }
 
 constexpr std::uint16_t FieldBit(std::size_t field) {
@@ -70,7 +66,7 @@ constexpr std::uint16_t FieldBit(std::size_t field) {
 
 RunNotes NotesOfRun(const InputTexts& texts, const CalculatorState& record, const RunTrace& trace) {
   RunNotes notes;
-  const bool shell = IsShellCore(texts[kForm]);
+  const bool shell = ReadsAsShellCore(texts[kForm]);
   for (std::size_t field = 0; field < texts.size(); ++field) {
     if (field == kHeight && !shell) continue;
     if (const auto kind = FieldNote(field, texts[field])) {
@@ -97,10 +93,6 @@ char CutShortBy(std::string_view text) {
   return IsDigit(text[next]) ? ' ' : text[next];
 }
 
-std::string_view CoefficientCode(Coefficient c) {
-  return kCoefficientCodes[static_cast<std::size_t>(c)];
-}
-
 std::string_view QuantityCode(Quantity q) { return kQuantityCodes[static_cast<std::size_t>(q)]; }
 
 void AppendCode(const RunNote& note, std::string& out) {
@@ -109,7 +101,7 @@ void AppendCode(const RunNote& note, std::string& out) {
   switch (note.kind) {
     case NoteKind::Carried:
     case NoteKind::Unset:
-      out += CoefficientCode(note.coefficient());
+      out += Facts(note.coefficient()).code;
       break;
     case NoteKind::FaultAt:
       out += QuantityCode(note.quantity());
@@ -130,38 +122,12 @@ void AppendCodes(const RunNotes& notes, std::string& out) {
   }
 }
 
-const DynamicValue* Kept(const CalculatorState& record, Coefficient c) {
-  switch (c) {
-    case Coefficient::Kpd:
-      return &record.kpd;
-    case Coefficient::CosFi:
-      return &record.cosFi;
-    case Coefficient::Bmax:
-      return &record.Bmax;
-    case Coefficient::J:
-      return &record.J;
-    case Coefficient::Ko:
-      return &record.Ko;
-    case Coefficient::Ks:
-      return &record.Ks;
-    case Coefficient::DU1:
-    case Coefficient::DU2:
-      break;
-  }
-  return nullptr;
-}
-
-bool KeyedByForm(Coefficient c) {
-  return c == Coefficient::Kpd || c == Coefficient::Bmax || c == Coefficient::J ||
-         c == Coefficient::Ko || c == Coefficient::Ks;
-}
-
 std::uint16_t FieldsOf(const RunNote& note, std::int16_t form) {
   switch (note.kind) {
     case NoteKind::Carried:
     case NoteKind::Unset: {
       const Coefficient c = note.coefficient();
-      if (KeyedByForm(c) && (form < 1 || form > 3)) return FieldBit(kForm);
+      if (KeyedByForm(c) && !IsKnownForm(form)) return FieldBit(kForm);
       if (c == Coefficient::Ks) return FieldBit(kThickness);
       return FieldBit(kPower[0]) | FieldBit(kPower[1]);
     }

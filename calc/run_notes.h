@@ -66,18 +66,8 @@ void AppendCode(const RunNote& note, std::string& out);
 /// Appends the codes of all notes, separated by single blanks.
 void AppendCodes(const RunNotes& notes, std::string& out);
 
-/// "kpd", "cosFi", … "dU2": a coefficient as its notes name it.
-std::string_view CoefficientCode(Coefficient c);
-
 /// "N", "Pn", … "fit", … "W2": a quantity as its fault note names it.
 std::string_view QuantityCode(Quantity q);
-
-/// The record's member that the table of `c` sets; none for the voltage drops, which live for
-/// one run only.
-const DynamicValue* Kept(const CalculatorState& record, Coefficient c);
-
-/// Whether the table of `c` has rows only for particular core forms.
-bool KeyedByForm(Coefficient c);
 
 /// The input fields a note concerns for a run on core form `form`: bit k for Text(k+1).
 std::uint16_t FieldsOf(const RunNote& note, std::int16_t form);

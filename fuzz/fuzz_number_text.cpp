@@ -86,7 +86,8 @@ void CheckFixed(double x, int decimals) {
   if (!SameBits(fixed.shown, shown)) Fail("the number kept is not the number shown", x, t);
   const auto read = values::ReadFixedText(t);
   if (!read || !SameBits(*read, shown)) Fail("ReadFixedText refuses fixed text", x, t);
-  if (values::FormatFixed(shown, decimals) != t) Fail("fixed text does not read back", x, t);
+  if (values::FormatFixedNumber(shown, decimals).text != t)
+    Fail("fixed text does not read back", x, t);
   // Half a unit in the last decimal, plus the rounding to 15 significant digits before it.
   const double tolerance = 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-14;
   if (!(std::fabs(shown - x) <= tolerance)) Fail("fixed text far from the number", x, t);

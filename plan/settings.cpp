@@ -12,8 +12,6 @@ constexpr bool RulesFollowTheSettings() {
 }
 static_assert(RulesFollowTheSettings(), "kSettingRules is indexed by Setting");
 
-bool IsOwnWire(Setting which) { return which == Setting::OwnWire1 || which == Setting::OwnWire2; }
-
 void Store(Settings& settings, Setting which, double value) {
   switch (which) {
     case Setting::Grade:
@@ -86,13 +84,6 @@ std::optional<std::string> SetFromText(Settings& settings, Setting which, std::s
   const std::optional<double> value = values::ReadSettingNumber(text);
   if (!value || !values::Accepts(rule, *value)) return values::Refusal(rule, text);
   Store(settings, which, Unsigned(*value));
-  return std::nullopt;
-}
-
-std::optional<std::string> Set(Settings& settings, Setting which, double value) {
-  const values::SettingRule& rule = RuleOf(which);
-  if (!values::Accepts(rule, value)) return values::Refusal(rule, values::ShortestText(value));
-  Store(settings, which, Unsigned(value));
   return std::nullopt;
 }
 

@@ -36,9 +36,9 @@ inline constexpr std::array<values::SettingRule, kAllSettings.size()> kSettingRu
      "наружная изоляция поверх 2-й обмотки",
      0.3, 0, true, 100, false, "числом от 0 до 100 мм"},
     {"Диаметр своего провода первичной обмотки", "должен", "мм", "", "", "",
-     0, 0, false, 10, false, "числом больше 0 и не больше 10 мм (пусто — без своего провода)"},
+     0, 0.01, true, 10, false, "числом от 0.01 до 10 мм (пусто — без своего провода)"},
     {"Диаметр своего провода вторичной обмотки", "должен", "мм", "", "", "",
-     0, 0, false, 10, false, "числом больше 0 и не больше 10 мм (пусто — без своего провода)"},
+     0, 0.01, true, 10, false, "числом от 0.01 до 10 мм (пусто — без своего провода)"},
 }};
 // clang-format on
 
@@ -57,6 +57,11 @@ struct Settings {
 /// The rule of one setting.
 const values::SettingRule& RuleOf(Setting which);
 
+/// Whether `which` is one of the own wires, which may be left unset.
+constexpr bool IsOwnWire(Setting which) {
+  return which == Setting::OwnWire1 || which == Setting::OwnWire2;
+}
+
 /// The setting's Russian name as a sentence's subject, e.g. «Толщина каркаса».
 std::string_view SettingName(Setting which);
 
@@ -68,9 +73,6 @@ std::optional<double> SettingValue(const Settings& settings, Setting which);
 
 /// Stores a setting read from text; on refusal returns the Russian reason and changes nothing.
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text);
-
-/// Stores a number with the same checks as SetFromText; an own wire is cleared by SetFromText("").
-std::optional<std::string> Set(Settings& settings, Setting which, double value);
 
 /// The first setting whose stored value is out of its range, e.g. one assigned directly.
 std::optional<Setting> FirstInvalid(const Settings& settings);

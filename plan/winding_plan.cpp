@@ -25,8 +25,6 @@ constexpr std::array<std::string_view, 5> kTexts{"Помещается", "Пом
                                                  "Не помещается", "План не составляется",
                                                  "Нет стандартного провода"};
 
-bool IsShell(std::int16_t form) { return form == 1 || form == 2; }
-
 bool IsDimension(double x) { return x > 0 && x <= kMaxDimension; }
 
 // Written so that NaN fails every test. A secondary's current is the load's; the primary's follows.
@@ -41,25 +39,15 @@ std::optional<Obstacle> WindingObstacle(const WindingDemand& winding, bool secon
   return std::nullopt;
 }
 
-std::optional<double> OwnWireOf(const Settings& settings, std::size_t winding) {
-  return winding < settings.own_wire.size() ? settings.own_wire[winding] : std::nullopt;
-}
-
 // Fills each winding's wire; false when a calculated diameter has no table size.
 bool ChooseWires(const PlanInput& input, const Settings& settings, Plan& out) {
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
-    WindingPlan& plan = out.windings[j];
-    if (const std::optional<double> own = OwnWireOf(settings, j)) {
-      const Wire wire = OwnWire(*own, settings.grade);
-      plan.bare = wire.bare;
-      plan.overall = wire.overall;
-      plan.own_wire = true;
-      continue;
-    }
-    const std::optional<Wire> wire = ChooseWire(input.windings[j].diameter, settings.grade);
+    const std::optional<Wire> wire = PlannedWire(input, settings, j);
     if (!wire) return false;
+    WindingPlan& plan = out.windings[j];
     plan.bare = wire->bare;
     plan.overall = wire->overall;
+    plan.own_wire = j < settings.own_wire.size() && settings.own_wire[j].has_value();
   }
   return true;
 }
@@ -75,7 +63,7 @@ void FillElectrics(double current, WindingPlan& plan) {
 
 // Lays the windings in order and sums the depth; false when a layer holds no turn.
 bool LayWindings(const PlanInput& input, const Settings& settings, Plan& out) {
-  const bool shell = IsShell(input.form);
+  const bool shell = calc::IsShellCore(input.form);
   const double leg_length = 10 * input.h - 2 * settings.bobbin;
   const double hole_radius = 5 * input.c;
   double free_radius = hole_radius - settings.bobbin;
@@ -114,10 +102,10 @@ void Fail(Verdict verdict, Plan& out) {
 
 // The bounds keep every loop short and every figure finite, whatever a batch file holds.
 std::optional<Obstacle> FirstObstacle(const PlanInput& input, const Settings& settings) {
-  if (input.form < 1 || input.form > 3) return Obstacle::Form;
+  if (!calc::IsKnownForm(input.form)) return Obstacle::Form;
   if (input.windings.empty()) return Obstacle::NoWindings;
   if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c) ||
-      (IsShell(input.form) && !IsDimension(input.h))) {
+      (calc::IsShellCore(input.form) && !IsDimension(input.h))) {
     return Obstacle::Dimensions;
   }
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
@@ -151,7 +139,7 @@ void MakePlan(const PlanInput& input, const Settings& settings, Plan& out) {
   out.windings.assign(input.windings.size(), WindingPlan{});
   if (!ChooseWires(input, settings, out)) return Fail(Verdict::NoWire, out);
   if (!LayWindings(input, settings, out)) return Fail(Verdict::No, out);
-  if (IsShell(input.form)) {
+  if (calc::IsShellCore(input.form)) {
     out.fill = out.depth / (10 * input.c);
   } else {
     const double hole_radius = 5 * input.c;
@@ -165,6 +153,14 @@ Plan MakePlan(const PlanInput& input, const Settings& settings) {
   Plan plan;
   MakePlan(input, settings, plan);
   return plan;
+}
+
+std::optional<Wire> PlannedWire(const PlanInput& input, const Settings& settings,
+                                std::size_t winding) {
+  if (winding < settings.own_wire.size() && settings.own_wire[winding]) {
+    return OwnWire(*settings.own_wire[winding], settings.grade);
+  }
+  return ChooseWire(input.windings.at(winding).diameter, settings.grade);
 }
 
 }  // namespace plan

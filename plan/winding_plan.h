@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -7,6 +8,7 @@
 
 #include "calc/calculator.h"
 #include "plan/settings.h"
+#include "plan/wire_table.h"
 
 namespace plan {
 
@@ -83,6 +85,11 @@ std::optional<Obstacle> FirstObstacle(const PlanInput& input, const Settings& se
 
 /// Whether a plan can be made: core form, sizes, voltages, currents, turns and settings in range.
 bool IsPlannable(const PlanInput& input, const Settings& settings);
+
+/// The wire of winding `winding` (0 is the primary): the user's own wire when the settings
+/// give one, else the table size its diameter needs; none above the table.
+std::optional<Wire> PlannedWire(const PlanInput& input, const Settings& settings,
+                                std::size_t winding);
 
 /// Plans the windings into `out`, reusing its storage; verdict None when not IsPlannable.
 void MakePlan(const PlanInput& input, const Settings& settings, Plan& out);

@@ -12,7 +12,10 @@ dir=${CHROOT_DIR:-$PWD/build-chroot}
 base=$dir/base
 root=$dir/run
 
-command -v debootstrap >/dev/null || apt-get install -y --no-install-recommends debootstrap
+if ! command -v debootstrap >/dev/null; then
+  apt-get update  # a fresh machine has no package lists yet
+  apt-get install -y --no-install-recommends debootstrap
+fi
 if [ ! -x "$base/usr/bin/apt-get" ]; then
   rm -rf "$base"
   debootstrap --variant=minbase bookworm "$base"

@@ -65,7 +65,7 @@ bool FifteenDigitsExactly(double magnitude, Decimal15& d) {
 }
 
 void FifteenDigitsByPrintfRounding(double magnitude, Decimal15& d) {
-  char text[40];
+  char text[40];  // "d.dddddddddddddde-308": 21 characters at most
   const auto result = compat::ToCharsScientific(text, text + sizeof text, magnitude, 14);
   const char* mark = std::find(text, result.ptr, 'e');
   d.significand = 0;

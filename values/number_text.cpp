@@ -229,8 +229,6 @@ FixedNumber FormatFixedNumber(double x, int decimals) {
   return fixed;
 }
 
-std::string FormatFixed(double x, int decimals) { return FormatFixedNumber(x, decimals).text; }
-
 namespace {
 
 __extension__ using Wide = unsigned __int128;
@@ -274,7 +272,8 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
 void AppendExactFixed(double x, int decimals, std::string& out) {
   const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
   if (!scaled) {
-    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half.
+    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309
+    // whole digits, the point, 9 decimals and a sign: the text always fits.
     char text[400];
     const auto end = compat::ToCharsFixed(text, text + sizeof text, x, decimals);
     out.append(text, end.ptr);

@@ -26,15 +26,11 @@ struct LeadingNumber {
 /// ReadNumber, telling also where the number ends.
 LeadingNumber ReadLeadingNumber(std::string_view text) noexcept;
 
-/// The number a text shows when it is exactly what FormatFixed writes; nothing otherwise.
+/// The number a text shows when it is exactly what FormatFixedNumber writes; nothing otherwise.
 std::optional<double> ReadFixedText(std::string_view text) noexcept;
 
 /// Nearest 16-bit integer, halves to even; faults with overflow outside -32768 … 32767.
 std::int16_t RoundToInt16(double x);
-
-/// x with exactly `decimals` decimals after "." (halves away from zero); faults (overflow) unless
-/// x is finite and its text reads back as a finite number.
-std::string FormatFixed(double x, int decimals = kDefaultDecimals);
 
 /// A fixed-formatted text together with the number that reading it back gives.
 struct FixedNumber {
@@ -42,7 +38,9 @@ struct FixedNumber {
   double shown;
 };
 
-/// FormatFixed, and the number its text shows, without reading the text again.
+/// x with exactly `decimals` decimals after "." (halves away from zero), and the number that
+/// text shows, without reading it again; faults (overflow) unless x is finite and its text reads
+/// back as a finite number.
 FixedNumber FormatFixedNumber(double x, int decimals = kDefaultDecimals);
 
 /// The same without the read-back check: `shown` is infinite when the text of one of the largest

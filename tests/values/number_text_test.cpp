@@ -130,7 +130,7 @@ class FormatFixedTest : public ::testing::TestWithParam<FixedCase> {};
 
 TEST_P(FormatFixedTest, RoundsFifteenDigitsHalfAwayFromZero) {
   const FixedCase& c = GetParam();
-  EXPECT_EQ(FormatFixed(c.x, c.decimals), c.expected) << c.x;
+  EXPECT_EQ(FormatFixedNumber(c.x, c.decimals).text, c.expected) << c.x;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FormatFixed, NonFiniteOverflows) {
   for (const double x : {kInf, -kInf, std::numeric_limits<double>::quiet_NaN()}) {
-    EXPECT_THROW(FormatFixed(x), Fault);
+    EXPECT_THROW(FormatFixedNumber(x), Fault);
   }
 }
 
@@ -169,7 +169,7 @@ TEST(FormatFixed, ReadsBackAsTheNumberItShows) {
       EXPECT_EQ(values::compat::BitCast<std::uint64_t>(fixed.shown),
                 values::compat::BitCast<std::uint64_t>(*back))
           << text;
-      EXPECT_EQ(FormatFixed(*back, decimals), text) << x;
+      EXPECT_EQ(FormatFixedNumber(*back, decimals).text, text) << x;
       EXPECT_LE(std::fabs(*back - x),
                 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-14)
           << x << " -> " << text;

@@ -41,6 +41,7 @@ QString ResultsText(const RunView& run) {
   for (std::size_t k = 0; k < run.results.size(); ++k) {
     AppendLine(ResultCaption(k), run.results[k], text);
   }
+  if (!run.fault.isEmpty()) AppendLine(QStringLiteral("Расчет остановлен"), run.fault, text);
   return text;
 }
 

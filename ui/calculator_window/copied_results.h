@@ -18,7 +18,8 @@ QString InputCaption(std::size_t field);
 QString ResultCaption(std::size_t result);
 
 /// The nine inputs and sixteen results of a run, one «caption<TAB>value» line each, the captions
-/// without their runs of full stops: ready to paste into a spreadsheet or a message.
+/// without their runs of full stops: ready to paste into a spreadsheet or a message. After a
+/// fault, the results the run wrote and a last line with the fault.
 QString ResultsText(const RunView& run);
 
 }  // namespace ui

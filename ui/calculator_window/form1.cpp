@@ -195,6 +195,7 @@ void Form1::Calculate() {
   }
   calc::RunTrace trace;
   std::optional<values::Fault> fault;
+  writer_.StartRun();
   try {
     calc::CalculateDesign(state_, texts, writer_, trace);
   } catch (const values::Fault& f) {
@@ -211,10 +212,11 @@ void Form1::Calculate() {
   const bool verdict_shown = !fault || trace.at > calc::Quantity::Fit;
   result_marks_.ShowRun(verdict_shown ? VerdictWarning(run) : QString());
   last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
+  last_fault_ = fault ? FaultMessage(*fault) : QString();
   ShowWireHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
   // The run stops where it faulted and the labels keep what it wrote; the user can go on.
-  if (fault) report_(this, FaultMessage(*fault), FaultExplanation(run, *fault));
+  if (fault) report_(this, last_fault_, FaultExplanation(run, *fault));
 }
 
 // Results that no longer match the fields look stale until the next run.
@@ -228,11 +230,14 @@ void Form1::ShowStale() {
 }
 
 RunView Form1::LastRun() const {
-  RunView run{last_end_, &state_, last_inputs_, {}};
+  RunView run{last_end_, &state_, last_inputs_, {}, last_fault_};
   if (last_end_ == RunEnd::NotYet) {
     for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
   }
-  for (std::size_t k = 0; k < results_.size(); ++k) run.results[k] = results_[k]->text();
+  // A fault leaves labels of an earlier run, which did not come from these inputs.
+  for (std::size_t k = 0; k < results_.size(); ++k) {
+    if (last_end_ != RunEnd::Faulted || writer_.Wrote(k)) run.results[k] = results_[k]->text();
+  }
   return run;
 }
 
@@ -251,8 +256,9 @@ void Form1::OpenPlan() {
 void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
 
 void Form1::ShowWireHints() {
-  const int grade = plan_window_ != nullptr ? plan_window_->Grade() : plan::Settings{}.grade;
-  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, grade);
+  const plan::Settings settings =
+      plan_window_ != nullptr ? plan_window_->Planned().settings : plan::Settings{};
+  const std::array<QString, 2> hints = WireHints(state_, last_end_ == RunEnd::Fit, settings);
   for (std::size_t j = 0; j < hints.size(); ++j) {
     ResultLabel* label = results_[kFirstDiameterResult + j];
     label->setToolTip(hints[j]);

@@ -44,6 +44,7 @@ class Form1 final : public QWidget {
   FaultReport report_;
   RunEnd last_end_ = RunEnd::NotYet;
   std::array<QString, 9> last_inputs_;
+  QString last_fault_;
   WindowActions actions_;
   PlanWindow* plan_window_ = nullptr;  ///< made when the user first opens it
 };

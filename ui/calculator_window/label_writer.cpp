@@ -5,7 +5,9 @@
 namespace ui {
 
 void LabelWriter::SetLabel(int number, std::string_view text) {
-  labels_[number - calc::kFirstResultLabel]->ShowResult(FromUtf8(text));
+  const auto result = static_cast<std::size_t>(number - calc::kFirstResultLabel);
+  labels_[result]->ShowResult(FromUtf8(text));
+  written_.set(result);
 }
 
 }  // namespace ui

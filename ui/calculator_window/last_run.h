@@ -17,7 +17,9 @@ struct RunView {
   RunEnd end = RunEnd::NotYet;
   const calc::CalculatorState* record = nullptr;  ///< the window's, after that run
   std::array<QString, 9> inputs;  ///< the texts the run read (the fields before one)
-  std::array<QString, calc::kResultLabelCount> results;  ///< what Label26 … Label41 show
+  /// What Label26 … Label41 show; after a fault only what the run wrote, the rest empty.
+  std::array<QString, calc::kResultLabelCount> results;
+  QString fault;  ///< "Ошибка 6: …" when the run stopped with a fault
 };
 
 }  // namespace ui

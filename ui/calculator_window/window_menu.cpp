@@ -8,29 +8,16 @@
 #include <QMenu>
 
 #include "ui/common/qt_translations.h"
+#include "ui/common/window_command.h"
 
 namespace ui {
 
-namespace {
-
-QAction* Command(QWidget& window, const QString& text, const QString& name,
-                 const QKeySequence& keys) {
-  auto* action = new QAction(text, &window);
-  action->setObjectName(name);
-  action->setShortcut(keys);
-  action->setShortcutContext(Qt::WindowShortcut);
-  action->setShortcutVisibleInContextMenu(true);
-  window.addAction(action);
-  return action;
-}
-
-}  // namespace
-
 WindowActions AddWindowActions(QWidget& window) {
-  return {Command(window, QStringLiteral("План намотки…"), QStringLiteral("openPlan"),
-                  QKeySequence(Qt::Key_F4)),
-          Command(window, QStringLiteral("Копировать результаты"), QStringLiteral("copyResults"),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))};
+  return {AddWindowCommand(window, QStringLiteral("План намотки…"), QStringLiteral("openPlan"),
+                           QKeySequence(Qt::Key_F4)),
+          AddWindowCommand(window, QStringLiteral("Копировать результаты"),
+                           QStringLiteral("copyResults"),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))};
 }
 
 QMenu* WindowMenu(QWidget& window, QWidget* under, const WindowActions& actions) {

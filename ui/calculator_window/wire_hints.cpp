@@ -9,19 +9,23 @@
 
 namespace ui {
 
-std::array<QString, 2> WireHints(const calc::CalculatorState& record, bool fits, int grade) {
+std::array<QString, 2> WireHints(const calc::CalculatorState& record, bool fits,
+                                 const plan::Settings& settings) {
   std::array<QString, 2> hints;
   if (!fits) return hints;
-  plan::Settings settings;
-  settings.grade = grade;
   const plan::PlanInput input = plan::ReadRun(record);
   if (!plan::IsPlannable(input, settings)) return hints;
   for (std::size_t j = 0; j < hints.size(); ++j) {
-    const std::optional<plan::Wire> wire = plan::ChooseWire(input.windings[j].diameter, grade);
+    const std::optional<plan::Wire> wire = plan::PlannedWire(input, settings, j);
     if (!wire) continue;
-    hints[j] = QStringLiteral("Провод %1 мм по %2; в изоляции класса %3 — до %4 мм")
-                   .arg(Figure(wire->bare, 3), FromUtf8(plan::kWireStandard))
-                   .arg(grade)
+    const QString bare = Figure(wire->bare, 3);
+    const QString source =
+        settings.own_wire[j]
+            ? QStringLiteral("Свой провод %1 мм из настроек плана намотки").arg(bare)
+            : QStringLiteral("Провод %1 мм по %2").arg(bare, FromUtf8(plan::kWireStandard));
+    hints[j] = QStringLiteral("%1; в изоляции класса %2 — до %3 мм")
+                   .arg(source)
+                   .arg(settings.grade)
                    .arg(Figure(wire->overall, 3));
   }
   return hints;

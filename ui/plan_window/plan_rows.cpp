@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <iterator>
+#include <system_error>
 
 #include "plan/figures.h"
 #include "plan/wire_table.h"
@@ -25,8 +26,8 @@ QString SettingText(const plan::Settings& settings, plan::Setting which) {
 
 }  // namespace
 
-const std::array<QString, 2> kWindingHeadings = {QStringLiteral("1-я обмотка"),
-                                                 QStringLiteral("2-я обмотка")};
+const std::array<QString, 2> kWindingHeadings = {FromUtf8(plan::kWindingNames[0]),
+                                                 FromUtf8(plan::kWindingNames[1])};
 
 std::vector<WindingRow> WindingRows(const plan::Plan& plan) {
   std::vector<WindingRow> rows;
@@ -76,10 +77,12 @@ std::vector<PlanLine> SummaryLines(const plan::Plan& plan) {
 QString SettingValueText(const plan::Settings& settings, plan::Setting which) {
   const std::optional<double> value = plan::SettingValue(settings, which);
   if (!value) return {};
-  char text[32];
-  const auto written =
+  // Any double fits: 309 whole digits, or "0." and 324 decimals, and a sign.
+  char text[330];
+  const auto [end, error] =
       std::to_chars(std::begin(text), std::end(text), *value, std::chars_format::fixed);
-  return QString::fromLatin1(text, written.ptr - text);
+  if (error != std::errc{}) return QStringLiteral("—");
+  return QString::fromLatin1(text, end - text);
 }
 
 std::vector<PlanLine> SettingLines(const plan::Settings& settings) {

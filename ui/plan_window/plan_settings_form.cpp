@@ -20,10 +20,6 @@ constexpr int kFieldWidth = 90;
 
 plan::Setting TypedSetting(std::size_t k) { return plan::kAllSettings[k + 1]; }
 
-bool IsOwnWire(plan::Setting which) {
-  return which == plan::Setting::OwnWire1 || which == plan::Setting::OwnWire2;
-}
-
 QString Caption(plan::Setting which) {
   const std::string_view unit = plan::SettingUnit(which);
   QString caption = FromUtf8(plan::SettingName(which));
@@ -74,7 +70,7 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   field->setObjectName(QString::fromLatin1(kFieldNames[k]));
   field->setAccessibleName(Caption(which));
   field->setFixedWidth(kFieldWidth);
-  if (IsOwnWire(which)) {
+  if (plan::IsOwnWire(which)) {
     field->setPlaceholderText(QStringLiteral("стандартный"));
   }
   QLabel* message = messages_[k] = new QLabel(row);

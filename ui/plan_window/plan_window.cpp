@@ -19,6 +19,7 @@
 #include "ui/common/qt_translations.h"
 #include "ui/common/theme_tint.h"
 #include "ui/common/utf8.h"
+#include "ui/common/window_command.h"
 #include "ui/plan_window/copied_plan.h"
 #include "ui/plan_window/plan_rows.h"
 #include "ui/plan_window/plan_settings_form.h"
@@ -65,10 +66,7 @@ QString VerdictSign(const PlannedRun& planned) {
 // where a button's own shortcut would wait for its click to be drawn.
 QAction* AddCommand(QWidget& window, QHBoxLayout& row, const QString& text, const QString& name,
                     const QKeySequence& keys) {
-  auto* action = new QAction(text, &window);
-  action->setObjectName(name);
-  action->setShortcut(keys);
-  window.addAction(action);
+  QAction* action = AddWindowCommand(window, text, name, keys);
   auto* button = new QPushButton(text, row.parentWidget());
   button->setObjectName(name);
   button->setAccessibleName(QString(text).remove(QStringLiteral("…")));
@@ -89,7 +87,7 @@ PlanWindow::PlanWindow(QWidget* main) : QWidget(main, Qt::Window) {
   resize(kDefaultSize);
 
   settings_ = new PlanSettingsForm(this);
-  drawing_ = new WindingDrawing(planned_, this);
+  drawing_ = new WindingDrawing(this);
   auto* columns = new QHBoxLayout;
   columns->addWidget(MakeFigures());
   columns->addWidget(drawing_, 1);
@@ -176,14 +174,12 @@ void PlanWindow::Follow(const RunView& run) {
   ShowPlan();
 }
 
-int PlanWindow::Grade() const { return settings_->Settings().grade; }
-
 void PlanWindow::ShowPlan() {
   ShowVerdict();
   ShowSummary();
   ShowWindings();
   note_->setText(planned_.HasPlan() ? PlanNote(planned_.settings) : QString());
-  drawing_->Refresh();
+  drawing_->Show(planned_);
   for (QAction* command : {save_, print_, copy_}) command->setEnabled(planned_.HasPlan());
 }
 

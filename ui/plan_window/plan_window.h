@@ -27,9 +27,6 @@ class PlanWindow final : public QWidget {
   /// Shows the plan of `run` under the current settings.
   void Follow(const RunView& run);
 
-  /// The enamel grade the plan is made with.
-  int Grade() const;
-
   const PlannedRun& Planned() const { return planned_; }
 
   /// Writes the winding sheet to `path`; tells the user and returns false when it cannot.

@@ -1,20 +1,14 @@
 #include "ui/plan_window/planned_run.h"
 
 #include <cstddef>
-#include <string>
 
+#include "calc/calculator.h"
 #include "plan/wire_table.h"
-#include "values/number_text.h"
+#include "ui/common/figure.h"
 
 namespace ui {
 
 namespace {
-
-QString Number(double x, int decimals) {
-  std::string text;
-  values::AppendExactFixed(x, decimals, text);
-  return QString::fromStdString(text);
-}
 
 QString ObstacleReason(plan::Obstacle obstacle, const plan::PlanInput& input) {
   switch (obstacle) {
@@ -53,7 +47,7 @@ QString NoWireReason(const PlannedRun& planned) {
                "Для %1 обмотки нужен провод диаметром %2 мм, а стандартные провода — "
                "не толще 5 мм. Задайте свой провод D%3 в настройках ниже.")
         .arg(j == 0 ? QStringLiteral("первичной") : QStringLiteral("вторичной"),
-             Number(diameter, 2))
+             Figure(diameter, 2))
         .arg(j + 1);
   }
   return {};
@@ -61,17 +55,17 @@ QString NoWireReason(const PlannedRun& planned) {
 
 QString NoLayerReason(const PlannedRun& planned) {
   const plan::PlanInput& input = *planned.input;
-  if (input.form == 3) {
+  if (!calc::IsShellCore(input.form)) {
     return QStringLiteral(
                "В отверстие кольца диаметром %1 мм не ложится ни одного витка: провод "
                "с каркасом и изоляцией толще, чем позволяет отверстие.")
-        .arg(Number(10 * input.c, 1));
+        .arg(Figure(10 * input.c, 1));
   }
   return QStringLiteral(
              "В слой не ложится ни одного витка: длина намотки вдоль стержня (высота "
              "окна h без двух стенок каркаса) — %1 мм, меньше диаметра провода в "
              "изоляции.")
-      .arg(Number(10 * input.h - 2 * planned.settings.bobbin, 2));
+      .arg(Figure(10 * input.h - 2 * planned.settings.bobbin, 2));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "ui/plan_window/winding_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 #include "plan/figures.h"
 #include "ui/common/figure.h"
+#include "ui/common/utf8.h"
 #include "ui/plan_window/plan_rows.h"
 
 namespace ui {
@@ -36,11 +38,11 @@ QString PartName(DrawnPart part, bool ring) {
     case DrawnPart::Bobbin:
       return ring ? QStringLiteral("Изоляция на кольце") : QStringLiteral("Каркас");
     case DrawnPart::Primary:
-      return QStringLiteral("1-я обмотка");
+      return FromUtf8(plan::kWindingNames[0]);
     case DrawnPart::Between:
       return QStringLiteral("Изоляция между обмотками");
     case DrawnPart::Secondary:
-      return QStringLiteral("2-я обмотка");
+      return FromUtf8(plan::kWindingNames[1]);
     case DrawnPart::Wrap:
       return QStringLiteral("Наружная изоляция");
     case DrawnPart::Free:
@@ -91,14 +93,17 @@ void Fill(QPainter& painter, const QRectF& rect, DrawnPart part) {
 
 QPen LayerPen(DrawnPart part) { return QPen(PartColour(part).darker(190), 0); }
 
-// Where the layer lines of a band lie, mm from the band's start: between its layers.
-std::vector<double> LayerLines(const Band& band, double scale) {
+// Where the layer lines of a band lie, mm from the band's start: between its layers, only those
+// up to `visible` mm from the core (a plan may have half a million layers beyond the window).
+std::vector<double> LayerLines(const Band& band, double scale, double visible) {
   std::vector<double> lines;
   if (band.layers < 2 || band.pitch * scale < kMinLayerPitch) return lines;
   const double interlayer = band.pitch * band.layers - (band.to - band.from);
-  for (std::int64_t k = 1; k < band.layers; ++k) {
-    lines.push_back(band.from + k * band.pitch - interlayer / 2);
-  }
+  const double first = band.from + band.pitch - interlayer / 2;
+  const double shown = std::floor((std::min(band.to, visible) - first) / band.pitch) + 1;
+  const auto count =
+      static_cast<std::int64_t>(std::clamp(shown, 0.0, static_cast<double>(band.layers - 1)));
+  for (std::int64_t k = 0; k < count; ++k) lines.push_back(first + k * band.pitch);
   return lines;
 }
 
@@ -156,7 +161,7 @@ void PaintShellBands(QPainter& painter, const ShellView& view, const ShellScene&
     const double bottom = tube ? scene.height : scene.height - bobbin;
     Fill(painter, view.Rect(band.from, top, band.to, bottom), band.part);
     painter.setPen(LayerPen(band.part));
-    for (const double x : LayerLines(band, view.scale)) {
+    for (const double x : LayerLines(band, view.scale, scene.width)) {
       painter.drawLine(view.At(x, top), view.At(x, bottom));
     }
   }
@@ -213,8 +218,8 @@ void PaintRing(QPainter& painter, const QRectF& box, const PlannedRun& planned) 
   painter.setBrush(Qt::NoBrush);
   for (const Band& band : bands) {
     painter.setPen(LayerPen(band.part));
-    for (const double r : LayerLines(band, scale)) {
-      if (r < hole) painter.drawEllipse(centre, (hole - r) * scale, (hole - r) * scale);
+    for (const double r : LayerLines(band, scale, hole)) {
+      painter.drawEllipse(centre, (hole - r) * scale, (hole - r) * scale);
     }
   }
 }
@@ -338,15 +343,15 @@ void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun
   painter.restore();
 }
 
-WindingDrawing::WindingDrawing(const PlannedRun& planned, QWidget* parent)
-    : QWidget(parent), planned_(planned) {
+WindingDrawing::WindingDrawing(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("drawing"));
   setAccessibleName(QStringLiteral("Чертеж окна сердечника в масштабе"));
   setMinimumSize(240, 240);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void WindingDrawing::Refresh() {
+void WindingDrawing::Show(const PlannedRun& planned) {
+  planned_ = planned;
   setAccessibleDescription(DrawingCaption(planned_));
   update();
 }

@@ -29,11 +29,10 @@ QString DrawingCaption(const PlannedRun& planned);
 /// plan.
 class WindingDrawing final : public QWidget {
  public:
-  /// `planned` belongs to the plan window and outlives the widget.
-  WindingDrawing(const PlannedRun& planned, QWidget* parent);
+  explicit WindingDrawing(QWidget* parent);
 
-  /// Draws the plan again after it changed.
-  void Refresh();
+  /// Draws `planned` from now on; the drawing keeps its own copy.
+  void Show(const PlannedRun& planned);
 
   QSize sizeHint() const override;
 
@@ -41,7 +40,7 @@ class WindingDrawing final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const PlannedRun& planned_;
+  PlannedRun planned_;
 };
 
 }  // namespace ui

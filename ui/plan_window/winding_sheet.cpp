@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include "ui/calculator_window/copied_results.h"
+#include "ui/common/shortened.h"
 #include "ui/common/utf8.h"
 #include "ui/plan_window/plan_rows.h"
 #include "ui/plan_window/winding_drawing.h"
@@ -51,7 +52,9 @@ QString Heading(const QString& text) {
 QString RunTable(const RunView& run) {
   QString html = QStringLiteral("<table cellspacing=0 cellpadding=1 width=100%>");
   html += Heading(QStringLiteral("Исходные данные"));
-  for (std::size_t k = 0; k < run.inputs.size(); ++k) html += Row(InputCaption(k), run.inputs[k]);
+  for (std::size_t k = 0; k < run.inputs.size(); ++k) {
+    html += Row(InputCaption(k), Shortened(run.inputs[k]));
+  }
   html += Heading(QStringLiteral("Результаты расчета"));
   for (std::size_t k = 0; k < run.results.size(); ++k) {
     html += Row(ResultCaption(k), run.results[k]);
@@ -127,27 +130,33 @@ QString SheetTitle(const PlannedRun& planned) {
   return QStringLiteral("План намотки: %1").arg(verdict);
 }
 
-void PaintWindingSheet(QPainter& painter, const QRectF& page, const PlannedRun& planned) {
-  QTextDocument text;
-  text.documentLayout()->setPaintDevice(painter.device());
-  text.setDocumentMargin(0);
-  text.setTextWidth(page.width());
-  double points = kLargestPoints;
-  for (;; points -= 0.5) {
-    text.setDefaultFont(SheetFont(points));
-    text.setHtml(SheetHtml(planned));
-    if (points <= kSmallestPoints || text.size().height() <= page.height() * (1 - kDrawingShare)) {
-      break;
-    }
+std::unique_ptr<QTextDocument> SheetText(const PlannedRun& planned, QPaintDevice* device,
+                                         const QSizeF& page) {
+  auto text = std::make_unique<QTextDocument>();
+  text->documentLayout()->setPaintDevice(device);
+  text->setDocumentMargin(0);
+  text->setTextWidth(page.width());
+  text->setDefaultFont(SheetFont(kLargestPoints));
+  text->setHtml(SheetHtml(planned));
+  // Each size lays the document out once, when its height is asked for.
+  for (double points = kLargestPoints;
+       points > kSmallestPoints && text->size().height() > page.height() * (1 - kDrawingShare);) {
+    points -= 0.5;
+    text->setDefaultFont(SheetFont(points));
   }
+  return text;
+}
+
+void PaintWindingSheet(QPainter& painter, const QRectF& page, const PlannedRun& planned) {
+  const std::unique_ptr<QTextDocument> text = SheetText(planned, painter.device(), page.size());
   painter.save();
   painter.translate(page.topLeft());
-  text.drawContents(&painter, QRectF(QPointF(0, 0), page.size()));
+  text->drawContents(&painter, QRectF(QPointF(0, 0), page.size()));
   painter.restore();
   if (!planned.HasPlan()) return;
-  const double top = page.top() + text.size().height();
+  const double top = page.top() + text->size().height();
   painter.save();
-  painter.setFont(SheetFont(points));
+  painter.setFont(text->defaultFont());
   PaintWindingDrawing(painter, QRectF(page.left(), top, page.width(), page.bottom() - top),
                       planned);
   painter.restore();

@@ -1,17 +1,26 @@
 #pragma once
 
+#include <memory>
+
 #include <QRectF>
 #include <QString>
 
 #include "ui/plan_window/planned_run.h"
 
+class QPaintDevice;
 class QPainter;
 class QPrinter;
+class QTextDocument;
 
 namespace ui {
 
 /// The sheet's title, also the PDF's: «План намотки: Помещается».
 QString SheetTitle(const PlannedRun& planned);
+
+/// The sheet's text for a page of `page`'s size on `device`, laid out in the largest size
+/// (9 … 6 pt) that leaves the drawing below it its share of the page; each input shortened.
+std::unique_ptr<QTextDocument> SheetText(const PlannedRun& planned, QPaintDevice* device,
+                                         const QSizeF& page);
 
 /// Paints one page of the winding sheet into `page`: the inputs, the sixteen results with
 /// their captions, the plan with its settings and the drawing.

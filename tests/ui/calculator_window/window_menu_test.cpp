@@ -1,4 +1,5 @@
 #include <memory>
+#include <ostream>
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,6 +110,49 @@ TEST_F(WindowMenu, CopiedInputsAreTheOnesTheResultsCameFrom) {
   WindowAction(*window_, "copyResults")->trigger();
   EXPECT_EQ(Clipboard(), QString::fromUtf8(kStartResultsText));
 }
+
+struct FaultCopyCase {
+  const char* name;
+  Inputs faulting;    // after the start run
+  const char* power;  // the load power's line as the faulting run left it
+  const char* fault;
+};
+
+void PrintTo(const FaultCopyCase& c, std::ostream* os) { *os << c.name; }
+
+class CopyAfterAFault : public WindowMenu, public testing::WithParamInterface<FaultCopyCase> {};
+
+// A fault keeps the labels of the start run; the copy pairs the faulting run's inputs with
+// only what that run wrote, as a window that never ran before would show it, and names the
+// fault.
+TEST_P(CopyAfterAFault, HoldsOnlyWhatTheFaultingRunWroteAndTheFault) {
+  const auto fresh = QuietWindow();
+  Calculate(*fresh, GetParam().faulting);
+  WindowAction(*fresh, "copyResults")->trigger();
+  const QString expected = Clipboard();
+  Calculate(*window_, kStartInputs);
+  Calculate(*window_, GetParam().faulting);
+  WindowAction(*window_, "copyResults")->trigger();
+  EXPECT_EQ(Clipboard(), expected);
+  EXPECT_TRUE(Clipboard().contains(QString::fromUtf8(GetParam().power)));
+  EXPECT_TRUE(Clipboard().endsWith(
+      QStringLiteral("\nРасчет остановлен\t%1\n").arg(QString::fromUtf8(GetParam().fault))))
+      << Clipboard().toStdString();
+}
+
+// clang-format off
+const FaultCopyCase kFaultCopyCases[] = {
+    {"AtTheFirstResult", {"3", "220", "1e200", "1e200", "2", "5", "7", "12", "0.2"},
+     "\nМощность нагрузки Pn, Вт\t\n", "Ошибка 6: Переполнение"},
+    {"HalfWay", {"3", "0", "12", "1.5", "2", "5", "7", "12", "0.2"},
+     "\nМощность нагрузки Pn, Вт\t18\n", "Ошибка 11: Деление на ноль"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Faults, CopyAfterAFault, testing::ValuesIn(kFaultCopyCases),
+                         [](const testing::TestParamInfo<FaultCopyCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST_F(WindowMenu, CopyBeforeAnyRunGivesTheFieldsAndEmptyResults) {
   WindowAction(*window_, "copyResults")->trigger();
@@ -255,6 +299,18 @@ TEST_F(WindowMenu, DiameterHintsFollowThePlansGrade) {
   plan->findChild<QComboBox*>(QStringLiteral("grade"))->setCurrentIndex(0);
   EXPECT_TRUE(Hint(*Child("Label38")).endsWith("в изоляции класса 1 — до 0.204 мм"));
   EXPECT_TRUE(Hint(*Child("Label39")).endsWith("в изоляции класса 1 — до 0.762 мм"));
+}
+
+TEST_F(WindowMenu, DiameterHintsNameTheOwnWireThePlanWinds) {
+  Calculate(*window_, kStartInputs);
+  ui::PlanWindow* plan = OpenPlan(*window_);
+  plan->findChild<QLineEdit*>(QStringLiteral("ownWire2"))->setText(QStringLiteral("0.75"));
+  EXPECT_TRUE(Hint(*Child("Label38")).startsWith("Провод 0.180 мм по ГОСТ"));
+  EXPECT_EQ(Hint(*Child("Label39")),
+            "Свой провод 0.750 мм из настроек плана намотки; в изоляции класса 2 — до 0.834 мм");
+  EXPECT_EQ(Child("Label39")->accessibleDescription(), Hint(*Child("Label39")));
+  plan->findChild<QLineEdit*>(QStringLiteral("ownWire2"))->clear();
+  EXPECT_TRUE(Hint(*Child("Label39")).startsWith("Провод 0.710 мм по ГОСТ"));
 }
 
 TEST_F(WindowMenu, VerdictHintSaysHowToOpenThePlan) {

@@ -1,3 +1,4 @@
+#include <ios>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,16 +8,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
 #include "../plan/test_support.h"
 #include "qt_test_app.h"
+#include "ui/plan_window/copied_plan.h"
+#include "ui/plan_window/winding_sheet.h"
 #include "window_driver.h"
 
 namespace {
@@ -170,6 +175,53 @@ TEST_F(PlanWindowTest, RefusedSettingLeavesThePlanAndSaysWhyBesideTheField) {
   }
   SetSetting("bobbin", "1");
   EXPECT_TRUE(Text(*plan_, "bobbinMessage").isEmpty());
+}
+
+struct OwnWireCase {
+  const char* text;
+  const char* shown;  // on the sheet and in the copied plan; "" for refused
+};
+
+// Every figure the copied plan and the sheet give is a plain finite number: no "inf", "nan",
+// and none of the uninitialised bytes that an unchecked conversion left.
+void ExpectPlainFigures(const QString& text) {
+  for (const QChar c : text) {
+    EXPECT_TRUE(c.isPrint() || c == QLatin1Char('\n') || c == QLatin1Char('\t'))
+        << "U+" << std::hex << static_cast<int>(c.unicode());
+  }
+  EXPECT_FALSE(text.contains(QStringLiteral("inf")));
+  EXPECT_FALSE(text.contains(QStringLiteral("nan")));
+}
+
+// An own wire is 0.01 … 10 mm: 1e-31 printed garbage and a 63-digit resistance, 1e-200 an
+// infinite resistance.
+TEST_F(PlanWindowTest, OwnWireIsBoundedAndItsPlanPrintsPlainly) {
+  const OwnWireCase cases[] = {{"1e-31", ""},    {"1e-200", ""}, {"10.0001", ""},   {"0.0099", ""},
+                               {"0.01", "0.01"}, {"10", "10"},   {"0,0100", "0.01"}};
+  Calculate(*window_, kTightShell);  // a shell: even a 10 mm wire lies in its layers
+  plan_ = OpenPlan(*window_);
+  for (const OwnWireCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    SetSetting("ownWire2", c.text);
+    const bool refused = *c.shown == 0;
+    EXPECT_EQ(
+        Text(*plan_, "ownWire2Message")
+            .startsWith(
+                "Диаметр своего провода вторичной обмотки должен быть числом от 0.01 до 10 мм"),
+        refused);
+    EXPECT_EQ(plan_->Planned().settings.own_wire[1].has_value(), !refused);
+    const QString own = QStringLiteral("Диаметр своего провода вторичной обмотки\t%1")
+                            .arg(refused ? QStringLiteral("стандартный провод")
+                                         : QString::fromLatin1(c.shown) + QStringLiteral(" мм"));
+    const QString copied = ui::PlanText(plan_->Planned());
+    EXPECT_TRUE(copied.contains(own)) << copied.toStdString();
+    ExpectPlainFigures(copied);
+    QImage page(QSize(2000, 2800), QImage::Format_RGB32);
+    const QString sheet = ui::SheetText(plan_->Planned(), &page, page.size())->toPlainText();
+    EXPECT_TRUE(sheet.contains(QString(own).replace(QLatin1Char('\t'), QLatin1Char('\n'))));
+    ExpectPlainFigures(sheet);
+    SetSetting("ownWire2", "");
+  }
 }
 
 TEST_F(PlanWindowTest, GoodSettingChangesThePlanAtOnce) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -124,5 +125,116 @@ INSTANTIATE_TEST_SUITE_P(Plans, DrawingProportion, testing::ValuesIn(kProportion
                          [](const testing::TestParamInfo<ProportionCase>& info) {
                            return info.param.name;
                          });
+
+/// A page that counts what is drawn on it instead of drawing it.
+class CountingEngine final : public QPaintEngine {
+ public:
+  CountingEngine() : QPaintEngine(AllFeatures) {}
+
+  int strokes = 0;  ///< lines, ellipses and paths
+  int ellipses = 0;
+
+  bool begin(QPaintDevice* /*device*/) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState& /*state*/) override {}
+  Type type() const override { return User; }
+  void drawPixmap(const QRectF& /*r*/, const QPixmap& /*pm*/, const QRectF& /*sr*/) override {}
+  void drawLines(const QLineF* /*lines*/, int count) override { strokes += count; }
+  void drawLines(const QLine* /*lines*/, int count) override { strokes += count; }
+  void drawEllipse(const QRectF& /*r*/) override {
+    ++strokes;
+    ++ellipses;
+  }
+  void drawEllipse(const QRect& r) override { drawEllipse(QRectF(r)); }
+  void drawPath(const QPainterPath& /*path*/) override { ++strokes; }
+  void drawPolygon(const QPointF* /*points*/, int /*count*/, PolygonDrawMode /*mode*/) override {
+    ++strokes;
+  }
+  void drawTextItem(const QPointF& /*p*/, const QTextItem& /*item*/) override {}
+};
+
+class CountingPage final : public QPaintDevice {
+ public:
+  explicit CountingPage(QSize size) : size_(size) {}
+  QPaintEngine* paintEngine() const override { return &engine_; }
+  CountingEngine& Engine() const { return engine_; }
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth:
+        return size_.width();
+      case PdmHeight:
+        return size_.height();
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
+      case PdmDepth:
+        return 32;
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return 300;
+      default:
+        return 1;
+    }
+  }
+
+ private:
+  QSize size_;
+  mutable CountingEngine engine_;
+};
+
+const CountingEngine& Counted(const ui::PlannedRun& planned, CountingPage& page) {
+  QPainter painter(&page);
+  const QRectF area(QPointF(0, 0), QSizeF(page.width(), page.height()));
+  ui::PaintWindingDrawing(painter, area, planned);
+  return page.Engine();
+}
+
+class DrawingStrokes : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureQtApp(); }
+};
+
+// A window 10 mm wide, a winding of 497,785 layers 0.13 mm apart: 73 of them lie inside the
+// window, the rest beyond its edge, where no one sees them (they made a PDF of 2.7 MB).
+TEST_F(DrawingStrokes, AreOnlyTheLayersInsideTheWindow) {
+  const ui::PlannedRun planned =
+      Planned({"1", "4000000", "1000", "0.018", "11", "11", "1", "0.215", "0.35"});
+  ASSERT_TRUE(planned.HasPlan());
+  ASSERT_GT(planned.plan.windings[0].layers, 400000);
+  CountingPage page(QSize(2400, 2400));
+  const CountingEngine& counted = Counted(planned, page);
+  const double pitch = planned.plan.windings[0].overall + planned.settings.interlayer;
+  const int inside = static_cast<int>(10 / pitch);
+  EXPECT_GT(counted.strokes, inside);
+  EXPECT_LT(counted.strokes, inside + 100);
+}
+
+// The ring's layer lines are circles inside its hole: every one of them is seen.
+TEST_F(DrawingStrokes, OfARingAreItsLayers) {
+  const ui::PlannedRun planned = Planned(kStartInputs);
+  ASSERT_TRUE(planned.plan.hole_left.has_value());
+  CountingPage page(QSize(2400, 2400));
+  std::int64_t layers = 0;
+  for (const plan::WindingPlan& winding : planned.plan.windings) layers += winding.layers - 1;
+  EXPECT_EQ(Counted(planned, page).ellipses, layers);
+}
+
+// The plan window's state changes and goes while the drawing stays: it paints its own copy.
+TEST_F(DrawingStrokes, ComeFromTheDrawingsOwnCopyOfThePlan) {
+  ui::WindingDrawing drawing(nullptr);
+  QString caption;
+  {
+    ui::PlannedRun planned = Planned(kTightShell);
+    caption = ui::DrawingCaption(planned);
+    drawing.Show(planned);
+    planned = ui::PlannedRun{};
+  }
+  drawing.resize(600, 600);
+  EXPECT_FALSE(drawing.grab().isNull());
+  EXPECT_EQ(drawing.accessibleDescription(), caption);
+}
 
 }  // namespace
