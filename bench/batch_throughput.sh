@@ -3,10 +3,11 @@
 # default) and reports runs per second, the best of RUNS timings, for the default output and
 # for each further column the tool can add.
 # Usage: [LINES=n] [RUNS=n] [CPU=core] [OPTIONS='|--plan|--notes --plan --check']
-#        bench/batch_throughput.sh [build-dir]
+#        [TOOL='node build-web/bin/transformer-sizer-batch.js'] bench/batch_throughput.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tool=${1:-build}/bin/transformer-sizer-batch
+# TOOL runs another build of the tool, e.g. the node one; its words are split.
+read -r -a tool <<< "${TOOL:-${1:-build}/bin/transformer-sizer-batch}"
 lines=${LINES:-200000}
 runs=${RUNS:-5}
 work=$(mktemp -d)
@@ -36,7 +37,7 @@ measure() {
   local best="" start end seconds
   for _ in $(seq "$runs"); do
     start=$(date +%s.%N)
-    "${pin[@]}" "$tool" "$@" "$work/input.tsv" > "$work/output.tsv"
+    "${pin[@]}" "${tool[@]}" "$@" "$work/input.tsv" > "$work/output.tsv"
     end=$(date +%s.%N)
     seconds=$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f", e - s }')
     if [ -z "$best" ] || awk -v a="$seconds" -v b="$best" 'BEGIN { exit !(a < b) }'; then

@@ -1,6 +1,6 @@
 #include "calc/result_labels.h"
 
-#include <bit>
+#include "values/std_compat.h"
 
 namespace calc {
 
@@ -12,7 +12,7 @@ void LabelDisplay::Show(int number, const DynamicValue& value) {
 
 void LabelDisplay::ShowDouble(int number, double value) {
   DoubleText& memo = double_texts_[static_cast<std::size_t>(number - kFirstResultLabel)];
-  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const auto bits = values::compat::BitCast<std::uint64_t>(value);
   if (!memo.valid || memo.bits != bits) {
     memo.size = static_cast<std::uint8_t>(values::FormatGeneral(value, memo.text));
     memo.bits = bits;

@@ -4,6 +4,8 @@
 #include <array>
 #include <iterator>
 
+#include "values/std_compat.h"
+
 namespace plan {
 
 namespace {
@@ -55,11 +57,11 @@ constexpr auto kWireTable = std::to_array<WireSize>({
 });
 // clang-format on
 
-static_assert(std::ranges::is_sorted(kWireTable, {}, &WireSize::bare));
+static_assert(values::compat::IsSorted(kWireTable, &WireSize::bare));
 
 // The first size at least `diameter`, or the end.
 auto SizeAtLeast(double diameter) {
-  return std::ranges::lower_bound(kWireTable, diameter, {}, &WireSize::bare);
+  return values::compat::LowerBound(kWireTable, diameter, &WireSize::bare);
 }
 
 }  // namespace

@@ -5,3 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh "$@"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure --parallel "$(nproc)"
+bash scripts/test-web.sh

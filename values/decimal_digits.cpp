@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -8,6 +7,7 @@
 
 #include "values/number_text.h"
 #include "values/powers_of_ten.h"
+#include "values/std_compat.h"
 
 namespace values::detail {
 
@@ -42,7 +42,7 @@ void StripZeros(std::uint64_t& value, int& zeros) {
 bool FifteenDigitsExactly(double magnitude, Decimal15& d) {
   if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
   // magnitude = m × 2^-shift with a 53-bit m; a normal double in this range.
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto bits = compat::BitCast<std::uint64_t>(magnitude);
   constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
   const std::uint64_t m = (bits & (kHiddenBit - 1)) | kHiddenBit;
   const int binary_exponent = static_cast<int>(bits >> 52) - 1022;  // magnitude < 2^this
@@ -66,8 +66,7 @@ bool FifteenDigitsExactly(double magnitude, Decimal15& d) {
 
 void FifteenDigitsByPrintfRounding(double magnitude, Decimal15& d) {
   char text[40];  // "d.dddddddddddddde-308": 21 characters at most
-  const auto result =
-      std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
+  const auto result = compat::ToCharsScientific(text, text + sizeof text, magnitude, 14);
   const char* mark = std::find(text, result.ptr, 'e');
   d.significand = 0;
   for (const char* p = text; p != mark; ++p) {

@@ -1,7 +1,6 @@
 #include "values/number_text.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -10,6 +9,7 @@
 
 #include "values/fault.h"
 #include "values/powers_of_ten.h"
+#include "values/std_compat.h"
 
 namespace values {
 
@@ -109,7 +109,7 @@ double ConvertDigits(const char* p, const Scan& scan) noexcept {
                           : mantissa * detail::kPowersOfTen[scan.scale];
   }
   double value = 0;
-  const auto [ptr, ec] = std::from_chars(p, scan.end, value);
+  const auto [ptr, ec] = compat::FromChars(p, scan.end, value);
   (void)ptr;
   if (ec == std::errc::result_out_of_range) {
     return IsBeyondRange(p, scan.end) ? std::numeric_limits<double>::infinity() : 0.0;
@@ -250,7 +250,7 @@ char* WriteWideDigits(Wide value, char* end) {
 
 // |x| × 10^decimals rounded half away from zero, exactly: |x| is m × 2^e with m below 2^53.
 std::optional<Wide> ScaledMagnitude(double x, int decimals) {
-  const auto bits = std::bit_cast<std::uint64_t>(x);
+  const auto bits = compat::BitCast<std::uint64_t>(x);
   const int biased = static_cast<int>((bits >> 52) & 0x7FF);
   std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
   if (biased != 0) m |= std::uint64_t{1} << 52;
@@ -275,7 +275,7 @@ void AppendExactFixed(double x, int decimals, std::string& out) {
     // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309
     // whole digits, the point, 9 decimals and a sign: the text always fits.
     char text[400];
-    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals);
+    const auto end = compat::ToCharsFixed(text, text + sizeof text, x, decimals);
     out.append(text, end.ptr);
     return;
   }
@@ -297,7 +297,7 @@ void AppendExactFixed(double x, int decimals, std::string& out) {
 
 std::size_t FormatGeneral(double x, char* out) noexcept {
   if (!std::isfinite(x)) {
-    const auto result = std::to_chars(out, out + kGeneralTextCapacity, x);
+    const auto result = compat::ToChars(out, out + kGeneralTextCapacity, x);
     return static_cast<std::size_t>(result.ptr - out);
   }
   const detail::Decimal15 d = detail::ToDecimal15(x);

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "values/std_compat.h"
+
 namespace values {
 
 namespace {
@@ -43,10 +45,10 @@ std::optional<double> ReadSettingNumber(std::string_view text) {
   // from_chars takes no plus sign; "+-1" stays refused.
   if (trimmed.size() > 1 && trimmed[0] == '+' && trimmed[1] != '-') trimmed.remove_prefix(1);
   std::string number(trimmed);
-  std::ranges::replace(number, ',', '.');
+  compat::Replace(number, ',', '.');
   double value = 0;
   const char* end = number.data() + number.size();
-  const auto [stop, error] = std::from_chars(number.data(), end, value);
+  const auto [stop, error] = compat::FromChars(number.data(), end, value);
   if (error != std::errc{} || stop != end || number.empty()) return std::nullopt;
   return value;
 }
@@ -61,7 +63,7 @@ std::string Refusal(const SettingRule& rule, std::string_view shown) {
 
 std::string ShortestText(double value) {
   char buffer[32];
-  const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value);
+  const auto result = compat::ToChars(std::begin(buffer), std::end(buffer), value);
   return std::string(buffer, result.ptr);
 }
 

@@ -11,6 +11,7 @@
 #include "plan/winding_plan.h"
 #include "test_support.h"
 #include "values/fault.h"
+#include "values/std_compat.h"
 
 namespace plan {
 namespace {
@@ -40,7 +41,7 @@ std::vector<std::string> Lines(const std::string& path) {
 void ApplyOptions(const std::string& line, Settings& settings) {
   std::istringstream words(line.substr(line.find(':') + 1));
   for (std::string option, value; words >> option >> value;) {
-    const auto rule = std::ranges::find(kSettingRules, option, &values::SettingRule::option);
+    const auto rule = values::compat::Find(kSettingRules, option, &values::SettingRule::option);
     ASSERT_NE(rule, kSettingRules.end()) << option;
     const auto which = kAllSettings[static_cast<std::size_t>(rule - kSettingRules.begin())];
     EXPECT_EQ(SetFromText(settings, which, value), std::nullopt);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include <string>
 
 #include "values/fault.h"
+#include "values/std_compat.h"
 
 namespace values {
 namespace {
@@ -166,7 +166,8 @@ TEST(FormatFixed, ReadsBackAsTheNumberItShows) {
       const std::string& text = fixed.text;
       const auto back = ReadFixedText(text);
       ASSERT_TRUE(back) << text;
-      EXPECT_EQ(std::bit_cast<std::uint64_t>(fixed.shown), std::bit_cast<std::uint64_t>(*back))
+      EXPECT_EQ(values::compat::BitCast<std::uint64_t>(fixed.shown),
+                values::compat::BitCast<std::uint64_t>(*back))
           << text;
       EXPECT_EQ(FormatFixedNumber(*back, decimals).text, text) << x;
       EXPECT_LE(std::fabs(*back - x),

@@ -211,7 +211,7 @@ void Form1::Calculate() {
   marks_.Show(FieldExplanations(run));
   const bool verdict_shown = !fault || trace.at > calc::Quantity::Fit;
   result_marks_.ShowRun(verdict_shown ? VerdictWarning(run) : QString());
-  last_notes_ = NoteLines(run);
+  last_notes_ = ui::NoteLines(run);
   last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
   last_fault_ = fault ? FaultMessage(*fault) : QString();
   ShowHints();

@@ -5,18 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-#include "calc/calculator.h"
-#include "calc/run_notes.h"
+#include "calc/note_words.h"
 #include "values/fault.h"
 
 namespace ui {
 
-/// A run as its notes are explained: the texts it read and the record it left.
-struct NotedRun {
-  const calc::InputTexts& texts;
-  const calc::CalculatorState& record;
-  const calc::RunNotes& notes;
-};
+using calc::NotedRun;
 
 /// For each input field, what its notes say in Russian, one sentence a note; empty when none.
 std::array<QString, 9> FieldExplanations(const NotedRun& run);

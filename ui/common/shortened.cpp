@@ -1,25 +1,17 @@
 #include "ui/common/shortened.h"
 
+#include "calc/note_words.h"
 #include "ui/common/utf8.h"
 
 namespace ui {
 
-namespace {
-
-constexpr qsizetype kShownLength = 24;
-// Enough to hold more than kShownLength characters of any script, and leading blanks.
-constexpr qsizetype kReadLength = 4 * (kShownLength + 1);
-
-}  // namespace
-
+// One rule for the tooltips, the sheet and the web page: the engine's.
 QString Shortened(QStringView text) {
-  QString shown = text.left(kReadLength).toString().trimmed();
-  if (shown.size() > kShownLength) shown = shown.left(kShownLength) + QStringLiteral("…");
-  return shown;
+  // More than the engine reads of UTF-8 text, in UTF-16 units.
+  const QByteArray start = text.left(100).toUtf8();
+  return Shortened(std::string_view(start.constData(), static_cast<std::size_t>(start.size())));
 }
 
-QString Shortened(std::string_view text) {
-  return Shortened(FromUtf8(text.substr(0, static_cast<std::size_t>(kReadLength))));
-}
+QString Shortened(std::string_view text) { return FromUtf8(calc::Shortened(text)); }
 
 }  // namespace ui

@@ -1,0 +1,67 @@
+#include "web/json_writer.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace web {
+
+void JsonWriter::Separate() {
+  if (!first_) out_ += ',';
+  first_ = false;
+}
+
+JsonWriter& JsonWriter::Open(char bracket) {
+  Separate();
+  out_ += bracket;
+  first_ = true;
+  return *this;
+}
+
+JsonWriter& JsonWriter::Close(char bracket) {
+  out_ += bracket;
+  first_ = false;
+  return *this;
+}
+
+JsonWriter& JsonWriter::Key(std::string_view name) {
+  String(name);
+  out_ += ':';
+  first_ = true;
+  return *this;
+}
+
+JsonWriter& JsonWriter::String(std::string_view text) {
+  Separate();
+  out_ += '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out_ += '\\';
+      out_ += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out_ += escaped;
+    } else {
+      out_ += c;
+    }
+  }
+  out_ += '"';
+  return *this;
+}
+
+JsonWriter& JsonWriter::Number(double x) {
+  if (!std::isfinite(x)) return Null();
+  Separate();
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", x);
+  out_ += text;
+  return *this;
+}
+
+JsonWriter& JsonWriter::Null() {
+  Separate();
+  out_ += "null";
+  return *this;
+}
+
+}  // namespace web

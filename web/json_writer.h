@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace web {
+
+/// Builds one JSON text; the page reads the engine's answers from it.
+class JsonWriter {
+ public:
+  JsonWriter& Open(char bracket);
+  JsonWriter& Close(char bracket);
+  JsonWriter& Key(std::string_view name);
+  /// A UTF-8 string; control characters are escaped.
+  JsonWriter& String(std::string_view text);
+  /// A number that reads back exactly; null when not finite.
+  JsonWriter& Number(double x);
+  JsonWriter& Null();
+  const std::string& text() const { return out_; }
+
+ private:
+  void Separate();
+
+  std::string out_;
+  bool first_ = true;
+};
+
+}  // namespace web
