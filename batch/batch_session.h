@@ -37,14 +37,23 @@ class Session {
  private:
   class Labels final : public calc::LabelDisplay {
    public:
-    const std::string& text(int index) const { return texts_[static_cast<std::size_t>(index)]; }
+    std::string_view text(int index) const {
+      const auto k = static_cast<std::size_t>(index);
+      return {texts_[k].data(), sizes_[k]};
+    }
 
    private:
+    // Millions of labels a second: each keeps its largest buffer and only its length changes.
     void SetLabel(int number, std::string_view text) override {
-      texts_[static_cast<std::size_t>(number - calc::kFirstResultLabel)].assign(text);
+      const auto k = static_cast<std::size_t>(number - calc::kFirstResultLabel);
+      std::string& buffer = texts_[k];
+      if (text.size() > buffer.size()) buffer.resize(text.size());
+      text.copy(buffer.data(), text.size());
+      sizes_[k] = text.size();
     }
 
     std::array<std::string, calc::kResultLabelCount> texts_;
+    std::array<std::size_t, calc::kResultLabelCount> sizes_{};
   };
 
   // The plan's and the check's fields of a run whose core fits when `fits`, else empty ones.

@@ -34,17 +34,7 @@ DynamicValue Combine(const DynamicValue& x, const DynamicValue& y, IntegerOp int
 
 }  // namespace
 
-double DynamicValue::ToDouble() const {
-  switch (kind()) {
-    case Kind::Empty:
-      return 0.0;
-    case Kind::Integer:
-      return std::get<std::int16_t>(value_);
-    case Kind::Double:
-      return std::get<double>(value_);
-    case Kind::Text:
-      break;
-  }
+double DynamicValue::TextNumber() const {
   const std::optional<double>& number = std::get<Text>(value_).number;
   if (!number) throw Fault(FaultKind::TypeMismatch);
   if (std::isinf(*number)) throw Fault(FaultKind::Overflow);

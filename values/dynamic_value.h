@@ -37,9 +37,16 @@ class DynamicValue {
 
   /// The value as a number: empty is 0, a text must be a fixed-formatted number (type mismatch)
   /// within the double range (overflow).
-  double ToDouble() const;
+  double ToDouble() const {
+    if (const double* x = std::get_if<double>(&value_)) return *x;
+    if (const std::int16_t* n = std::get_if<std::int16_t>(&value_)) return *n;
+    return value_.index() == 0 ? 0.0 : TextNumber();
+  }
 
  private:
+  // The number a text shows; faults when it has none or it lies beyond the double range.
+  double TextNumber() const;
+
   struct Text {
     std::string text;
     std::optional<double> number;  // what the text shows, when it is a fixed-formatted number
