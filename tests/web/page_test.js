@@ -304,7 +304,7 @@ test('the page works from a static web server too', async () => {
   }
 });
 
-test('print gives one A4 page', async () => {
+test('print gives one A4 page with the check of both designs and the settings', async () => {
   const page = await openPage();
   await press(page, START);
   const pdf = Buffer.from(await page.pdf({preferCSSPageSize: true, printBackground: true}));
@@ -314,5 +314,24 @@ test('print gives one A4 page', async () => {
   const box = text.match(/\/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\]/);
   assert.ok(Math.abs(Number(box[1]) - 595.3) < 2 && Math.abs(Number(box[2]) - 841.9) < 2,
       `media box ${box[1]} × ${box[2]}`);
+  // The sheet carries the check of both designs with their flags in words and both settings.
+  await page.emulateMediaType('print');
+  const printed = await page.evaluate(() => {
+    const shown = (el) => el.getClientRects().length > 0 && getComputedStyle(el).visibility !== 'hidden';
+    const table = document.getElementById('check-table');
+    const settings = Array.from(document.querySelectorAll('.settings .setting'));
+    return {
+      table: shown(table),
+      head: Array.from(table.tHead.rows[0].cells, (c) => shown(c) && c.textContent),
+      flags: Array.from(table.tBodies[0].rows[0].cells, (c) => shown(c) && c.textContent),
+      settings: settings.length,
+      shownSettings: settings.filter((label) => shown(label.querySelector('input'))).length,
+    };
+  });
+  assert.ok(printed.table);
+  assert.ok(printed.head.slice(1).every((t) => t), `check columns ${printed.head}`);
+  assert.ok(printed.flags.every((t) => t), `flags ${printed.flags}`);
+  assert.ok(printed.settings > 7 && printed.shownSettings === printed.settings,
+      `${printed.shownSettings} of ${printed.settings} settings printed`);
   await page.close();
 });
