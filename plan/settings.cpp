@@ -4,13 +4,8 @@ namespace plan {
 
 namespace {
 
-constexpr bool RulesFollowTheSettings() {
-  for (std::size_t i = 0; i < kAllSettings.size(); ++i) {
-    if (static_cast<std::size_t>(kAllSettings[i]) != i) return false;
-  }
-  return kSettingRules.size() == kAllSettings.size();
-}
-static_assert(RulesFollowTheSettings(), "kSettingRules is indexed by Setting");
+static_assert(values::RulesFollowTheSettings(kAllSettings, kSettingRules),
+              "kSettingRules is indexed by Setting");
 
 void Store(Settings& settings, Setting which, double value) {
   switch (which) {

@@ -10,21 +10,7 @@ packages=(emscripten chromium)
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  if [ "$(id -u)" -eq 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends "${missing[@]}"
-  else
-    echo "Не хватает пакетов. Установите их от имени root:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
-    exit 1
-  fi
-fi
+source scripts/install-packages.sh
 
 # Debian's emcc runs its tools with the first node on the PATH and needs its own modules.
 export NODE_PATH=/usr/share/nodejs

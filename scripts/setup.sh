@@ -14,22 +14,7 @@ packages=(
   poppler-utils  # the sheet tests read the PDF's text back
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-
-if ((${#missing[@]})); then
-  if [ "$(id -u)" -eq 0 ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends "${missing[@]}"
-  else
-    echo "Не хватает пакетов. Установите их от имени root:" >&2
-    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
-    exit 1
-  fi
-fi
+source scripts/install-packages.sh
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,15 @@ struct SettingRule {
   bool whole;                 ///< whole numbers only
   std::string_view bounds;    ///< accepted values as a refusal states them
 };
+
+/// Whether a kind's rule table is indexed by its settings: `all[i]` is setting number i.
+template <typename AllSettings, typename Rules>
+constexpr bool RulesFollowTheSettings(const AllSettings& all, const Rules& rules) {
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    if (static_cast<std::size_t>(all[i]) != i) return false;
+  }
+  return rules.size() == all.size();
+}
 
 /// Whether `value` is within the rule's bounds; NaN never is.
 bool Accepts(const SettingRule& rule, double value);
