@@ -9,6 +9,7 @@ namespace values {
 
 /// One setting as every front end names, shows and takes it: a row of a settings kind's table.
 struct SettingRule {
+  std::string_view key;       ///< how files and stored settings name it: "bobbin", "steelLoss"
   std::string_view name;      ///< Russian: a refusal's subject, the field's label
   std::string_view must;      ///< the verb that agrees with the name: «должна»
   std::string_view unit;      ///< «мм», «Гц»; empty for a plain number

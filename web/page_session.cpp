@@ -17,14 +17,14 @@ constexpr std::string_view kKindNames[] = {"caption", "heading", "result",
                                            "field",   "button",  "picture"};
 
 void WriteSetting(std::string_view name, std::string_view unit, std::optional<double> value,
-                  JsonWriter& json) {
+                  values::JsonWriter& json) {
   json.Open('{').Key("name").String(name).Key("unit").String(unit).Key("value");
   value ? json.Number(*value) : json.Null();
   json.Close('}');
 }
 
 void WriteSettings(const plan::Settings& settings, const check::Settings& check_settings,
-                   JsonWriter& json) {
+                   values::JsonWriter& json) {
   json.Open('[');
   for (const plan::Setting which : plan::kAllSettings) {
     WriteSetting(plan::SettingName(which), plan::SettingUnit(which),
@@ -37,7 +37,7 @@ void WriteSettings(const plan::Settings& settings, const check::Settings& check_
   json.Close(']');
 }
 
-void WriteFlags(const std::optional<check::DesignCheck>& design, JsonWriter& json) {
+void WriteFlags(const std::optional<check::DesignCheck>& design, values::JsonWriter& json) {
   json.Open('[');
   if (design) {
     for (const check::Flag flag : check::kAllFlags) {
@@ -62,7 +62,7 @@ std::string PageSession::Calculate(const calc::InputTexts& texts) {
   planned_.reset();
   if (!fault && trace.fits) planned_ = check::ReadRun(state_);
 
-  JsonWriter json;
+  values::JsonWriter json;
   json.Open('{').Key("labels").Open('[');
   for (int i = 0; i < calc::kResultLabelCount; ++i) json.String(labels_.text(i));
   json.Close(']');
@@ -85,7 +85,7 @@ std::string PageSession::Calculate(const calc::InputTexts& texts) {
 }
 
 std::string PageSession::SetSettings(const std::array<std::string_view, kSettingCount>& texts) {
-  JsonWriter json;
+  values::JsonWriter json;
   json.Open('{').Key("refused").Open('[');
   constexpr std::size_t kPlanSettings = plan::kAllSettings.size();
   for (std::size_t k = 0; k < texts.size(); ++k) {
@@ -102,7 +102,7 @@ std::string PageSession::SetSettings(const std::array<std::string_view, kSetting
   return json.Close('}').text();
 }
 
-void PageSession::WritePlan(JsonWriter& json) const {
+void PageSession::WritePlan(values::JsonWriter& json) const {
   if (!planned_) {
     json.Null();
     return;
@@ -140,7 +140,7 @@ void PageSession::WritePlan(JsonWriter& json) const {
 }
 
 std::string PageSession::Layout() {
-  JsonWriter json;
+  values::JsonWriter json;
   json.Open('{').Key("title").String(ui::kWindowTitle).Key("controls").Open('[');
   for (const ui::ControlSpec& c : ui::kControls) {
     json.Open('{').Key("name").String(c.name).Key("index").Number(c.index);

@@ -11,7 +11,7 @@
 #include "check/settings.h"
 #include "plan/settings.h"
 #include "plan/winding_plan.h"
-#include "web/json_writer.h"
+#include "values/json_writer.h"
 
 namespace web {
 
@@ -47,7 +47,7 @@ class PageSession {
     std::array<std::string, calc::kResultLabelCount> texts_;
   };
 
-  void WritePlan(JsonWriter& json) const;
+  void WritePlan(values::JsonWriter& json) const;
 
   calc::CalculatorState state_;
   Labels labels_;

@@ -1,6 +1,5 @@
 #include "ui/common/window_settings.h"
 
-#include <array>
 #include <charconv>
 #include <iterator>
 #include <system_error>
@@ -14,11 +13,6 @@ namespace ui {
 namespace {
 
 constexpr std::size_t kPlanCount = plan::kAllSettings.size();
-
-// In the order of the plan's rule table, then the check's.
-constexpr std::array<const char*, kSettingCount> kKeys = {
-    "grade",    "bobbin",    "interlayer", "between", "wrap", "ownWire1",
-    "ownWire2", "frequency", "steelLoss",  "ambient", "limit"};
 
 const QString kSheetFolderKey = QStringLiteral("sheet/folder");
 
@@ -45,7 +39,7 @@ bool IsGrade(std::size_t k) {
   return k < kPlanCount && plan::kAllSettings[k] == plan::Setting::Grade;
 }
 
-QString SettingKey(std::size_t k) { return QString::fromLatin1(kKeys.at(k)); }
+QString SettingKey(std::size_t k) { return FromUtf8(SettingRule(k).key); }
 
 QString SettingCaption(std::size_t k) {
   const values::SettingRule& rule = SettingRule(k);

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace web {
+namespace values {
 
 /// Builds one JSON text; the page reads the engine's answers from it.
 class JsonWriter {
@@ -25,4 +25,4 @@ class JsonWriter {
   bool first_ = true;
 };
 
-}  // namespace web
+}  // namespace values

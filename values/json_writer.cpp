@@ -1,9 +1,9 @@
-#include "web/json_writer.h"
+#include "values/json_writer.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace web {
+namespace values {
 
 void JsonWriter::Separate() {
   if (!first_) out_ += ',';
@@ -64,4 +64,4 @@ JsonWriter& JsonWriter::Null() {
   return *this;
 }
 
-}  // namespace web
+}  // namespace values
