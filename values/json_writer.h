@@ -15,6 +15,7 @@ class JsonWriter {
   JsonWriter& String(std::string_view text);
   /// A number that reads back exactly; null when not finite.
   JsonWriter& Number(double x);
+  JsonWriter& Bool(bool value);
   JsonWriter& Null();
   const std::string& text() const { return out_; }
 
