@@ -241,9 +241,11 @@ std::string Cause(const NotedRun& run, const values::Fault& fault, Quantity at) 
 
 std::string Shortened(std::string_view text) {
   constexpr std::size_t kShownLength = 24;
-  // Enough to hold more than kShownLength characters of any script, and leading blanks.
+  // Enough to hold more than kShownLength characters of any script.
   constexpr std::size_t kReadLength = 4 * (kShownLength + 1);
-  return ShortenedUtf8(text.substr(0, kReadLength), kShownLength, "…");
+  text.remove_prefix(LeadingSpaceBytes(text));
+  return ShortenedUtf8(text.substr(0, kReadLength), kShownLength, "…",
+                       text.size() > kReadLength);
 }
 
 std::string NoteSentence(const NotedRun& run, const RunNote& note) {
