@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "calc/note_words.h"
 #include "calc/run_notes.h"
 #include "values/number_text.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-constexpr std::size_t kQuotedLength = 24;  // a field may be long; a warning quotes its start
 
 // "3;220;12;1.5" or "3,220,12": a table saved with another separator than TAB, whose line
 // would be read as one field holding the core form.
@@ -58,12 +57,8 @@ bool IsHeaderRow(std::string_view line, const calc::InputTexts& fields) {
          });
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "«";
-  quoted += text.substr(0, kQuotedLength);
-  if (text.size() > kQuotedLength) quoted += "…";
-  return quoted + "»";
-}
+// A field may be long: its start, as the notes quote it.
+std::string Quoted(std::string_view text) { return "«" + calc::Shortened(text) + "»"; }
 
 std::string NumberText(double x) {
   char text[values::kGeneralTextCapacity];
