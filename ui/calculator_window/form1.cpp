@@ -225,6 +225,7 @@ void Form1::ShowResults(const account::Press& press) {
   account::Follow(press, planned_);
   ShowHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press);
+  ShowStale();
   if (press.fault) report_(this, FromUtf8(press.fault_message), FromUtf8(press.fault_words));
 }
 
