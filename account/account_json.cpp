@@ -175,8 +175,13 @@ std::string LayoutJson() {
     json.Open('{').Key("caption").String(r.caption).Key("index").Number(r.captionIndex);
     json.Key("field").String(r.field).Close('}');
   }
+  json.Close(']').Key("settings").Open('[');
+  for (std::size_t k = 0; k < kSettingCount; ++k) {
+    const values::SettingRule& rule = SettingRule(k);
+    json.Open('{').Key("key").String(rule.key).Key("name").String(rule.name);
+    json.Key("unit").String(rule.unit).Key("text").String(SettingText(Settings{}, k)).Close('}');
+  }
   json.Close(']');
-  WriteSettings(TakenSettings{}, json);
   return json.Close('}').text();
 }
 

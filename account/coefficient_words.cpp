@@ -37,15 +37,6 @@ std::string Number(double x) {
   return std::string(text, values::FormatGeneral(x, text));
 }
 
-std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
-  std::string out;
-  for (const std::string& part : parts) {
-    if (!out.empty()) out += separator;
-    out += part;
-  }
-  return out;
-}
-
 bool Holds(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -130,7 +121,7 @@ std::string KnownForms(const CoefficientTable& table) {
     const calc::Scope& scope = table.groups[g].scope;
     if (!scope.every_form) forms.push_back(std::to_string(scope.form));
   }
-  return Join(forms, ", ");
+  return calc::Join(forms, ", ");
 }
 
 const CoefficientTable& TableOf(Coefficient c) {
@@ -177,7 +168,7 @@ std::string WhatToDo(const calc::NotedRun& run, Coefficient c) {
 std::string KnownThicknesses(std::int16_t form) {
   std::vector<std::string> words;
   for (const Span& span : KnownSpans(form)) words.push_back(Words(span));
-  return Join(words, ", ");
+  return calc::Join(words, ", ");
 }
 
 std::optional<double> NearestKnownThickness(std::int16_t form, double mm) {
@@ -215,7 +206,7 @@ std::string CoefficientWords(const calc::NotedRun& run) {
   }
   parts.insert(parts.begin(), head + ".");
   parts.insert(parts.end(), advice.begin(), advice.end());
-  return Join(parts, "\n");
+  return calc::Join(parts, "\n");
 }
 
 }  // namespace account

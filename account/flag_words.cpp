@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "account/figure_text.h"
+#include "calc/note_words.h"
 #include "check/figures.h"
 
 namespace account {
@@ -65,12 +66,8 @@ std::vector<std::string> FlagSentences(const check::CheckInput& input,
 
 std::string FlagSummary(const check::CheckInput& input, const check::DesignCheck& design,
                         const check::Settings& settings) {
-  std::string summary;
-  for (const std::string& sentence : FlagSentences(input, design, settings)) {
-    if (!summary.empty()) summary += ' ';
-    summary += sentence;
-  }
-  return summary.empty() ? "Замечаний нет." : summary;
+  const std::vector<std::string> sentences = FlagSentences(input, design, settings);
+  return sentences.empty() ? "Замечаний нет." : calc::Join(sentences, " ");
 }
 
 }  // namespace account

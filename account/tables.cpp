@@ -7,6 +7,7 @@
 #include "account/figure_text.h"
 #include "account/flag_words.h"
 #include "account/reasons.h"
+#include "calc/note_words.h"
 #include "check/figures.h"
 #include "plan/figures.h"
 #include "plan/wire_table.h"
@@ -213,9 +214,7 @@ std::vector<std::string> CheckVerdicts(const Planned& planned) {
     }
     const std::vector<std::string> flags =
         FlagSentences(*planned.check_input, *designs[d].check, planned.check_settings);
-    if (flags.empty()) line += "замечаний нет.";
-    for (std::size_t k = 0; k < flags.size(); ++k) line += (k > 0 ? " " : "") + flags[k];
-    lines.push_back(std::move(line));
+    lines.push_back(line + (flags.empty() ? "замечаний нет." : calc::Join(flags, " ")));
   }
   return lines;
 }
