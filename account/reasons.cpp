@@ -71,7 +71,7 @@ std::string NoLayerReason(const Planned& planned) {
 std::string NoPressReason(End end) {
   switch (end) {
     case End::NotYet:
-      return "Расчета еще не было: введите данные и нажмите «Вычислить» в окне расчета.";
+      return "Расчета еще не было: введите данные и нажмите «Вычислить».";
     case End::Faulted:
       return "Последний расчет остановился с ошибкой, поэтому плана нет. Исправьте данные и "
              "нажмите «Вычислить».";
