@@ -1,5 +1,7 @@
 #include "account/press.h"
 
+#include <cstring>
+
 #include "account/coefficient_words.h"
 #include "calc/note_words.h"
 
@@ -8,6 +10,30 @@ namespace account {
 namespace {
 
 constexpr std::size_t kVerdict = 33 - calc::kFirstResultLabel;
+
+// Without a trace the verdict's label tells a core that fits; the two verdicts differ in length.
+bool SaysFit(std::string_view verdict) {
+  return verdict.size() == calc::kFitVerdict.size() &&
+         std::memcmp(verdict.data(), calc::kFitVerdict.data(), verdict.size()) == 0;
+}
+
+// The labels of a press a face shows, noting which of them the press wrote: the batch tool's
+// labels never need it and go straight to their texts.
+class NotingDisplay final : public calc::LabelDisplay {
+ public:
+  explicit NotingDisplay(Labels& labels) : labels_(labels) {}
+
+  std::uint32_t written = 0;
+
+ private:
+  void SetLabel(int number, std::string_view text) override {
+    const auto k = static_cast<std::size_t>(number - calc::kFirstResultLabel);
+    labels_.Put(k, text);
+    written |= 1u << k;
+  }
+
+  Labels& labels_;
+};
 
 void PutWords(const calc::InputTexts& texts, const calc::CalculatorState& record, Press& press) {
   for (std::size_t k = 0; k < texts.size(); ++k) press.inputs[k].assign(texts[k]);
@@ -49,27 +75,36 @@ std::string_view StatusCode(const Press& press) {
 }
 
 const Press& Calculator::Calculate(const calc::InputTexts& texts, Parts parts) {
-  parts.notes = parts.notes || parts.words;
+  Run(texts, parts, press_.labels);
+  return press_;
+}
+
+const Press& Calculator::CalculateInWords(const calc::InputTexts& texts) {
+  NotingDisplay display(press_.labels);
+  Run(texts, {.notes = true, .design = true}, display);
+  press_.labels.SetWritten(display.written);
+  PutWords(texts, record_, press_);
+  return press_;
+}
+
+void Calculator::Run(const calc::InputTexts& texts, Parts parts, calc::ResultDisplay& display) {
   press_.fault.reset();
   press_.trace = {};
-  press_.labels.StartPress();
   const bool traced = parts.notes || parts.design;
   try {
     // A press whose notes and design nobody reads keeps no trace.
     if (traced) {
-      calc::CalculateDesign(record_, texts, press_.labels, press_.trace);
+      calc::CalculateDesign(record_, texts, display, press_.trace);
     } else {
-      calc::CalculateDesign(record_, texts, press_.labels);
+      calc::CalculateDesign(record_, texts, display);
     }
   } catch (const values::Fault& fault) {
     press_.fault = fault.kind();
   }
-  const bool fits = traced ? press_.trace.fits : press_.labels.text(kVerdict) == calc::kFitVerdict;
+  const bool fits = traced ? press_.trace.fits : SaysFit(press_.labels.text(kVerdict));
   press_.end = press_.fault ? End::Faulted : fits ? End::Fit : End::NotFit;
   if (parts.notes) press_.notes = calc::NotesOfRun(texts, record_, press_.trace);
-  if ((parts.design || parts.words) && press_.fits()) check::ReadRun(record_, press_.design);
-  if (parts.words) PutWords(texts, record_, press_);
-  return press_;
+  if (parts.design && press_.fits()) check::ReadRun(record_, press_.design);
 }
 
 }  // namespace account

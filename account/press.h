@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,11 +24,7 @@ enum class End { NotYet, Faulted, NotFit, Fit };
 struct Parts {
   bool notes = false;   ///< the notes, as codes
   bool design = false;  ///< what a plan and a check read of a run whose core fits
-  bool words = false;   ///< the texts as typed, and the notes, fault and verdict in words
 };
-
-/// Everything a window or a page shows.
-inline constexpr Parts kEveryPart{true, true, true};
 
 /// The sixteen result labels as the window shows them after a press.
 class Labels final : public calc::LabelDisplay {
@@ -36,26 +32,30 @@ class Labels final : public calc::LabelDisplay {
   /// The text of result `k` (0 is Label26).
   std::string_view text(std::size_t k) const { return {texts_[k].data(), sizes_[k]}; }
 
-  /// Whether the last press wrote result `k`; after a fault the others keep an earlier text.
-  bool written(std::size_t k) const { return written_.test(k); }
+  /// Whether the last press in words wrote result `k`; after a fault the others keep an earlier
+  /// text.
+  bool written(std::size_t k) const { return (written_ >> k & 1u) != 0; }
 
-  /// Forgets which labels were written, before a press.
-  void StartPress() { written_.reset(); }
-
- private:
-  // Millions of labels a second: each keeps its largest buffer and only its length changes.
-  void SetLabel(int number, std::string_view text) override {
-    const auto k = static_cast<std::size_t>(number - calc::kFirstResultLabel);
+  /// Puts `text` on result `k`. Millions of labels a second: each keeps its largest buffer and
+  /// only its length changes.
+  void Put(std::size_t k, std::string_view text) {
     std::string& buffer = texts_[k];
     if (text.size() > buffer.size()) buffer.resize(text.size());
     text.copy(buffer.data(), text.size());
     sizes_[k] = text.size();
-    written_.set(k);
+  }
+
+  /// Which results a press wrote, a bit each.
+  void SetWritten(std::uint32_t written) { written_ = written; }
+
+ private:
+  void SetLabel(int number, std::string_view text) override {
+    Put(static_cast<std::size_t>(number - calc::kFirstResultLabel), text);
   }
 
   std::array<std::string, calc::kResultLabelCount> texts_;
   std::array<std::size_t, calc::kResultLabelCount> sizes_{};
-  std::bitset<calc::kResultLabelCount> written_;
+  std::uint32_t written_ = 0;
 };
 
 /// One press of Calculate as every face shows it.
@@ -91,10 +91,16 @@ class Calculator {
   /// One press of Calculate on the nine texts, working out `parts` beyond the labels.
   const Press& Calculate(const calc::InputTexts& texts, Parts parts);
 
+  /// One press with every part, the labels it wrote, and the texts as typed and everything the
+  /// press says in words: what a window or a page shows.
+  const Press& CalculateInWords(const calc::InputTexts& texts);
+
   /// The last press.
   const Press& press() const { return press_; }
 
  private:
+  void Run(const calc::InputTexts& texts, Parts parts, calc::ResultDisplay& display);
+
   calc::CalculatorState record_;
   Press press_;
 };

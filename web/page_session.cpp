@@ -13,7 +13,7 @@ constexpr account::Turns kShownTurns = account::Turns::Calculated;
 }  // namespace
 
 std::string PageSession::Calculate(const calc::InputTexts& texts) {
-  account::Follow(calculator_.Calculate(texts, account::kEveryPart), planned_);
+  account::Follow(calculator_.CalculateInWords(texts), planned_);
   return Answer();
 }
 

@@ -23,10 +23,10 @@ struct EndCase {
 TEST(Press, EndsTheSameWhateverPartsAreAsked) {
   for (const EndCase& c : {EndCase{kStart, End::Fit, "ok"}, EndCase{kSmallCore, End::NotFit, "ok"},
                            EndCase{kFaulting, End::Faulted, "division-by-zero"}}) {
-    for (const Parts parts : {Parts{}, Parts{.notes = true}, kEveryPart}) {
+    for (const Parts parts : {Parts{}, Parts{.notes = true}, Parts{.design = true}}) {
       Calculator calculator;
       const Press& press = calculator.Calculate(c.texts, parts);
-      EXPECT_EQ(press.end, c.end) << c.texts[4] << parts.notes << parts.words;
+      EXPECT_EQ(press.end, c.end) << c.texts[4] << parts.notes << parts.design;
       EXPECT_EQ(StatusCode(press), c.status);
     }
   }
@@ -35,10 +35,10 @@ TEST(Press, EndsTheSameWhateverPartsAreAsked) {
 // A form number beyond 16 bits faults before a label is written.
 TEST(Press, AfterAFaultShowsOnlyWhatThePressWrote) {
   Calculator calculator;
-  calculator.Calculate(kStart, kEveryPart);
+  calculator.CalculateInWords(kStart);
   calc::InputTexts texts = kStart;
   texts[0] = "1e300";
-  const Press& press = calculator.Calculate(texts, kEveryPart);
+  const Press& press = calculator.CalculateInWords(texts);
   ASSERT_TRUE(press.fault);
   EXPECT_EQ(press.labels.text(15), "50");  // W2 of the press before, still on the label
   EXPECT_EQ(ResultText(press, 15), "");
@@ -51,7 +51,7 @@ TEST(Press, KeepsTheTextsAsTypedAndTheirNotesInWords) {
   Calculator calculator;
   calc::InputTexts texts = kStart;
   texts[3] = "1,5";
-  const Press& press = calculator.Calculate(texts, kEveryPart);
+  const Press& press = calculator.CalculateInWords(texts);
   EXPECT_EQ(press.inputs[3], "1,5");
   EXPECT_TRUE(press.field_words[3].starts_with("Прочитано 1: запятая"));
   ASSERT_EQ(press.note_lines.size(), 1u);

@@ -62,7 +62,7 @@ struct EngineAccount {
   account::Planned planned;
 
   explicit EngineAccount(const Inputs& inputs)
-      : press(calculator.Calculate(Texts(inputs), account::kEveryPart)),
+      : press(calculator.CalculateInWords(Texts(inputs))),
         planned(account::PlanPress(press, {}, account::Turns::Calculated)) {}
 };
 

@@ -205,7 +205,7 @@ void Form1::Calculate() {
     texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
   }
   try {
-    ShowResults(calculator_.Calculate(texts, account::kEveryPart));
+    ShowResults(calculator_.CalculateInWords(texts));
   } catch (const std::exception& failure) {
     report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())),
             {});
