@@ -209,12 +209,13 @@ void CheckFormat(const Json& document) {
 Design ReadDocument(const Json& document) {
   CheckFormat(document);
   Design design;
-  for (const auto& [key, value] : document.items()) {
+  for (const auto& member : document.items()) {
+    const std::string& key = member.key();
     if (key == kFormatKey) continue;
-    const auto member = std::find_if(std::begin(kMembers), std::end(kMembers),
-                                     [&key](const Member& m) { return m.key == key; });
-    if (member == std::end(kMembers)) throw Refused{"неизвестный ключ " + Quoted(key)};
-    member->read(value, design);
+    const auto known = std::find_if(std::begin(kMembers), std::end(kMembers),
+                                    [&key](const Member& m) { return m.key == key; });
+    if (known == std::end(kMembers)) throw Refused{"неизвестный ключ " + Quoted(key)};
+    known->read(member.value(), design);
   }
   if (!document.contains("fields")) throw Refused{"нет \"fields\" — девяти полей окна"};
   return design;
@@ -225,7 +226,12 @@ Design ReadDocument(const Json& document) {
 std::variant<Design, std::string> Read(std::string_view text) {
   if (text.size() > kMaxDocumentBytes) return std::string("больше 1 МиБ");
   try {
-    return ReadDocument(Parse(text));
+    Design design = ReadDocument(Parse(text));
+    // Escapes and members written anew may outgrow a document at the limit; a design read is
+    // one that can be written and read again.
+    if (Write(design).size() > kMaxDocumentBytes)
+      return std::string("больше 1 МиБ, если записать заново");
+    return design;
   } catch (const Refused& refused) {
     return refused.reason;
   }

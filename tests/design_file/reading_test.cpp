@@ -40,6 +40,20 @@ TEST(Read, TakesAnyLayoutOfTheSameDocument) {
   EXPECT_FALSE(design.refine_flux);
 }
 
+// Written anew, with every setting and a member a line, a document just under the limit can
+// pass it; its design would be saved into a file that no longer opens.
+TEST(Read, RefusesWhatWouldNotFitWhenWrittenAnew) {
+  std::string escapes;
+  for (int k = 0; k < 19000; ++k) escapes += "\\u0001";
+  std::string text = R"({"transformer-sizer-design":1,"fields":[)";
+  for (int k = 0; k < 9; ++k) text += (k > 0 ? ",\"" : "\"") + escapes + "\"";
+  text += "]}";
+  text.insert(text.size() - 1,
+              R"(,"title":")" + std::string(kMaxDocumentBytes - text.size() - 12, 'x') + "\"");
+  ASSERT_EQ(text.size(), kMaxDocumentBytes - 1);
+  EXPECT_EQ(ReasonOf(Read(text)), "больше 1 МиБ, если записать заново");
+}
+
 struct Refusal {
   const char* what;
   std::string text;

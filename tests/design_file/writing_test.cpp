@@ -48,6 +48,18 @@ TEST(WriteCompact, LeavesOutWhatHoldsItsDefault) {
   EXPECT_EQ(std::get<Design>(read), ExampleDesign());
 }
 
+// The README shows the format: its example is the file written, and it names every setting.
+TEST(Readme, ShowsTheFileAndEverySetting) {
+  const std::string readme = ReadAll(TS_README);
+  const std::size_t start = readme.find("```json\n") + 8;
+  ASSERT_NE(start, std::string::npos + 8);
+  EXPECT_EQ(readme.substr(start, readme.find("```", start) - start), ReadAll(TS_EXAMPLE_DESIGN));
+  for (const FileSetting setting : FileSettings()) {
+    const std::string key = "`" + std::string(RuleOf(setting).key) + "`";
+    EXPECT_NE(readme.find(key), std::string::npos) << key;
+  }
+}
+
 // A setting added to a rule table under a key another table uses would be read into one of
 // them only.
 TEST(FileSettings, HaveKeysOfTheirOwn) {
