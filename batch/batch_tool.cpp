@@ -193,7 +193,7 @@ int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* ou
       }
     }
     // A header without a run line has read no separator.
-    if (ok && call.header_waits) AppendHeaderLine(call, '\t');
+    if (call.header_waits) AppendHeaderLine(call, '\t');
   } catch (const std::bad_alloc&) {
     Complain(err, "недостаточно памяти; обработка остановлена");
     ok = false;
