@@ -119,12 +119,15 @@ double Number(const Json& value, std::string_view key, const std::string& whose)
 
 std::string Kind(const Json& value, const std::string& whose) {
   const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
-  if (!value.is_string() ||
-      std::find(kSecondaryKinds.begin(), kSecondaryKinds.end(), text) == kSecondaryKinds.end()) {
-    throw Refused{whose + ": неизвестный вид обмотки " + Quoted(text) +
-                  " (ac, ct, bridge-c, ct-c, half-c, bridge-l, ct-l)"};
+  if (value.is_string() &&
+      std::find(kSecondaryKinds.begin(), kSecondaryKinds.end(), text) != kSecondaryKinds.end()) {
+    return text;
   }
-  return text;
+  std::string kinds;
+  for (const std::string_view kind : kSecondaryKinds) {
+    kinds.append(kinds.empty() ? "" : ", ").append(kind);
+  }
+  throw Refused{whose + ": неизвестный вид обмотки " + Quoted(text) + " (" + kinds + ")"};
 }
 
 // Secondary k (from 1); the first has only its kind, its U and I being Text3 and Text4.
@@ -229,8 +232,9 @@ std::variant<Design, std::string> Read(std::string_view text) {
     Design design = ReadDocument(Parse(text));
     // Escapes and members written anew may outgrow a document at the limit; a design read is
     // one that can be written and read again.
-    if (Write(design).size() > kMaxDocumentBytes)
-      return std::string("больше 1 МиБ, если записать заново");
+    if (Write(design).size() > kMaxDocumentBytes) {
+      throw Refused{"больше 1 МиБ, если записать заново"};
+    }
     return design;
   } catch (const Refused& refused) {
     return refused.reason;
