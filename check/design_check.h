@@ -81,8 +81,8 @@ struct DesignCheck {
 /// Appends "ok" or the codes of the raised flags separated by one blank.
 void AppendVerdict(const DesignCheck& design, std::string& out);
 
-/// Turns that keep B0 at the table's Bmax and give at least U2 at full load at the limit
-/// temperature, with the same wires, planned and checked.
+/// Turns that keep B0 at the refine flux (the table's Bmax when it is empty) and give at least U2
+/// at full load at the limit temperature, with the same wires, planned and checked.
 struct Refined {
   std::optional<double> exact_primary;  ///< W1r before rounding up
   std::vector<std::int64_t> turns;      ///< W1r then W2r; W1r alone, or none, without refined turns
