@@ -50,6 +50,7 @@ struct OutputCheck {
   double full_load = 0;              ///< UL at full load and the winding temperature, V
   std::optional<double> regulation;  ///< (U0 − UL) / UL, %; none when UL < 0.01 · U0
   double deviation = 0;              ///< (UL − U2) / U2, %
+  bool volts_off = false;            ///< UL is more than 5 % and one turn's volts from U2
 };
 
 /// The wound transformer's outline, mm, with the winding depth the same on every face.
