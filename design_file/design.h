@@ -36,8 +36,7 @@ struct Design {
   std::vector<Secondary> secondaries;  ///< secondaries 2, 3, … in order, at most 7
   plan::Settings plan;
   check::Settings check;
-  double diode = 1.0;                 ///< V, one conducting diode's drop, for rectifier kinds
-  std::optional<double> refine_flux;  ///< T the refined turns aim at; unset: the table's Bmax
+  double diode = 1.0;  ///< V, one conducting diode's drop, for rectifier kinds
 
   friend bool operator==(const Design&, const Design&) = default;
 };

@@ -8,14 +8,12 @@ namespace design_file {
 
 namespace {
 
-// The check's settings that the rectifier windings and the refined turns are bringing, until
-// they are in its rule table; their keys are taken now so that files need no new version.
+// The check's setting that the rectifier windings are bringing, until it is in its rule table;
+// its key is taken now so that files need no new version.
 // clang-format off
-constexpr std::array<values::SettingRule, 2> kLaterRules{{
+constexpr std::array<values::SettingRule, 1> kLaterRules{{
     {"diode", "Падение на диоде", "должно", "В", "", "", "",
-     1.0, 0, true, 100, false, "числом от 0 до 100 В"},
-    {"refineFlux", "Индукция для уточненных витков", "должна", "Тл", "", "", "",
-     0, 0.1, true, 2.5, false, "числом от 0.1 до 2.5 Тл (пусто — по таблице)"},
+     1.0, 0, true, 100, false, "числом от 0 до 100 В", ""},
 }};
 // clang-format on
 
@@ -76,32 +74,30 @@ std::optional<double> ValueOf(const Design& design, FileSetting setting) {
     case Holder::Later:
       break;
   }
-  return setting.index == 0 ? std::optional(design.diode) : design.refine_flux;
+  return design.diode;
 }
 
+// None is stored as an emptied field would be: a setting that may be empty is left so, any
+// other is refused as not given.
 std::optional<std::string> Store(Design& design, FileSetting setting, std::optional<double> value) {
-  const values::SettingRule& rule = RuleOf(setting);
   switch (setting.holder) {
-    case Holder::Plan:
-      return plan::Set(design.plan, plan::kAllSettings[setting.index], value);
-    case Holder::Check:
-      if (!value) return values::Refusal(rule, "");
-      return check::Set(design.check, check::kAllSettings[setting.index], *value);
+    case Holder::Plan: {
+      const plan::Setting which = plan::kAllSettings[setting.index];
+      return value ? plan::Set(design.plan, which, *value)
+                   : plan::SetFromText(design.plan, which, "");
+    }
+    case Holder::Check: {
+      const check::Setting which = check::kAllSettings[setting.index];
+      return value ? check::Set(design.check, which, *value)
+                   : check::SetFromText(design.check, which, "");
+    }
     case Holder::Later:
       break;
   }
-  const bool may_be_unset = setting.index == 1;
-  if (!value) {
-    if (!may_be_unset) return values::Refusal(rule, "");
-    design.refine_flux.reset();
-    return std::nullopt;
-  }
+  const values::SettingRule& rule = RuleOf(setting);
+  if (!value) return values::Refusal(rule, "");
   if (!values::Accepts(rule, *value)) return values::Refusal(rule, values::ShortestText(*value));
-  if (setting.index == 0) {
-    design.diode = *value + 0.0;
-  } else {
-    design.refine_flux = *value + 0.0;
-  }
+  design.diode = *value + 0.0;
   return std::nullopt;
 }
 

@@ -11,8 +11,8 @@
 
 namespace design_file {
 
-/// Where a design keeps a setting: the plan's, the check's, or one of those the check is about
-/// to take (kept in Design until then).
+/// Where a design keeps a setting: the plan's, the check's, or one the check is about to take
+/// (kept in Design until then).
 enum class Holder { Plan, Check, Later };
 
 /// One setting of a design file, named by its rule's key.

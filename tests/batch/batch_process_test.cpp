@@ -337,7 +337,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadOption{"--check --steel-loss 0", "--steel-loss"},
         BadOption{"--check --ambient=-40.5", "--ambient"},
         BadOption{"--check --limit 250.01", "--limit"},
-        BadOption{"--check --limit", "нужно значение"}));
+        BadOption{"--check --limit", "нужно значение"},
+        BadOption{"--refine-flux 1.2", "--refine-flux"},
+        BadOption{"--plan --refine-flux=1.2", "только вместе с --check"},
+        BadOption{"--check --refine-flux 0.09", "от 0.1 до 2.5 Тл"},
+        BadOption{"--check --refine-flux 2.6", "--refine-flux"},
+        BadOption{"--check --refine-flux 1.2T", "«1.2T»"},
+        BadOption{"--check --refine-flux=", "--refine-flux нужно значение"}));
 
 TEST_F(BatchProcessTest, HelpListsEveryOption) {
   const Result r = Run("--help");

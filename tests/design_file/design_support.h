@@ -21,7 +21,7 @@ inline Design ExampleDesign() {
   design.check.frequency = 60;
   design.check.ambient = 25.5;
   design.diode = 0.7;
-  design.refine_flux = 1.2;
+  design.check.refine_flux = 1.2;
   return design;
 }
 

@@ -37,7 +37,7 @@ TEST(Read, TakesAnyLayoutOfTheSameDocument) {
   EXPECT_EQ(design.plan.grade, 1);
   EXPECT_EQ(design.diode, 0);
   EXPECT_FALSE(design.plan.own_wire[1]);
-  EXPECT_FALSE(design.refine_flux);
+  EXPECT_FALSE(design.check.refine_flux);
 }
 
 // Written anew, with every setting and a member a line, a document just under the limit can
@@ -154,9 +154,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "Частота сети должна быть числом от 40 до 70 Гц, а значение не задано"},
         Refusal{"setting as text", Document(R"("settings":{"ambient":"25"})"),
                 "Температура воздуха должна быть числом от −40 до 100 °C, а не «\"25\"»"},
-        Refusal{"later setting out of bounds", Document(R"("settings":{"refineFlux":3})"),
-                "Индукция для уточненных витков должна быть числом от 0.1 до 2.5 Тл (пусто — по "
-                "таблице), а не «3»"}),
+        Refusal{"later setting out of bounds", Document(R"("settings":{"diode":101})"),
+                "Падение на диоде должно быть числом от 0 до 100 В, а не «101»"},
+        Refusal{"later setting unset", Document(R"("settings":{"diode":null})"),
+                "Падение на диоде должно быть числом от 0 до 100 В, а значение не задано"}),
     [](const auto& info) {
       std::string name = info.param.what;
       for (char& c : name) c = (c == ' ' || c == '-') ? '_' : c;

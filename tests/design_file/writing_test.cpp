@@ -67,7 +67,7 @@ TEST(FileSettings, HaveKeysOfTheirOwn) {
   for (const FileSetting setting : FileSettings()) {
     EXPECT_TRUE(keys.insert(RuleOf(setting).key).second) << RuleOf(setting).key;
   }
-  EXPECT_EQ(keys.size(), plan::kSettingRules.size() + check::kSettingRules.size() + 2);
+  EXPECT_EQ(keys.size(), plan::kSettingRules.size() + check::kSettingRules.size() + 1);
 }
 
 }  // namespace

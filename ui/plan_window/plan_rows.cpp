@@ -15,7 +15,11 @@ QString WireKind(const plan::WindingPlan& winding) {
 
 QString ValueWithUnit(const WindowSettings& settings, std::size_t k) {
   const QString value = SettingText(settings, k);
-  if (value.isEmpty()) return QStringLiteral("стандартный провод");
+  if (value.isEmpty()) {
+    // Of the plan's settings only an own wire may be left empty; a check setting says its meaning.
+    if (k < plan::kAllSettings.size()) return QStringLiteral("стандартный провод");
+    return FromUtf8(SettingRule(k).blank);
+  }
   const std::string_view unit = SettingRule(k).unit;
   return unit.empty() ? value : value + QLatin1Char(' ') + FromUtf8(unit);
 }
