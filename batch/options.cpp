@@ -79,6 +79,8 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
       options.version = true;
     } else if (a == "--header") {
       options.header = true;
+    } else if (a == "--decimal-comma") {
+      options.decimal_comma = true;
     } else if (a == "--notes") {
       options.columns.notes = true;
     } else if (a == "--plan") {

@@ -78,6 +78,13 @@ std::optional<std::string> SetFromText(Settings& settings, Setting which, std::s
   return std::nullopt;
 }
 
+std::optional<std::string> Set(Settings& settings, Setting which, double value) {
+  const values::SettingRule& rule = RuleOf(which);
+  if (!values::Accepts(rule, value)) return values::Refusal(rule, values::ShortestText(value));
+  Store(settings, which, Unsigned(value));
+  return std::nullopt;
+}
+
 std::optional<Setting> FirstInvalid(const Settings& settings) {
   for (const Setting which : kAllSettings) {
     const std::optional<double> value = SettingValue(settings, which);

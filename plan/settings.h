@@ -76,6 +76,9 @@ std::optional<double> SettingValue(const Settings& settings, Setting which);
 /// Stores a setting read from text; on refusal returns the Russian reason and changes nothing.
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text);
 
+/// Stores a number with the same checks as SetFromText.
+std::optional<std::string> Set(Settings& settings, Setting which, double value);
+
 /// The first setting whose stored value is out of its range, e.g. one assigned directly.
 std::optional<Setting> FirstInvalid(const Settings& settings);
 
