@@ -56,7 +56,7 @@ std::vector<std::string> FlagSentences(const check::CheckInput& input,
         break;
       case check::Flag::Volts:
         for (std::size_t k = 0; k < design.outputs.size(); ++k) {
-          sentences.push_back(VoltsSentence(input, design, k));
+          if (design.outputs[k].volts_off) sentences.push_back(VoltsSentence(input, design, k));
         }
         break;
     }

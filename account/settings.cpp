@@ -54,7 +54,12 @@ std::string SettingText(const Settings& settings, std::size_t k) {
 
 std::string SettingWords(const Settings& settings, std::size_t k) {
   std::string words = SettingText(settings, k);
-  if (words.empty()) return "стандартный провод";
+  if (words.empty()) {
+    // Of the plan's settings only an own wire may be left empty; a check setting says its
+    // meaning.
+    if (k < kPlanCount) return "стандартный провод";
+    return std::string(SettingRule(k).blank);
+  }
   const std::string_view unit = SettingRule(k).unit;
   if (!unit.empty()) words.append(" ").append(unit);
   return words;

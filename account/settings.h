@@ -35,7 +35,8 @@ std::string SettingCaption(std::size_t k);
 /// The value as the user types it: "1", "0.05"; empty for an own wire that is not set.
 std::string SettingText(const Settings& settings, std::size_t k);
 
-/// The value with its unit as the sheet and the copies give it: «1 мм», «стандартный провод».
+/// The value with its unit as the sheet and the copies give it: «1 мм»; for an empty value what
+/// it means, «стандартный провод», «Bmax по таблице».
 std::string SettingWords(const Settings& settings, std::size_t k);
 
 /// Takes setting `k` from `text` by the one rule every face refuses by; on refusal returns the

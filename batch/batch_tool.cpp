@@ -1,14 +1,17 @@
 #include "batch/batch_tool.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "batch/batch_session.h"
+#include "batch/decimal_comma.h"
 #include "batch/help_text.h"
 #include "batch/line_reader.h"
 #include "batch/line_warnings.h"
@@ -23,7 +26,6 @@ constexpr std::string_view kStdinName = "<стандартный ввод>";
 constexpr std::size_t kFlushSize = 1 << 16;
 
 constexpr std::string_view kVersion = "transformer-sizer-batch " TS_VERSION "\n";
-
 
 class Output {
  public:
@@ -75,21 +77,51 @@ std::string_view WithoutByteOrderMark(std::string_view line) {
   return line;
 }
 
+// What the files of one call share: the record, the output and how lines are read.
+struct Call {
+  Session session;
+  Output output;
+  bool decimal_comma;
+  const Columns& columns;
+  bool header_waits;  // with --decimal-comma it takes the separator of the first run line
+};
+
+void AppendHeaderLine(Call& call, char separator) {
+  std::string& out = call.output.text();
+  const std::size_t from = out.size();
+  AppendHeader(call.columns, out);
+  std::replace(out.begin() + static_cast<long>(from), out.end(), '\t', separator);
+  call.header_waits = false;
+}
+
 // Runs every line of one stream; false after an input or output error, already reported.
-bool RunStream(std::FILE* stream, std::string_view name, Session& session, Output& output,
-               std::FILE* err) {
+bool RunStream(std::FILE* stream, std::string_view name, Call& call, std::FILE* err) {
   LineReader reader(stream);
   calc::InputTexts fields;
   long long number = 0;
-  LineWarnings warnings(kProgram, name);
+  LineWarnings warnings(kProgram, name, call.decimal_comma);
   std::string warned;
+  std::string sheet_line;
+  bool first_run = true;
   while (const auto read = reader.Next()) {
     ++number;
-    const std::string_view line = number == 1 ? WithoutByteOrderMark(*read) : *read;
+    std::string_view line = number == 1 ? WithoutByteOrderMark(*read) : *read;
+    const std::string_view as_typed = line;
+    char separator = '\t';
+    if (call.decimal_comma && !line.empty() && line.front() != '#') {
+      if (IsEmptySheetRow(line)) continue;
+      separator = ToDecimalPoint(line, sheet_line);
+      line = sheet_line;
+      // A sheet's first row names its columns.
+      if (std::exchange(first_run, false) && SplitLine(line, fields) == LineKind::Run &&
+          IsHeaderRow(as_typed, fields)) {
+        continue;
+      }
+    }
     const LineKind kind = SplitLine(line, fields);
     if (kind == LineKind::Skip) continue;
     if (kind == LineKind::Run) {
-      warnings.Check(number, line, fields, warned);
+      warnings.Check(number, as_typed, fields, warned);
       if (!warned.empty()) {
         std::fwrite(warned.data(), 1, warned.size(), err);
         warned.clear();
@@ -100,8 +132,11 @@ bool RunStream(std::FILE* stream, std::string_view name, Session& session, Outpu
                         ": больше девяти полей в строке; обработка остановлена");
       return false;
     }
-    session.Run(fields, output.text());
-    if (!output.FlushIfFull()) {
+    if (call.header_waits) AppendHeaderLine(call, separator);
+    const std::size_t start = call.output.text().size();
+    call.session.Run(fields, call.output.text());
+    if (call.decimal_comma) ToDecimalComma(call.output.text(), start, separator);
+    if (!call.output.FlushIfFull()) {
       Complain(err, "ошибка записи: " + Reason(errno));
       return false;
     }
@@ -118,14 +153,14 @@ bool RunStream(std::FILE* stream, std::string_view name, Session& session, Outpu
   return true;
 }
 
-bool RunFile(const char* path, Session& session, Output& output, std::FILE* in, std::FILE* err) {
-  if (std::string_view(path) == "-") return RunStream(in, kStdinName, session, output, err);
+bool RunFile(const char* path, Call& call, std::FILE* in, std::FILE* err) {
+  if (std::string_view(path) == "-") return RunStream(in, kStdinName, call, err);
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
   if (!file) {
     Complain(err, std::string(path) + ": не удается открыть: " + Reason(errno));
     return false;
   }
-  return RunStream(file.get(), path, session, output, err);
+  return RunStream(file.get(), path, call, err);
 }
 
 // Help and version: written whole, and the tool ends.
@@ -145,23 +180,25 @@ int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* ou
   const Options& options = std::get<Options>(parsed);
   if (options.help) return Answer(HelpText(), out);
   if (options.version) return Answer(kVersion, out);
-  Session session(options.columns);
-  Output output(out);
-  if (options.header) AppendHeader(options.columns, output.text());
+  Call call{Session(options.columns), Output(out), options.decimal_comma, options.columns,
+            options.header && options.decimal_comma};
+  if (options.header && !options.decimal_comma) AppendHeader(options.columns, call.output.text());
   bool ok = true;
   try {
     if (options.paths.empty()) {
-      ok = RunStream(in, kStdinName, session, output, err);
+      ok = RunStream(in, kStdinName, call, err);
     } else {
       for (const char* path : options.paths) {
-        if (!(ok = RunFile(path, session, output, in, err))) break;
+        if (!(ok = RunFile(path, call, in, err))) break;
       }
     }
+    // A header without a run line has read no separator.
+    if (call.header_waits) AppendHeaderLine(call, '\t');
   } catch (const std::bad_alloc&) {
     Complain(err, "недостаточно памяти; обработка остановлена");
     ok = false;
   }
-  if (!output.Flush()) {
+  if (!call.output.Flush()) {
     if (ok) Complain(err, "ошибка записи: " + Reason(errno));
     ok = false;
   }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 #include "calc/note_words.h"
 #include "calc/run_notes.h"
@@ -42,19 +43,15 @@ bool HasDecimalComma(std::string_view line, const calc::InputTexts& fields) {
          CommaField(fields).has_value();
 }
 
+// A sheet saved with decimal commas has ";" or TAB between fields; a line with neither but
+// commas between numbers was saved with commas between fields.
+bool HasCommaSeparator(std::string_view line, const calc::InputTexts& fields) {
+  return line.find(';') == std::string_view::npos && HasOtherSeparator(line, fields);
+}
+
 // Nothing but blanks and TABs: every field reads as 0. Empty lines never get here.
 bool IsOnlyBlanks(std::string_view line, const calc::InputTexts&) {
   return std::all_of(line.begin(), line.end(), IsBlank);
-}
-
-// No field with a leading number, and more than blanks: a spreadsheet's header row.
-bool IsHeaderRow(std::string_view line, const calc::InputTexts& fields) {
-  // Most lines start with a digit: one test then settles it.
-  if (IsDigit(line.front())) return false;
-  return !IsOnlyBlanks(line, fields) &&
-         std::none_of(fields.begin(), fields.end(), [](std::string_view field) {
-           return values::ReadLeadingNumber(field).length != 0;
-         });
 }
 
 // A field may be long: its start, as the notes quote it.
@@ -77,37 +74,61 @@ struct Kind {
   std::string (*detail)(std::string_view line, const calc::InputTexts& fields);
 };
 
+constexpr Kind kHeaderRow{
+    IsHeaderRow,
+    "ни в одном поле строки нет числа - похоже, это заголовок таблицы; строка посчитана как "
+    "расчет с нулевыми данными. Поставьте «#» в начале строки заголовка, и она будет пропущена",
+    nullptr};
+
 // In the order they are told when one line is the first of several kinds.
 constexpr Kind kKinds[] = {
     {HasOtherSeparator,
      "в строке нет табуляций, но числа разделены «;» или «,» - похоже, таблица сохранена с "
      "другим разделителем полей; вся строка прочитана как одно поле (форма магнитопровода). "
-     "Сохраните таблицу как текст с разделителем «табуляция»",
+     "Сохраните таблицу как текст с разделителем «табуляция» или, если поля разделены «;», а "
+     "дробная часть - запятой, запустите с --decimal-comma",
      nullptr},
     {HasDecimalComma,
      "число с десятичной запятой (%): запятая обрывает число, дробная часть потеряна. "
      "Отделяйте дробную часть точкой (1.5, а не 1,5) - в таблице выберите точку десятичным "
-     "разделителем",
+     "разделителем - или запустите с --decimal-comma",
      CommaDetail},
-    {IsHeaderRow,
-     "ни в одном поле строки нет числа - похоже, это заголовок таблицы; строка посчитана как "
-     "расчет с нулевыми данными. Поставьте «#» в начале строки заголовка, и она будет пропущена",
-     nullptr},
+    kHeaderRow,
     {IsOnlyBlanks,
      "в строке только пробелы и табуляции; она посчитана как расчет с нулевыми данными. "
      "Удалите такие строки (пустые строки пропускаются) или поставьте «#» в их начале",
      nullptr},
 };
 
-constexpr unsigned kAllTold = (1u << std::size(kKinds)) - 1;
+// With --decimal-comma: commas are read as points, and rows of blanks and ";" are skipped.
+constexpr Kind kSheetKinds[] = {
+    {HasCommaSeparator,
+     "в строке нет ни табуляций, ни «;», но числа разделены «,» - похоже, таблица сохранена с "
+     "запятой между полями; с --decimal-comma запятая читается как десятичная, и вся строка "
+     "прочитана как одно поле (форма магнитопровода). Сохраните таблицу с разделителем «;» "
+     "или «табуляция»",
+     nullptr},
+    kHeaderRow,
+};
 
 }  // namespace
 
+bool IsHeaderRow(std::string_view line, const calc::InputTexts& fields) {
+  // Most lines start with a digit: one test then settles it.
+  if (IsDigit(line.front())) return false;
+  return !IsOnlyBlanks(line, fields) &&
+         std::none_of(fields.begin(), fields.end(), [](std::string_view field) {
+           return values::ReadLeadingNumber(field).length != 0;
+         });
+}
+
 void LineWarnings::Check(long long number, std::string_view line, const calc::InputTexts& fields,
                          std::string& out) {
-  if (told_ == kAllTold) return;
-  for (std::size_t k = 0; k < std::size(kKinds); ++k) {
-    const Kind& kind = kKinds[k];
+  const std::span<const Kind> kinds =
+      decimal_comma_ ? std::span<const Kind>(kSheetKinds) : std::span<const Kind>(kKinds);
+  if (told_ == (1u << kinds.size()) - 1) return;
+  for (std::size_t k = 0; k < kinds.size(); ++k) {
+    const Kind& kind = kinds[k];
     if ((told_ & (1u << k)) != 0 || !kind.applies(line, fields)) continue;
     told_ |= 1u << k;
     std::string says = kind.says;

@@ -11,8 +11,11 @@ namespace batch {
 /// saved with another separator, a decimal comma, a header row, a line of blanks and TABs.
 class LineWarnings {
  public:
-  /// Each warning starts with `program`, then names `file` and the line.
-  LineWarnings(std::string_view program, std::string_view file) : program_(program), file_(file) {}
+  /// Each warning starts with `program`, then names `file` and the line. With `decimal_comma`
+  /// the lines are a sheet's saved with decimal commas and ";" (--decimal-comma), `fields`
+  /// already read with the point.
+  LineWarnings(std::string_view program, std::string_view file, bool decimal_comma = false)
+      : program_(program), file_(file), decimal_comma_(decimal_comma) {}
 
   /// Appends to `out`, a line each, the warnings that run line `number` (`line` split into
   /// `fields`) is the first of in this file.
@@ -22,7 +25,11 @@ class LineWarnings {
  private:
   std::string_view program_;
   std::string_view file_;
+  bool decimal_comma_;
   unsigned told_ = 0;  // a bit per kind already told
 };
+
+/// No field with a leading number, and more than blanks: a spreadsheet's header row.
+bool IsHeaderRow(std::string_view line, const calc::InputTexts& fields);
 
 }  // namespace batch

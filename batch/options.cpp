@@ -28,10 +28,12 @@ std::optional<SettingOption> FindSettingOption(std::string_view name) {
   return std::nullopt;
 }
 
-std::string_view OptionName(SettingOption option) {
-  return option.kind == Kind::Plan ? plan::kSettingRules[option.index].option
-                                   : check::kSettingRules[option.index].option;
+const values::SettingRule& RuleOf(SettingOption option) {
+  return option.kind == Kind::Plan ? plan::kSettingRules[option.index]
+                                   : check::kSettingRules[option.index];
 }
+
+std::string_view OptionName(SettingOption option) { return RuleOf(option).option; }
 
 std::optional<std::string> Store(SettingOption option, std::string_view value, Columns& columns) {
   if (option.kind == Kind::Plan) {
@@ -77,6 +79,8 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
       options.version = true;
     } else if (a == "--header") {
       options.header = true;
+    } else if (a == "--decimal-comma") {
+      options.decimal_comma = true;
     } else if (a == "--notes") {
       options.columns.notes = true;
     } else if (a == "--plan") {
@@ -85,15 +89,17 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
       options.columns.check = true;
     } else if (setting) {
       const std::string name(OptionName(*setting));
-      std::string_view value;
+      std::optional<std::string_view> value;
       if (equals != std::string_view::npos) {
         value = a.substr(equals + 1);
       } else if (k + 1 < args.size()) {
         value = args[++k];
-      } else {
+      }
+      // A setting that may be left empty is left so by omitting its option.
+      if (!value || (!RuleOf(*setting).blank.empty() && values::IsBlank(*value))) {
         return "параметру " + name + " нужно значение; см. --help";
       }
-      if (auto refusal = Store(*setting, value, options.columns)) return name + ": " + *refusal;
+      if (auto refusal = Store(*setting, *value, options.columns)) return name + ": " + *refusal;
       std::optional<SettingOption>& first = setting->kind == Kind::Plan ? first_plan : first_check;
       if (!first) first = setting;
     } else {

@@ -24,6 +24,8 @@ struct Options {
   bool help = false;
   bool version = false;
   bool header = false;  ///< a first line naming the columns
+  /// A sheet saved under a Russian locale: decimal commas in and out, ";" between fields.
+  bool decimal_comma = false;
   Columns columns;
   std::vector<const char*> paths;  ///< files in turn; none or "-" is standard input
 };

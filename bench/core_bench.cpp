@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calculator.h"
+#include "calc/core_capacity.h"
 #include "calc/result_labels.h"
 #include "calc/run_notes.h"
 #include "check/design_check.h"
@@ -173,6 +174,28 @@ void BM_DesignRunWithPlanAndCheck(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DesignRunWithPlanAndCheck);
+
+// What a face does for «Неподходит»: the search for the currents the core accepts.
+void CoreCapacity(benchmark::State& state, const calc::InputTexts& inputs) {
+  calc::CalculatorState record;
+  TextLabels labels;
+  calc::CalculateDesign(record, inputs, labels);
+  for (auto _ : state) {
+    const auto capacity = calc::FindCoreCapacity(record, inputs);
+    benchmark::DoNotOptimize(capacity);
+  }
+}
+
+void BM_CoreCapacityShellCore(benchmark::State& state) {
+  CoreCapacity(state, {"1", "220", "12", "2", "2", "2.5", "1.2", "3", "0.35"});
+}
+BENCHMARK(BM_CoreCapacityShellCore);
+
+// The ring's tables have the most power thresholds, so its search makes the most runs.
+void BM_CoreCapacityRing(benchmark::State& state) {
+  CoreCapacity(state, {"3", "220", "24", "20", "2", "5", "7", "12", "0.2"});
+}
+BENCHMARK(BM_CoreCapacityRing);
 
 void BM_ReadNumber(benchmark::State& state) {
   const std::array<std::string_view, 4> texts{"220", "1.5", "0.35", "12.75e1"};

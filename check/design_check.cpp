@@ -99,16 +99,17 @@ std::optional<double> Efficiency(const plan::PlanInput& run, const DesignCheck& 
   return delivered / (delivered + design.copper_loss_w + design.core_loss_w) * 100;
 }
 
-// More than 5 % and one turn off.
-bool VoltsOff(const plan::PlanInput& run, const plan::Plan& plan, const DesignCheck& design) {
+// More than 5 % and one turn off: marks each such output, tells whether there is one.
+bool MarkVoltsOff(const plan::PlanInput& run, const plan::Plan& plan, DesignCheck& design) {
   const double turn_volts = run.windings[0].voltage / Count(plan.windings[0].turns);
+  bool any = false;
   for (std::size_t j = 0; j < design.outputs.size(); ++j) {
     const double wanted = run.windings[j + 1].voltage;
-    if (std::fabs(design.outputs[j].full_load - wanted) > kVoltsMargin * wanted + turn_volts) {
-      return true;
-    }
+    OutputCheck& output = design.outputs[j];
+    output.volts_off = std::fabs(output.full_load - wanted) > kVoltsMargin * wanted + turn_volts;
+    any = any || output.volts_off;
   }
-  return false;
+  return any;
 }
 
 }  // namespace
@@ -183,7 +184,7 @@ DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const S
   for (const plan::WindingPlan& winding : plan.windings) out.total_mass_g += winding.mass_g;
   out.flags[static_cast<std::size_t>(Flag::FluxHigh)] = out.flux_density > kFluxMargin * input.bmax;
   out.flags[static_cast<std::size_t>(Flag::Hot)] = out.temperature > settings.limit;
-  out.flags[static_cast<std::size_t>(Flag::Volts)] = VoltsOff(run, plan, out);
+  out.flags[static_cast<std::size_t>(Flag::Volts)] = MarkVoltsOff(run, plan, out);
   return out;
 }
 

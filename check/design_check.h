@@ -47,6 +47,7 @@ struct OutputCheck {
   double full_load = 0;              ///< UL at full load and the winding temperature, V
   std::optional<double> regulation;  ///< (U0 − UL) / UL, %; none when UL < 0.01 · U0
   double deviation = 0;              ///< (UL − U2) / U2, %
+  bool volts_off = false;            ///< UL is more than 5 % and one turn's volts from U2
 };
 
 /// The wound transformer's outline, mm, with the winding depth the same on every face.
@@ -78,8 +79,8 @@ struct DesignCheck {
 /// Appends "ok" or the codes of the raised flags separated by one blank.
 void AppendVerdict(const DesignCheck& design, std::string& out);
 
-/// Turns that keep B0 at the table's Bmax and give at least U2 at full load at the limit
-/// temperature, with the same wires, planned and checked.
+/// Turns that keep B0 at the refine flux (the table's Bmax when it is empty) and give at least U2
+/// at full load at the limit temperature, with the same wires, planned and checked.
 struct Refined {
   std::optional<double> exact_primary;  ///< W1r before rounding up
   std::vector<std::int64_t> turns;      ///< W1r then W2r; W1r alone, or none, without refined turns

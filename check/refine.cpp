@@ -31,12 +31,14 @@ bool Lay(Trial& trial, std::size_t count, const plan::Settings& settings) {
   return !trial.plan.windings.empty();
 }
 
-// The turns that keep B0 at Bmax on the net section; none outside 1 … 1,000,000.
+// The turns that keep B0 at the refine flux, or Bmax, on the net section; none outside
+// 1 … 1,000,000.
 std::optional<std::int64_t> PrimaryTurns(const CheckInput& input, const Settings& settings,
                                          Refined& out) {
   const double section = input.run.a * input.run.b * input.ks;
-  const double exact = input.run.windings[0].voltage * 1e4 /
-                       (kEmfFactor * settings.frequency * input.bmax * section);
+  const double flux = settings.refine_flux.value_or(input.bmax);
+  const double exact =
+      input.run.windings[0].voltage * 1e4 / (kEmfFactor * settings.frequency * flux * section);
   out.exact_primary = exact;
   const double turns = std::ceil(exact);
   if (!(turns >= 1 && turns <= kMaxTurns)) return std::nullopt;

@@ -7,10 +7,21 @@ namespace {
 static_assert(values::RulesFollowTheSettings(kAllSettings, kSettingRules),
               "kSettingRules is indexed by Setting");
 
-constexpr std::array<double Settings::*, kAllSettings.size()> kFields{
+// The settings that always hold a number, indexed by Setting; the refine flux is kept apart.
+constexpr std::array<double Settings::*, kAllSettings.size() - 1> kFields{
     &Settings::frequency, &Settings::steel_loss, &Settings::ambient, &Settings::limit};
 
-std::size_t Index(Setting which) { return static_cast<std::size_t>(which); }
+constexpr std::size_t Index(Setting which) { return static_cast<std::size_t>(which); }
+
+static_assert(Index(Setting::RefineFlux) == kFields.size(), "the refine flux comes last");
+
+void Store(Settings& settings, Setting which, std::optional<double> value) {
+  if (which == Setting::RefineFlux) {
+    settings.refine_flux = value;
+  } else {
+    settings.*kFields[Index(which)] = *value;
+  }
+}
 
 }  // namespace
 
@@ -20,29 +31,35 @@ std::string_view SettingName(Setting which) { return RuleOf(which).name; }
 
 std::string_view SettingUnit(Setting which) { return RuleOf(which).unit; }
 
-double SettingValue(const Settings& settings, Setting which) {
+std::optional<double> SettingValue(const Settings& settings, Setting which) {
+  if (which == Setting::RefineFlux) return settings.refine_flux;
   return settings.*kFields[Index(which)];
 }
 
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text) {
   const values::SettingRule& rule = RuleOf(which);
+  if (!rule.blank.empty() && values::IsBlank(text)) {
+    Store(settings, which, std::nullopt);
+    return std::nullopt;
+  }
   const std::optional<double> value = values::ReadSettingNumber(text);
   if (!value || !values::Accepts(rule, *value)) return values::Refusal(rule, text);
   // -0 is stored as 0 so that it never shows as "-0".
-  settings.*kFields[Index(which)] = *value + 0.0;
+  Store(settings, which, *value + 0.0);
   return std::nullopt;
 }
 
 std::optional<std::string> Set(Settings& settings, Setting which, double value) {
   const values::SettingRule& rule = RuleOf(which);
   if (!values::Accepts(rule, value)) return values::Refusal(rule, values::ShortestText(value));
-  settings.*kFields[Index(which)] = value + 0.0;
+  Store(settings, which, value + 0.0);
   return std::nullopt;
 }
 
 std::optional<Setting> FirstInvalid(const Settings& settings) {
   for (const Setting which : kAllSettings) {
-    if (!values::Accepts(RuleOf(which), SettingValue(settings, which))) return which;
+    const std::optional<double> value = SettingValue(settings, which);
+    if (value && !values::Accepts(RuleOf(which), *value)) return which;
   }
   return std::nullopt;
 }

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -196,12 +197,14 @@ check::Settings PickCheckSettings(std::string_view input) {
   constexpr double kSteelLosses[] = {1e-9, 0.5, 1.5, 20};
   constexpr double kAmbients[] = {-40, 0, 40, 100};
   constexpr double kLimits[] = {50, 105, 155, 250};
+  constexpr std::optional<double> kRefineFluxes[] = {std::nullopt, 0.1, 1.2, 2.5};
   const std::size_t h = std::hash<std::string_view>{}(input) >> 13;
   check::Settings settings;
   settings.frequency = kFrequencies[h & 3];
   settings.steel_loss = kSteelLosses[(h >> 2) & 3];
   settings.ambient = kAmbients[(h >> 4) & 3];
   settings.limit = kLimits[(h >> 6) & 3];
+  settings.refine_flux = kRefineFluxes[(h >> 8) & 3];
   return settings;
 }
 

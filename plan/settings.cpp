@@ -36,10 +36,6 @@ void Store(Settings& settings, Setting which, double value) {
 // -0 is stored as 0 so that it never shows as "-0".
 double Unsigned(double value) { return value + 0.0; }
 
-bool IsBlank(std::string_view text) {
-  return text.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
-}
-
 }  // namespace
 
 const values::SettingRule& RuleOf(Setting which) {
@@ -71,7 +67,7 @@ std::optional<double> SettingValue(const Settings& settings, Setting which) {
 }
 
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text) {
-  if (IsOwnWire(which) && IsBlank(text)) {
+  if (IsOwnWire(which) && values::IsBlank(text)) {
     settings.own_wire[which == Setting::OwnWire1 ? 0 : 1].reset();
     return std::nullopt;
   }
@@ -79,6 +75,13 @@ std::optional<std::string> SetFromText(Settings& settings, Setting which, std::s
   const std::optional<double> value = values::ReadSettingNumber(text);
   if (!value || !values::Accepts(rule, *value)) return values::Refusal(rule, text);
   Store(settings, which, Unsigned(*value));
+  return std::nullopt;
+}
+
+std::optional<std::string> Set(Settings& settings, Setting which, double value) {
+  const values::SettingRule& rule = RuleOf(which);
+  if (!values::Accepts(rule, value)) return values::Refusal(rule, values::ShortestText(value));
+  Store(settings, which, Unsigned(value));
   return std::nullopt;
 }
 

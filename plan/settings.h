@@ -17,28 +17,30 @@ inline constexpr std::array kAllSettings{Setting::Grade,   Setting::Bobbin, Sett
 
 /// The plan's settings, indexed by Setting: words, option, default and bounds. The batch options,
 /// their --help lines and the window's fields are all read from here. An own wire has no option
-/// and no default: unset, the plan chooses the wire.
+/// and no default: left empty, the plan chooses the wire.
 // clang-format off
 inline constexpr std::array<values::SettingRule, kAllSettings.size()> kSettingRules{{
     {"grade", "Класс эмалевой изоляции", "должен", "", "--grade", "1|2",
      "класс толщины эмали провода",
-     2, 1, true, 2, true, "1 или 2"},
+     2, 1, true, 2, true, "1 или 2", ""},
     {"bobbin", "Толщина каркаса", "должна", "мм", "--bobbin", "ММ",
      "толщина стенки каркаса или изоляции кольца",
-     1.0, 0, true, 100, false, "числом от 0 до 100 мм"},
+     1.0, 0, true, 100, false, "числом от 0 до 100 мм", ""},
     {"interlayer", "Толщина межслойной изоляции", "должна", "мм", "--interlayer", "ММ",
      "изоляция между слоями одной обмотки",
-     0.05, 0, true, 100, false, "числом от 0 до 100 мм"},
+     0.05, 0, true, 100, false, "числом от 0 до 100 мм", ""},
     {"between", "Толщина изоляции между обмотками", "должна", "мм", "--between", "ММ",
      "изоляция между обмотками",
-     0.3, 0, true, 100, false, "числом от 0 до 100 мм"},
+     0.3, 0, true, 100, false, "числом от 0 до 100 мм", ""},
     {"wrap", "Толщина наружной изоляции", "должна", "мм", "--wrap", "ММ",
      "наружная изоляция поверх 2-й обмотки",
-     0.3, 0, true, 100, false, "числом от 0 до 100 мм"},
+     0.3, 0, true, 100, false, "числом от 0 до 100 мм", ""},
     {"ownWire1", "Диаметр своего провода первичной обмотки", "должен", "мм", "", "", "",
-     0, 0.01, true, 10, false, "числом от 0.01 до 10 мм (пусто — без своего провода)"},
+     0, 0.01, true, 10, false, "числом от 0.01 до 10 мм (пусто — без своего провода)",
+     "стандартный"},
     {"ownWire2", "Диаметр своего провода вторичной обмотки", "должен", "мм", "", "", "",
-     0, 0.01, true, 10, false, "числом от 0.01 до 10 мм (пусто — без своего провода)"},
+     0, 0.01, true, 10, false, "числом от 0.01 до 10 мм (пусто — без своего провода)",
+     "стандартный"},
 }};
 // clang-format on
 
@@ -73,6 +75,9 @@ std::optional<double> SettingValue(const Settings& settings, Setting which);
 
 /// Stores a setting read from text; on refusal returns the Russian reason and changes nothing.
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text);
+
+/// Stores a number with the same checks as SetFromText.
+std::optional<std::string> Set(Settings& settings, Setting which, double value);
 
 /// The first setting whose stored value is out of its range, e.g. one assigned directly.
 std::optional<Setting> FirstInvalid(const Settings& settings);

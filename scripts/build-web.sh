@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what the web build needs (Debian's emscripten, chromium for the page tests, node
-# where there is none) and builds into build-web/: bin/transformer-sizer-batch.js, the batch
-# tool for node, and site/index.html, the page with the engine inside.
+# Installs what the web build needs (Debian's emscripten, chromium for the page tests, the
+# JSON reader of design files, node where there is none) and builds into build-web/:
+# bin/transformer-sizer-batch.js, the batch tool for node, and site/index.html, the page with
+# the engine inside.
 # Usage: scripts/build-web.sh [extra cmake arguments]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(emscripten chromium)
+packages=(emscripten chromium nlohmann-json3-dev)
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the package built by scripts/package.sh into a fresh minimal Debian 12 root, as a
 # user's `apt-get install ./transformer-sizer_*.deb` would, and checks there that both programs
-# run and that the window opens and paints under Xvfb, on a roomy and on a small screen.
+# run, that design files open with the window once a desktop's databases are there, and that
+# the window opens and paints under Xvfb, on a roomy and on a small screen.
 # Needs root and Debian's package mirror; takes a few minutes, so CI does not run it.
 # The bare root is kept in build-chroot/base for the next run; CHROOT_DIR moves it.
 set -euo pipefail
@@ -57,6 +58,18 @@ expect "window --version" "transformer-sizer 1.0.0" "$(in_root transformer-sizer
 expect "batch line" \
   "$(printf '18\t1.7\t4.7\t0.19\t10\t38.47\t570\tПодходит\t0.93\t0.10\t0.02\t0.32\t0.16\t0.64\t562\t50\tok')" \
   "$(printf '3\t220\t12\t1.5\t2\t5\t7\t12\t0.2\n' | in_root transformer-sizer-batch)"
+
+# On a desktop the databases of types and applications are there before the package, whose
+# installation updates them: the design files' type then opens with the window.
+in_root apt-get install -y -q --no-install-recommends shared-mime-info desktop-file-utils \
+  xdg-utils libglib2.0-bin
+in_root sh -c "cd /tmp && apt-get install -y -q --no-install-recommends --reinstall ./$deb"
+cp tests/design_file/example.json "$root/tmp/трансформатор.json"
+expect "design file's type" application/x-transformer-sizer+json \
+  "$(in_root gio info -a standard::content-type /tmp/трансформатор.json |
+    sed -n 's/^ *standard::content-type: //p')"
+expect "xdg-mime query default" io.github.transformersizer.TransformerSizer.desktop \
+  "$(in_root xdg-mime query default application/x-transformer-sizer+json)"
 
 in_root apt-get install -y -q --no-install-recommends xvfb xauth
 for screen in "1280x1024x24 1" "800x600x24 1.5"; do

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 targets=("$@")
-((${#targets[@]})) || targets=(fuzz_number_text fuzz_batch_line)
+((${#targets[@]})) || targets=(fuzz_number_text fuzz_batch_line fuzz_design_file)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${targets[@]}"

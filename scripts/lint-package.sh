@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Lints what the package built by scripts/package.sh ships: the .deb (lintian), the AppStream
-# file, the desktop entry and the manual pages. Any error or warning fails; infos are shown.
+# file, the desktop entry, the design files' type and the manual pages. Any error or warning
+# fails; infos are shown.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,10 @@ for file in "$root"/usr/share/applications/*.desktop; do
   report=$(desktop-file-validate "$file" 2>&1) || failed=1
   [ -z "$report" ] || { echo "$report"; failed=1; }
 done
+
+echo "== design files' type and its default application"
+bash scripts/check-design-type.sh "$root"/usr/share/applications/*.desktop \
+  "$root"/usr/share/mime/packages/*.xml tests/design_file/example.json || failed=1
 
 for page in "$root"/usr/share/man/man1/*.gz "$root"/usr/share/man/*/man1/*.gz; do
   echo "== man page lint ${page#"$root"}"

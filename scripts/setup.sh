@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   fonts-dejavu-core xvfb xauth desktop-file-utils
+  shared-mime-info xdg-utils libglib2.0-bin  # the design files' type as a desktop sees it
   clang libclang-rt-14-dev
   dpkg-dev lintian appstream mandoc groff-base  # the package and its lints
   poppler-utils  # the sheet tests read the PDF's text back

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "values/setting_rule.h"
+
 namespace values {
 
 void JsonWriter::Separate() {
@@ -52,9 +54,7 @@ JsonWriter& JsonWriter::String(std::string_view text) {
 JsonWriter& JsonWriter::Number(double x) {
   if (!std::isfinite(x)) return Null();
   Separate();
-  char text[32];
-  std::snprintf(text, sizeof text, "%.17g", x);
-  out_ += text;
+  out_ += ShortestText(x);
   return *this;
 }
 

@@ -13,7 +13,7 @@ class JsonWriter {
   JsonWriter& Key(std::string_view name);
   /// A UTF-8 string; control characters are escaped.
   JsonWriter& String(std::string_view text);
-  /// A number that reads back exactly; null when not finite.
+  /// The shortest number that reads back exactly ("0.05", "1e+300"); null when not finite.
   JsonWriter& Number(double x);
   JsonWriter& Bool(bool value);
   JsonWriter& Null();

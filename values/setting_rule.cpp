@@ -35,6 +35,8 @@ std::string Echo(std::string_view text) {
 
 }  // namespace
 
+bool IsBlank(std::string_view text) { return Trimmed(text).empty(); }
+
 bool Accepts(const SettingRule& rule, double value) {
   const bool above_low = rule.low_included ? value >= rule.low : value > rule.low;
   return above_low && value <= rule.high && (!rule.whole || value == std::floor(value));
@@ -68,6 +70,7 @@ std::string ShortestText(double value) {
 }
 
 std::string DefaultText(const SettingRule& rule) {
+  if (!rule.blank.empty()) return std::string(rule.blank);
   std::string text = ShortestText(rule.fallback);
   if (!rule.whole && text.find('.') == std::string::npos) text += ".0";
   return text;

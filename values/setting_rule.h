@@ -22,6 +22,8 @@ struct SettingRule {
   double high;                ///< highest value, always accepted
   bool whole;                 ///< whole numbers only
   std::string_view bounds;    ///< accepted values as a refusal states them
+  std::string_view blank;     ///< what an empty value means, as --help and a field's hint say it;
+                              ///< empty when a value is required
 };
 
 /// Whether a kind's rule table is indexed by its settings: `all[i]` is setting number i.
@@ -36,13 +38,17 @@ constexpr bool RulesFollowTheSettings(const AllSettings& all, const Rules& rules
 /// Whether `value` is within the rule's bounds; NaN never is.
 bool Accepts(const SettingRule& rule, double value);
 
+/// Whether a text holds nothing but blanks: an empty value.
+bool IsBlank(std::string_view text);
+
 /// The number a whole text holds, blanks around it allowed, "." or "," as the decimal sign.
 std::optional<double> ReadSettingNumber(std::string_view text);
 
 /// Why a value is refused, in Russian; `shown` is how the user gave it, empty when not at all.
 std::string Refusal(const SettingRule& rule, std::string_view shown);
 
-/// The default as --help shows it: "2" for a whole setting, else "1.0", "0.05".
+/// The default as --help shows it: "2" for a whole setting, else "1.0", "0.05"; what an empty
+/// value means for a setting that may be left empty.
 std::string DefaultText(const SettingRule& rule);
 
 /// The text of a double a refusal echoes: shortest form that reads back, "1e+300" allowed.

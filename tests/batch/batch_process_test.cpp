@@ -218,7 +218,7 @@ const std::string kHeaderLine = "Форма\tU1, В\tU2, В\tI2, А\ta\tb\tc\th\
 const std::string kCommaSays =
     "число с десятичной запятой (поле 4 «1,5» прочитано как 1): запятая обрывает число, дробная "
     "часть потеряна. Отделяйте дробную часть точкой (1.5, а не 1,5) - в таблице выберите точку "
-    "десятичным разделителем";
+    "десятичным разделителем - или запустите с --decimal-comma";
 const std::string kHeaderSays =
     "ни в одном поле строки нет числа - похоже, это заголовок таблицы; строка посчитана как "
     "расчет с нулевыми данными. Поставьте «#» в начале строки заголовка, и она будет пропущена";
@@ -275,7 +275,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"1: в строке нет табуляций, но числа разделены «;» или «,» - похоже, таблица "
                       "сохранена с другим разделителем полей; вся строка прочитана как одно поле "
                       "(форма магнитопровода). Сохраните таблицу как текст с разделителем "
-                      "«табуляция»"}},
+                      "«табуляция» или, если поля разделены «;», а дробная часть - запятой, "
+                      "запустите с --decimal-comma"}},
         SuspectLines{"UnitsEmptyFieldsAndCommentsAreFine",
                      "# Форма\tU1\n\n1.0\t220 В\t12\t1.5A\t2\t5\t7\t12\t0.35 мм\n3\t\t\t\n"
                      "1\t2,\t3\n",
@@ -342,7 +343,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadOption{"--check --steel-loss 0", "--steel-loss"},
         BadOption{"--check --ambient=-40.5", "--ambient"},
         BadOption{"--check --limit 250.01", "--limit"},
-        BadOption{"--check --limit", "нужно значение"}));
+        BadOption{"--check --limit", "нужно значение"},
+        BadOption{"--refine-flux 1.2", "--refine-flux"},
+        BadOption{"--plan --refine-flux=1.2", "только вместе с --check"},
+        BadOption{"--check --refine-flux 0.09", "от 0.1 до 2.5 Тл"},
+        BadOption{"--check --refine-flux 2.6", "--refine-flux"},
+        BadOption{"--check --refine-flux 1.2T", "«1.2T»"},
+        BadOption{"--check --refine-flux=", "--refine-flux нужно значение"}));
 
 TEST_F(BatchProcessTest, HelpListsEveryOption) {
   const Result r = Run("--help");

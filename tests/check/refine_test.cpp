@@ -145,6 +145,37 @@ TEST(Refined, NoneOrNoWhenNoTurnsDoWhatWasAsked) {
   }
 }
 
+struct FluxCase {
+  double refine_flux;
+  std::int64_t primary;  // ceil(U1 · 10⁴ / (√2·π · 50 · B · 8.8))
+  bool refined_flux_high;
+};
+
+// The refine flux sets W1r alone: the calculated turns' check is as without it, and the refined
+// design's flux is still judged against the table's 1.7 T.
+TEST(Refined, PrimaryAimsAtTheRefineFluxWhileFlagsKeepTheTablesBmax) {
+  const FluxCase cases[] = {{1.2, 938, false}, {1.7, 662, false}, {2.5, 451, true}};
+  const CheckInput input = StartRing();
+  const plan::Plan plan = plan::MakePlan(input.run, {});
+  const Check plain = MakeCheck(input, plan, {}, {});
+  for (const FluxCase& c : cases) {
+    Settings settings;
+    settings.refine_flux = c.refine_flux;
+    const Check check = MakeCheck(input, plan, {}, settings);
+    ASSERT_TRUE(check.calculated && check.refined.check) << c.refine_flux;
+    EXPECT_EQ(check.calculated->flags, plain.calculated->flags) << c.refine_flux;
+    EXPECT_EQ(check.refined.turns.at(0), c.primary) << c.refine_flux;
+    // Rounded up: at the refine flux or below it by less than one turn's share.
+    const double b0 = check.refined.check->flux_density;
+    const double turns = static_cast<double>(c.primary);
+    EXPECT_LE(b0, c.refine_flux) << c.refine_flux;
+    EXPECT_GT(b0, c.refine_flux * (turns - 1) / turns) << c.refine_flux;
+    EXPECT_EQ(check.refined.check->flags[static_cast<std::size_t>(Flag::FluxHigh)],
+              c.refined_flux_high)
+        << c.refine_flux;
+  }
+}
+
 TEST(MakeCheck, ReusedStorageGivesTheSameCheck) {
   const CheckInput ring = StartRing();
   const CheckInput shell = SmallShell();

@@ -68,6 +68,10 @@ TEST(Settings, ReadFromText) {
       {Setting::Limit, "250", 250},
       {Setting::Limit, "49.99", std::nullopt},
       {Setting::Limit, "nan", std::nullopt},
+      {Setting::RefineFlux, "1,2", 1.2},
+      {Setting::RefineFlux, "0.1", 0.1},
+      {Setting::RefineFlux, "2.51", std::nullopt},
+      {Setting::RefineFlux, "1.2 Тл", std::nullopt},
   };
   for (const TextCase& c : cases) {
     Settings settings;
@@ -76,7 +80,7 @@ TEST(Settings, ReadFromText) {
     if (c.stored) {
       EXPECT_EQ(SettingValue(settings, c.which), *c.stored) << c.text;
       if (*c.stored == 0) {
-        EXPECT_FALSE(std::signbit(SettingValue(settings, c.which))) << c.text;
+        EXPECT_FALSE(std::signbit(*SettingValue(settings, c.which))) << c.text;
       }
     } else {
       EXPECT_EQ(settings, Settings{}) << c.text;
@@ -88,7 +92,28 @@ TEST(Settings, DefaultsAreInRangeAndFollowTheirRules) {
   const Settings settings;
   EXPECT_EQ(FirstInvalid(settings), std::nullopt);
   for (const Setting which : kAllSettings) {
-    EXPECT_EQ(SettingValue(settings, which), RuleOf(which).fallback);
+    const values::SettingRule& rule = RuleOf(which);
+    const std::optional<double> value = SettingValue(settings, which);
+    if (rule.blank.empty()) {
+      EXPECT_EQ(value, rule.fallback) << rule.name;
+    } else {
+      EXPECT_EQ(value, std::nullopt) << rule.name;
+    }
+  }
+}
+
+// Only a setting that may be left empty takes an empty text, and leaves it empty again.
+TEST(Settings, OnlyTheRefineFluxMayBeLeftEmpty) {
+  for (const Setting which : kAllSettings) {
+    Settings settings;
+    ASSERT_EQ(Set(settings, which, RuleOf(which).high), std::nullopt);
+    const std::optional<std::string> refusal = SetFromText(settings, which, " \t");
+    if (which == Setting::RefineFlux) {
+      EXPECT_EQ(refusal, std::nullopt);
+      EXPECT_EQ(settings, Settings{});
+    } else {
+      EXPECT_NE(refusal, std::nullopt) << RuleOf(which).name;
+    }
   }
 }
 
@@ -97,6 +122,9 @@ TEST(Settings, FirstInvalidFindsAValueAssignedDirectly) {
   settings.limit = 300;
   settings.ambient = std::numeric_limits<double>::quiet_NaN();
   EXPECT_EQ(FirstInvalid(settings), Setting::Ambient);
+  settings = {};
+  settings.refine_flux = 0.05;
+  EXPECT_EQ(FirstInvalid(settings), Setting::RefineFlux);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ if(failed)
   message(FATAL_ERROR "cmake --install failed")
 endif()
 foreach(file bin/transformer-sizer bin/transformer-sizer-batch
-             share/applications/${APP_ID}.desktop
+             share/applications/${APP_ID}.desktop share/mime/packages/${APP_ID}.xml
              share/icons/hicolor/scalable/apps/${APP_ID}.svg
              share/metainfo/${APP_ID}.metainfo.xml
              share/man/man1/transformer-sizer.1.gz share/man/man1/transformer-sizer-batch.1.gz

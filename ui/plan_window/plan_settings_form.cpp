@@ -29,10 +29,6 @@ QString GradeText(int grade) {
   }
 }
 
-bool IsOwnWire(std::size_t k) {
-  return k < plan::kAllSettings.size() && plan::IsOwnWire(plan::kAllSettings[k]);
-}
-
 QString SettingCaption(std::size_t k) { return FromUtf8(account::SettingCaption(k)); }
 
 }  // namespace
@@ -90,7 +86,8 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   field->setObjectName(SettingKey(k));
   field->setAccessibleName(SettingCaption(k));
   field->setFixedWidth(kFieldWidth);
-  if (IsOwnWire(k)) field->setPlaceholderText(QStringLiteral("стандартный"));
+  // A setting that may be left empty says what empty means.
+  field->setPlaceholderText(FromUtf8(account::SettingRule(k).blank));
   QLabel* message = messages_[k] = new QLabel(row);
   message->setObjectName(field->objectName() + QStringLiteral("Message"));
   message->setAccessibleName(QStringLiteral("Сообщение: %1").arg(SettingCaption(k)));

@@ -420,6 +420,7 @@ TEST_F(PlanWindowTest, CopyPutsThePlanAsTabSeparatedLines) {
   EXPECT_TRUE(lines.contains("Толщина каркаса\t1 мм"));
   EXPECT_TRUE(lines.contains("Частота сети\t50 Гц"));
   EXPECT_TRUE(lines.contains("Диаметр своего провода вторичной обмотки\tстандартный провод"));
+  EXPECT_TRUE(lines.contains("Индукция для уточненных витков\tBmax по таблице"));
   EXPECT_TRUE(lines.contains("Замечания к расчету\tнет"));
 }
 
