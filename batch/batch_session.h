@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "account/planned.h"
+#include "account/press.h"
 #include "batch/options.h"
 #include "calc/calculator.h"
-#include "calc/result_labels.h"
-#include "check/design_check.h"
-#include "plan/winding_plan.h"
 
 namespace batch {
 
@@ -35,36 +34,12 @@ class Session {
   void Run(const calc::InputTexts& fields, std::string& out);
 
  private:
-  class Labels final : public calc::LabelDisplay {
-   public:
-    std::string_view text(int index) const {
-      const auto k = static_cast<std::size_t>(index);
-      return {texts_[k].data(), sizes_[k]};
-    }
-
-   private:
-    // Millions of labels a second: each keeps its largest buffer and only its length changes.
-    void SetLabel(int number, std::string_view text) override {
-      const auto k = static_cast<std::size_t>(number - calc::kFirstResultLabel);
-      std::string& buffer = texts_[k];
-      if (text.size() > buffer.size()) buffer.resize(text.size());
-      text.copy(buffer.data(), text.size());
-      sizes_[k] = text.size();
-    }
-
-    std::array<std::string, calc::kResultLabelCount> texts_;
-    std::array<std::size_t, calc::kResultLabelCount> sizes_{};
-  };
-
-  // The plan's and the check's fields of a run whose core fits when `fits`, else empty ones.
-  void AppendPlanAndCheck(bool fits, std::string& out);
+  // The plan's and the check's fields of the last press.
+  void AppendPlanAndCheck(std::string& out);
 
   Columns columns_;
-  calc::CalculatorState state_;
-  Labels labels_;
-  check::CheckInput check_input_;
-  plan::Plan plan_;
-  check::Check check_;
+  account::Calculator calculator_;
+  account::Planned planned_;
 };
 
 }  // namespace batch

@@ -54,8 +54,9 @@ void AppendRefined(const check::Refined& refined, std::string& out) {
 
 }  // namespace
 
-void AppendCheckFields(const check::Check* check, std::string& out) {
-  if (check == nullptr) return AppendEmpty(kFields, out);
+void AppendCheckFields(const account::Planned& planned, std::string& out) {
+  if (!planned.input) return AppendEmpty(kFields, out);
+  const check::Check* check = &planned.check;
   if (!check->calculated) {
     out += '\t';
     out += check::kNoneCode;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 
+#include "calc/note_words.h"
 #include "calc/run_notes.h"
 #include "values/number_text.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-constexpr std::size_t kQuotedLength = 24;  // a field may be long; a warning quotes its start
 
 // "3;220;12;1.5" or "3,220,12": a table saved with another separator than TAB, whose line
 // would be read as one field holding the core form.
@@ -55,12 +54,8 @@ bool IsOnlyBlanks(std::string_view line, const calc::InputTexts&) {
   return std::all_of(line.begin(), line.end(), IsBlank);
 }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted = "«";
-  quoted += text.substr(0, kQuotedLength);
-  if (text.size() > kQuotedLength) quoted += "…";
-  return quoted + "»";
-}
+// A field may be long: its start, as the notes quote it.
+std::string Quoted(std::string_view text) { return "«" + calc::Shortened(text) + "»"; }
 
 std::string NumberText(double x) {
   char text[values::kGeneralTextCapacity];

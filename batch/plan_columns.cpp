@@ -1,8 +1,8 @@
 #include "batch/plan_columns.h"
 
-#include <array>
-#include <string_view>
+#include <cstddef>
 
+#include "account/tables.h"
 #include "plan/figures.h"
 #include "values/number_text.h"
 
@@ -15,32 +15,32 @@ void AppendNumber(double x, int decimals, std::string& out) {
   values::AppendExactFixed(x, decimals, out);
 }
 
-void AppendEmpty(int fields, std::string& out) {
-  out.append(static_cast<std::size_t>(fields), '\t');
+void AppendEmpty(std::size_t fields, std::string& out) { out.append(fields, '\t'); }
+
+constexpr std::size_t kWholePlanFields = 4;
+
+std::size_t FieldCount() {
+  return kWholePlanFields + account::kDescribedWindings * plan::kWindingFigures.size();
 }
 
 }  // namespace
 
-void AppendPlanFields(const plan::Plan* plan, std::string& out) {
-  constexpr int kFields = static_cast<int>(4 + kPlanWindings * plan::kWindingFigures.size());
-  if (plan == nullptr) return AppendEmpty(kFields, out);
+void AppendPlanFields(const account::Planned& planned, std::string& out) {
+  if (!planned.input) return AppendEmpty(FieldCount(), out);
+  const plan::Plan& plan = planned.calculated;
   out += '\t';
-  out += plan::VerdictCode(plan->verdict);
-  if (plan->windings.empty()) return AppendEmpty(kFields - 1, out);
-  AppendNumber(plan->fill * 100, plan::kFillDecimals, out);
-  AppendNumber(plan->depth, plan::kDepthDecimals, out);
-  if (plan->hole_left) {
-    AppendNumber(*plan->hole_left, plan::kHoleDecimals, out);
+  out += plan::VerdictCode(plan.verdict);
+  if (plan.windings.empty()) return AppendEmpty(FieldCount() - 1, out);
+  AppendNumber(plan.fill * 100, plan::kFillDecimals, out);
+  AppendNumber(plan.depth, plan::kDepthDecimals, out);
+  if (plan.hole_left) {
+    AppendNumber(*plan.hole_left, plan::kHoleDecimals, out);
   } else {
     AppendEmpty(1, out);
   }
-  for (std::size_t k = 0; k < kPlanWindings; ++k) {
-    if (k >= plan->windings.size()) {
-      AppendEmpty(static_cast<int>(plan::kWindingFigures.size()), out);
-      continue;
-    }
+  for (const plan::WindingPlan& winding : plan.windings) {
     for (const plan::WindingFigure& figure : plan::kWindingFigures) {
-      AppendNumber(figure.value(plan->windings[k]), figure.decimals, out);
+      AppendNumber(figure.value(winding), figure.decimals, out);
     }
   }
 }
@@ -49,12 +49,10 @@ void AppendPlanHeader(std::string& out) {
   out +=
       "\tПлан намотки: вывод\tЗаполнение окна, %\tГлубина намотки, мм\t"
       "Остающееся отверстие кольца, мм";
-  for (std::string_view winding : plan::kWindingNames) {
+  for (std::size_t j = 0; j < account::kDescribedWindings; ++j) {
+    const std::string winding = account::WindingName(j);
     for (const plan::WindingFigure& figure : plan::kWindingFigures) {
-      out += '\t';
-      out += winding;
-      out += ": ";
-      out += figure.name;
+      out.append("\t").append(winding).append(": ").append(figure.name);
     }
   }
 }

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "account/control_table.h"
 #include "app/first_paint_probe.h"
-#include "ui/calculator_window/control_table.h"
 #include "ui/pictures/core_pictures.h"
 
 namespace {
@@ -20,15 +20,15 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* Make(const ui::ControlSpec& row, int& picture, QWidget* form) {
+QWidget* Make(const account::ControlSpec& row, int& picture, QWidget* form) {
   switch (row.kind) {
-    case ui::ControlKind::CaptionLabel:
-    case ui::ControlKind::HeadingLabel: {
+    case account::ControlKind::CaptionLabel:
+    case account::ControlKind::HeadingLabel: {
       auto* label = new QLabel(Text(row.text), form);
       label->setWordWrap(row.height > kOneLineTwips);
       return label;
     }
-    case ui::ControlKind::ResultLabel: {
+    case account::ControlKind::ResultLabel: {
       auto* label = new QLabel(form);
       label->setAutoFillBackground(true);
       QPalette colours = label->palette();
@@ -36,11 +36,11 @@ QWidget* Make(const ui::ControlSpec& row, int& picture, QWidget* form) {
       label->setPalette(colours);
       return label;
     }
-    case ui::ControlKind::InputField:
+    case account::ControlKind::InputField:
       return new QLineEdit(Text(row.text), form);
-    case ui::ControlKind::PushButton:
+    case account::ControlKind::PushButton:
       return new QPushButton(Text(row.text), form);
-    case ui::ControlKind::Picture: {
+    case account::ControlKind::Picture: {
       auto* label = new QLabel(form);
       label->setPixmap(ui::CorePicture(++picture, form->devicePixelRatioF()));
       return label;
@@ -54,14 +54,14 @@ QWidget* Make(const ui::ControlSpec& row, int& picture, QWidget* form) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QWidget form;
-  form.setWindowTitle(Text(ui::kWindowTitle));
-  form.setGeometry(ui::Pixels(ui::kClientLeft), ui::Pixels(ui::kClientTop),
-                   ui::Pixels(ui::kClientWidth), ui::Pixels(ui::kClientHeight));
+  form.setWindowTitle(Text(account::kWindowTitle));
+  form.setGeometry(account::Pixels(account::kClientLeft), account::Pixels(account::kClientTop),
+                   account::Pixels(account::kClientWidth), account::Pixels(account::kClientHeight));
   int picture = 0;
-  for (const ui::ControlSpec& row : ui::kControls) {
+  for (const account::ControlSpec& row : account::kControls) {
     Make(row, picture, &form)
-        ->setGeometry(ui::Pixels(row.left), ui::Pixels(row.top), ui::Pixels(row.width),
-                      ui::Pixels(row.height));
+        ->setGeometry(account::Pixels(row.left), account::Pixels(row.top),
+                      account::Pixels(row.width), account::Pixels(row.height));
   }
   ui::ExitAfterFirstPaintIfAsked(form);
   form.show();

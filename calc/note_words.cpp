@@ -60,15 +60,6 @@ std::string Number(double x) {
 
 std::string Number(const DynamicValue& x) { return values::FormatGeneral(x); }
 
-std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
-  std::string out;
-  for (const std::string& part : parts) {
-    if (!out.empty()) out += separator;
-    out += part;
-  }
-  return out;
-}
-
 std::string Quoted(std::string_view text) { return "«" + Shortened(text) + "»"; }
 
 double ReadField(const NotedRun& run, int field) {
@@ -241,9 +232,10 @@ std::string Cause(const NotedRun& run, const values::Fault& fault, Quantity at) 
 
 std::string Shortened(std::string_view text) {
   constexpr std::size_t kShownLength = 24;
-  // Enough to hold more than kShownLength characters of any script, and leading blanks.
+  // Enough to hold more than kShownLength characters of any script.
   constexpr std::size_t kReadLength = 4 * (kShownLength + 1);
-  return ShortenedUtf8(text.substr(0, kReadLength), kShownLength, "…");
+  text.remove_prefix(LeadingSpaceBytes(text));
+  return ShortenedUtf8(text.substr(0, kReadLength), kShownLength, "…", text.size() > kReadLength);
 }
 
 std::string NoteSentence(const NotedRun& run, const RunNote& note) {
@@ -290,6 +282,15 @@ std::string FaultWords(const NotedRun& run, const values::Fault& fault) {
                      Fill("\nВероятная причина: %1.", {Cause(run, fault, at)});
   if (marked) text += "\nПоля с замечаниями выделены цветом, подробности - в их подсказках.";
   return text;
+}
+
+std::string Join(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string out;
+  for (const std::string& part : parts) {
+    if (!out.empty()) out += separator;
+    out += part;
+  }
+  return out;
 }
 
 std::string FaultMessage(const values::Fault& fault) {

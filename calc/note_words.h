@@ -36,6 +36,9 @@ std::vector<std::string> NoteLines(const NotedRun& run);
 /// For a run that faulted: what could not be computed and the likely cause, in Russian.
 std::string FaultWords(const NotedRun& run, const values::Fault& fault);
 
+/// The parts with `separator` between them.
+std::string Join(const std::vector<std::string>& parts, std::string_view separator);
+
 /// "Ошибка 11: Деление на ноль".
 std::string FaultMessage(const values::Fault& fault);
 

@@ -62,13 +62,14 @@ bool IsSpace(char32_t c) {
 
 }  // namespace
 
-std::string ShortenedUtf8(std::string_view text, std::size_t units, std::string_view mark) {
+std::string ShortenedUtf8(std::string_view text, std::size_t units, std::string_view mark,
+                          bool follows) {
   std::vector<char32_t> points;
   for (std::size_t i = 0; i < text.size();) points.push_back(Decode(text, i));
   std::size_t first = 0;
   std::size_t last = points.size();
   while (first < last && IsSpace(points[first])) ++first;
-  while (last > first && IsSpace(points[last - 1])) --last;
+  while (!follows && last > first && IsSpace(points[last - 1])) --last;
   std::string out;
   std::size_t used = 0;
   for (std::size_t k = first; k < last; ++k) {
@@ -81,7 +82,17 @@ std::string ShortenedUtf8(std::string_view text, std::size_t units, std::string_
     used += width;
     Encode(points[k], out);
   }
-  return out;
+  return follows ? out.append(mark) : out;
+}
+
+std::size_t LeadingSpaceBytes(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t next = at;
+    if (!IsSpace(Decode(text, next))) break;
+    at = next;
+  }
+  return at;
 }
 
 }  // namespace calc

@@ -27,11 +27,6 @@ constexpr double kMaxCurrent = 1'000'000;  // A
 constexpr double kRegulationFloor = 0.01;  // of U0: below it UL gives no regulation
 
 constexpr std::array<std::string_view, kAllFlags.size()> kFlagCodes{"flux-high", "hot", "volts"};
-constexpr std::array<std::string_view, kAllFlags.size()> kFlagTexts{
-    "Индукция выше расчетной: сталь греется и гудит, растет ток холостого хода",
-    "Обмотки нагреваются выше, чем допускает класс изоляции",
-    "Напряжение под нагрузкой заметно отличается от заданного",
-};
 
 bool IsShell(std::int16_t form) { return form == 1 || form == 2; }
 
@@ -120,8 +115,6 @@ bool MarkVoltsOff(const plan::PlanInput& run, const plan::Plan& plan, DesignChec
 }  // namespace
 
 std::string_view FlagCode(Flag flag) { return kFlagCodes[static_cast<std::size_t>(flag)]; }
-
-std::string_view FlagText(Flag flag) { return kFlagTexts[static_cast<std::size_t>(flag)]; }
 
 bool DesignCheck::ok() const {
   for (const bool raised : flags) {

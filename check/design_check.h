@@ -38,9 +38,6 @@ using Flags = std::array<bool, kAllFlags.size()>;
 /// "flux-high", "hot", "volts".
 std::string_view FlagCode(Flag flag);
 
-/// What the flag means on the bench, in Russian.
-std::string_view FlagText(Flag flag);
-
 /// The verdict of a check that cannot be made, as the batch tool writes it.
 inline constexpr std::string_view kNoneCode = "none";
 

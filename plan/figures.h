@@ -18,9 +18,6 @@ struct WindingFigure {
 /// column order.
 extern const std::array<WindingFigure, 11> kWindingFigures;
 
-/// The primary and the secondary as every reader of a plan names them: «1-я обмотка» ….
-inline constexpr std::array<std::string_view, 2> kWindingNames{"1-я обмотка", "2-я обмотка"};
-
 /// Decimals of the figures of the whole plan: fill in percent, depth, the ring's hole left.
 inline constexpr int kFillDecimals = 1;
 inline constexpr int kDepthDecimals = 2;

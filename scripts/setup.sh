@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   dpkg-dev lintian appstream mandoc groff-base  # the package and its lints
   poppler-utils  # the sheet tests read the PDF's text back
+  chromium nodejs npm  # the page's tests drive it in chromium, the batch tool runs under node
   nlohmann-json3-dev  # reading design files; the fuzz targets check the JSON written
 )
 

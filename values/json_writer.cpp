@@ -58,6 +58,12 @@ JsonWriter& JsonWriter::Number(double x) {
   return *this;
 }
 
+JsonWriter& JsonWriter::Bool(bool value) {
+  Separate();
+  out_ += value ? "true" : "false";
+  return *this;
+}
+
 JsonWriter& JsonWriter::Null() {
   Separate();
   out_ += "null";

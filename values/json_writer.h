@@ -15,6 +15,7 @@ class JsonWriter {
   JsonWriter& String(std::string_view text);
   /// The shortest number that reads back exactly ("0.05", "1e+300"); null when not finite.
   JsonWriter& Number(double x);
+  JsonWriter& Bool(bool value);
   JsonWriter& Null();
   const std::string& text() const { return out_; }
 

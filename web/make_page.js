@@ -70,7 +70,7 @@ async function main() {
 
   const settingFields = (s, k) =>
     `<label class="setting"><span>${escapeHtml(s.name)}${s.unit ? ', ' + escapeHtml(s.unit) : ''}` +
-    `</span><input id="setting${k}" type="text" value="${s.value === null ? '' : s.value}" ` +
+    `</span><input id="setting${k}" type="text" value="${escapeHtml(s.text)}" ` +
     `autocomplete="off"><span class="refusal" id="setting${k}-refusal" role="status"></span>` +
     `</label>`;
   const planSettings = layout.settings.slice(0, 7).map(settingFields).join('\n');
@@ -83,9 +83,6 @@ async function main() {
       .replace('@WINDOW@', () => parts.join('\n'))
       .replace('@SETTINGS@', () => planSettings)
       .replace('@CHECK_SETTINGS@', () => checkSettings)
-      .replace('@LAYOUT@', () => JSON.stringify(
-          {planHeader: layout.planHeader, checkHeader: layout.checkHeader,
-            checkFigures: layout.figureCount}))
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
       .replace('@SCRIPT@', () => fs.readFileSync(path.join(here, 'page.js'), 'utf8'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});

@@ -43,7 +43,11 @@ EMSCRIPTEN_KEEPALIVE const char* ts_calculate(const char* bytes, const std::uint
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ts_settings(const char* bytes, const std::uint32_t* lengths) {
-  return Answer(Session().SetSettings(Texts<web::PageSession::kSettingCount>(bytes, lengths)));
+  return Answer(Session().SetSettings(Texts<account::kSettingCount>(bytes, lengths)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ts_results(const char* bytes, const std::uint32_t* lengths) {
+  return Answer(Session().ResultsText(Texts<9>(bytes, lengths)));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ts_layout() { return Answer(web::PageSession::Layout()); }

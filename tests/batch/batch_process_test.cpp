@@ -258,6 +258,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "1\t220\t12\t1.5\t2\t5\t7\t12\t0 ,35\n",
                      {"1: число с десятичной запятой (поле 9 «0 ,35» прочитано как 0)" +
                       kCommaSays.substr(kCommaSays.find(':'))}},
+        // Quoted as the notes quote a field: 24 letters, whole ones, and «…».
+        SuspectLines{"CommaFieldQuotedByLettersNotBytes",
+                     "1\t220\t12\t1.5\t2\t5\t7\t12\t1,55 ждать ждать ждать ждать\n",
+                     {"1: число с десятичной запятой (поле 9 «1,55 ждать ждать ждать ж…» прочитано "
+                      "как 1)" +
+                      kCommaSays.substr(kCommaSays.find(':'))}},
         SuspectLines{"HeaderRow", kHeaderLine + kStartLine + kHeaderLine, {"1: " + kHeaderSays}},
         SuspectLines{
             "BlanksAndTabs", kStartLine + " \t \n\n\t\t\n" + kStartLine, {"2: " + kBlanksSays}},

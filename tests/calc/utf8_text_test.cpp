@@ -2,6 +2,8 @@
 // JSON, the window as a tooltip), trimmed, and cut on a whole character.
 #include "calc/utf8_text.h"
 
+#include "calc/note_words.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -37,6 +39,32 @@ INSTANTIATE_TEST_SUITE_P(
                       ShortenCase{"a pair that does not fit", "abcd\U0001F600x", "abcd\uFFFD…"},
                       ShortenCase{"a pair that fits", "abc\U0001F600", "abc\U0001F600"},
                       ShortenCase{"NUL stays", std::string("a\0b", 3), std::string("a\0b", 3)}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// A field's quote reads only the start of a field that may hold a megabyte, yet says as much
+// of it as a short field's: blanks before the text are no reason to quote less.
+class QuotedFieldTest : public ::testing::TestWithParam<ShortenCase> {};
+
+TEST_P(QuotedFieldTest, ReadsOnlyItsStartAndStillCutsWithTheMark) {
+  EXPECT_EQ(Shortened(GetParam().text), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QuotedFieldTest,
+    ::testing::Values(
+        ShortenCase{"many blanks before", std::string(200, ' ') + std::string(30, 'x'),
+                    std::string(24, 'x') + "…"},
+        ShortenCase{"many no-break spaces before",
+                    [] {
+                      std::string text;
+                      for (int k = 0; k < 100; ++k) text += " ";
+                      return text + "abc";
+                    }(),
+                    "abc"},
+        ShortenCase{"blanks inside beyond what is read", "abc" + std::string(200, ' ') + "def",
+                    "abc" + std::string(21, ' ') + "…"},
+        ShortenCase{"a megabyte of one letter", std::string(1 << 20, 'y'),
+                    std::string(24, 'y') + "…"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 }  // namespace

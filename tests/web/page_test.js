@@ -36,6 +36,13 @@ after(async () => {
 
 async function openPage(url = 'file://' + site, width = 1000) {
   const page = await browser.newPage();
+  await page.evaluateOnNewDocument(`window.tableOf = ${tableOf.toString()};`);
+  // What the copy buttons put on the clipboard, kept for the tests to read.
+  await page.evaluateOnNewDocument(() => {
+    window.copiedTexts = [];
+    Object.defineProperty(navigator, 'clipboard',
+        {value: {writeText: async (text) => { window.copiedTexts.push(text); }}});
+  });
   await page.setViewport({width, height: 900});
   await page.goto(url);
   await page.waitForSelector('html[data-ready="true"]');
@@ -56,6 +63,16 @@ async function type(page, fields) {
   }
 }
 
+// A table of the page: its column headings, and each row's cells by the row's caption.
+function tableOf(id) {
+  const table = document.getElementById(id);
+  if (table.hidden || !table.tHead.rows.length) return null;
+  const cells = (row) => Array.from(row.cells, (c) => c.textContent);
+  const rows = {};
+  for (const row of table.tBodies[0].rows) rows[row.cells[0].textContent] = cells(row).slice(1);
+  return {headings: cells(table.tHead.rows[0]).slice(1), rows};
+}
+
 async function press(page, fields) {
   await type(page, fields);
   await page.click('#Command1');
@@ -71,9 +88,10 @@ async function press(page, fields) {
         description: described ? document.getElementById(described).textContent : null,
       };
     }),
-    plan: document.getElementById('plan-body').hidden ? null
-        : Array.from(document.querySelectorAll('#plan-summary td.number, #plan-windings td.number'),
-            (td) => td.textContent),
+    plan: document.getElementById('plan-body').hidden ? null : {
+      summary: Array.from(document.querySelectorAll('#plan-summary td.number'), (td) => td.textContent),
+      windings: tableOf('plan-windings'),
+    },
   }));
   if (dialog) {
     state.fault = await page.$eval('#fault', (d) => ({
@@ -90,29 +108,60 @@ async function dismiss(page) {
   await page.waitForSelector('#fault:not([open])');
 }
 
-// The plan's figures in the order the page shows them: fill, depth, hole, then figure by figure
-// the two windings side by side.
-function planFigures(line) {
-  const plan = line.slice(18, 44);
-  const summary = plan.slice(1, 4).filter((v) => v !== '');
-  const perWinding = (plan.length - 4) / 2;
-  const rows = [];
-  for (let f = 0; f < perWinding; f++) rows.push(plan[4 + f], plan[4 + perWinding + f]);
-  return summary.concat(plan[4] === '' ? [] : rows);
+// The batch tool's fields by the names its header gives them, one object a run.
+function batchNamed(runs, options = []) {
+  const input = runs.map((fields) => fields.join('\t') + '\n').join('');
+  const out = execFileSync('node', [batchTool, '--header', '--notes', '--plan', '--check', ...options],
+      {input: Buffer.from(input)});
+  const lines = out.toString('utf8').split('\n');
+  const names = lines[0].split('\t');
+  return lines.slice(1, runs.length + 1).map((line) => {
+    const values = line.split('\t');
+    return Object.fromEntries(names.map((name, k) => [name, values[k]]));
+  });
 }
 
-// The check's figures as the page shows them: the design's figures with the refined ones beside
-// them where there are, then the refined turns and fill.
-function checkFigures(line) {
-  const check = line.slice(44);
-  const shown = [];
-  const refined = {0: 21, 1: 22, 2: 23, 10: 24, 7: 25, 6: 26};  // B0, U0, UL, Tw, Pcu, Pfe
-  for (let f = 0; f < 15; f++) shown.push(check[1 + f], f in refined ? check[refined[f]] : '');
-  return shown.concat(['', check[16], '', check[17], '', check[19]]);
+// Every figure of the batch tool's plan stands in the page's plan: the fill, depth and hole in
+// its summary, each winding's figures in that winding's column.
+function expectPlanOf(fields, shown) {
+  const summary = ['Заполнение окна, %', 'Глубина намотки, мм', 'Остающееся отверстие кольца, мм']
+      .map((name) => fields[name]).filter((v) => v !== '');
+  assert.deepEqual(shown.summary, summary);
+  let compared = 0;
+  for (const [name, value] of Object.entries(fields)) {
+    const [winding, figure] = name.split(': ');
+    const column = shown.windings.headings.indexOf(winding);
+    if (column < 0 || !figure) continue;
+    assert.equal(shown.windings.rows[figure][column], value, name);
+    compared++;
+  }
+  assert.ok(compared > 0);
+}
+
+// Every figure of the batch tool's check stands in the page's check: the turns as calculated in
+// the first column, the refined ones in the second.
+function expectCheckOf(fields, shown) {
+  let compared = 0;
+  for (const [name, value] of Object.entries(fields)) {
+    const calculated = name.match(/^Проверка: (.*)$/);
+    const refined = name.match(/^Уточненная проверка: (.*)$/);
+    const turns = name.match(/^Уточненное число (витков W\d)$/);
+    if (calculated && calculated[1] in shown.rows) {
+      assert.equal(shown.rows[calculated[1]][0], value === '' ? '—' : value, name);
+    } else if (refined && refined[1] in shown.rows) {
+      assert.equal(shown.rows[refined[1]][1], value, name);
+    } else if (turns) {
+      assert.equal(shown.rows['Число ' + turns[1]][1], value, name);
+    } else {
+      continue;
+    }
+    compared++;
+  }
+  assert.ok(compared > 20, `${compared} figures compared`);
 }
 
 async function checkShown(page) {
-  return page.$$eval('#check-table td.number', (tds) => tds.map((td) => td.textContent));
+  return page.evaluate(() => tableOf('check-table'));
 }
 
 // Sessions of presses; the batch tool runs the same texts as one session.
@@ -135,6 +184,7 @@ for (const session of sessions) {
   test(`presses give the batch tool's labels and plan: ${session.name}`, async () => {
     const page = await openPage();
     const expected = batchLines(session.runs);
+    const named = batchNamed(session.runs);
     let state;
     for (let k = 0; k < session.runs.length; k++) {
       state = await press(page, session.runs[k]);
@@ -143,7 +193,7 @@ for (const session of sessions) {
       if (expected[k][18] === '') {
         assert.equal(state.plan, null);
       } else {
-        assert.deepEqual(state.plan, planFigures(expected[k]));
+        expectPlanOf(named[k], state.plan);
       }
     }
     const last = expected[expected.length - 1];
@@ -209,14 +259,13 @@ test('plan settings: the batch tool\'s figures with the same settings, a bad val
   await page.type('#setting0', '1');
   await page.$eval('#setting1', (el) => { el.value = ''; });
   await page.type('#setting1', '0.5');
-  const expected = batchLines([START], ['--grade', '1', '--bobbin', '0.5']);
-  const shown = await page.$$eval('#plan-summary td.number, #plan-windings td.number',
-      (tds) => tds.map((td) => td.textContent));
-  assert.deepEqual(shown, planFigures(expected[0]));
+  const expected = batchNamed([START], ['--grade', '1', '--bobbin', '0.5']);
+  expectPlanOf(expected[0], (await press(page, START)).plan);
   await page.type('#setting2', 'x');
   assert.notEqual(await page.$eval('#setting2-refusal', (el) => el.textContent), '');
-  assert.deepEqual(await page.$$eval('#plan-summary td.number, #plan-windings td.number',
-      (tds) => tds.map((td) => td.textContent)), shown);
+  // While a setting is refused no figures stand, as in the window.
+  assert.equal(await page.$eval('#plan-body', (el) => el.hidden), true);
+  assert.match(await page.$eval('#plan-empty', (el) => el.textContent), /^Настройка не принята: /);
   await page.close();
 });
 
@@ -229,11 +278,11 @@ test('check figures of both designs equal the batch tool\'s, with its settings',
       await page.$eval('#setting10', (el) => { el.value = '80'; el.dispatchEvent(new Event('input')); });
     }
     await press(page, fields);
-    assert.deepEqual(await checkShown(page), checkFigures(batchLines([fields], options)[0]));
+    expectCheckOf(batchNamed([fields], options)[0], await checkShown(page));
     if (fields === START && !options.length) {
-      // flux-high and volts, as the batch tool's verdict says, in words
-      const flags = await page.$eval('#check-table tbody tr', (tr) => tr.cells[1].textContent);
-      assert.match(flags, /^Индукция выше расчетной.*; Напряжение под нагрузкой/);
+      // flux-high and volts, as the batch tool's verdict says, in the window's words
+      const flags = await page.$eval('#check-verdicts', (el) => el.textContent);
+      assert.match(flags, /^Расчетные витки: Сталь перегружена: .* Под полной нагрузкой на выходе 18\.45 В/);
     }
   }
   await page.close();
@@ -319,19 +368,135 @@ test('print gives one A4 page with the check of both designs and the settings', 
   const printed = await page.evaluate(() => {
     const shown = (el) => el.getClientRects().length > 0 && getComputedStyle(el).visibility !== 'hidden';
     const table = document.getElementById('check-table');
-    const settings = Array.from(document.querySelectorAll('.settings .setting'));
+    const settings = Array.from(document.querySelectorAll('#settings-taken tr'));
     return {
       table: shown(table),
       head: Array.from(table.tHead.rows[0].cells, (c) => shown(c) && c.textContent),
-      flags: Array.from(table.tBodies[0].rows[0].cells, (c) => shown(c) && c.textContent),
-      settings: settings.length,
-      shownSettings: settings.filter((label) => shown(label.querySelector('input'))).length,
+      flags: Array.from(document.querySelectorAll('#check-verdicts p'), (p) => shown(p) && p.textContent),
+      settings: document.querySelectorAll('.settings .setting').length,
+      shownSettings: settings.filter((row) => shown(row)).length,
     };
   });
   assert.ok(printed.table);
   assert.ok(printed.head.slice(1).every((t) => t), `check columns ${printed.head}`);
-  assert.ok(printed.flags.every((t) => t), `flags ${printed.flags}`);
+  assert.ok(printed.flags.length === 2 && printed.flags.every((t) => t), `flags ${printed.flags}`);
   assert.ok(printed.settings > 7 && printed.shownSettings === printed.settings,
       `${printed.shownSettings} of ${printed.settings} settings printed`);
+  await page.close();
+});
+
+// The clipboard of a page, as the copy buttons fill it.
+async function copied(page, button) {
+  await page.evaluate(() => { window.copiedTexts = []; });
+  await page.click(button);
+  return page.evaluate(() => window.copiedTexts.at(-1));
+}
+
+async function setSetting(page, k, text) {
+  await page.$eval('#setting' + k, (el, v) => { el.value = v; el.dispatchEvent(new Event('input')); }, text);
+}
+
+// Which of the plan's and the check's parts are laid out in the given media.
+async function shownParts(page, media) {
+  await page.emulateMediaType(media);
+  const shown = await page.evaluate(() => ['plan-body', 'check-table', 'check-verdicts']
+      .filter((id) => document.getElementById(id).getClientRects().length > 0));
+  await page.emulateMediaType(null);
+  return shown;
+}
+
+test('the page shows the engine\'s account of the start input and two shell designs', async () => {
+  const Engine = require(path.resolve(process.env.TS_PAGE_ENGINE));
+  const engine = await Engine();
+  // One press on a session of the engine's own, as the page makes it.
+  const account = (fields) => {
+    const texts = fields.map((t) => Buffer.from(t, 'utf8'));
+    const all = Buffer.concat(texts);
+    const bytes = engine._ts_alloc(all.length + 1);
+    const lengths = engine._ts_alloc(4 * texts.length);
+    engine.HEAPU8.set(all, bytes);
+    engine.HEAPU32.set(texts.map((t) => t.length), lengths >> 2);
+    return JSON.parse(engine.UTF8ToString(engine._ts_calculate(bytes, lengths)));
+  };
+  const rows = (table) => table && {headings: table.headings,
+    rows: Object.fromEntries(table.rows.map((r) => [r.caption, r.cells.map((c) => c.text)]))};
+  const page = await openPage();
+  for (const fields of [START, ['1', '220', '12', '1', '2', '2.5', '1.2', '3', '0.35'],
+    ['1', '220', '24', '2', '3', '4', '2', '5', '0.35']]) {
+    const expected = account(fields);
+    const state = await press(page, fields);
+    assert.deepEqual(state.plan.windings, rows(expected.plan.windings));
+    assert.deepEqual(await checkShown(page), rows(expected.check.table));
+    const words = await page.evaluate(() => ({
+      verdicts: Array.from(document.querySelectorAll('#check-verdicts p'), (p) => p.textContent),
+      turns: document.getElementById('plan-turns').textContent,
+      note: document.getElementById('plan-note').textContent,
+      drawing: document.querySelector('#plan-drawing svg').getAttribute('aria-label'),
+    }));
+    assert.deepEqual(words, {verdicts: expected.check.verdicts, turns: 'План для: ' + expected.plan.turns,
+      note: expected.plan.note, drawing: expected.plan.drawing.words});
+    assert.equal(await copied(page, '#copy-plan'), expected.copies.plan);
+    assert.equal(await copied(page, '#copy-results'), expected.copies.results);
+    const named = batchNamed([fields])[0];
+    expectPlanOf(named, state.plan);
+    expectCheckOf(named, await checkShown(page));
+  }
+  await page.close();
+});
+
+test('while a setting is refused no plan or check is shown, copied or printed', async () => {
+  const page = await openPage();
+  await press(page, START);
+  await setSetting(page, 1, ' 1,5 ');
+  // Copy and print carry what the engine took, not the field's text.
+  assert.match(await copied(page, '#copy-plan'), /\nТолщина каркаса\t1\.5 мм\n/);
+  await page.emulateMediaType('print');
+  assert.ok(await page.evaluate(() => Array.from(document.querySelectorAll('#settings-taken tr'))
+      .some((tr) => tr.getClientRects().length > 0 && tr.textContent === 'Толщина каркаса1.5 мм')));
+  await page.emulateMediaType(null);
+  await setSetting(page, 10, '300');
+  const text = await copied(page, '#copy-plan');
+  assert.match(text, /^План намотки и проверка\nПлана нет\tНастройка не принята: Предельная температура/);
+  assert.doesNotMatch(text, /Заполнение|B0/);
+  assert.deepEqual(await shownParts(page, 'screen'), []);
+  assert.deepEqual(await shownParts(page, 'print'), []);
+  await setSetting(page, 10, '105');
+  assert.deepEqual(await shownParts(page, 'screen'), ['plan-body', 'check-table', 'check-verdicts']);
+  await page.close();
+});
+
+test('after «Неподходит» or a fault no earlier plan or check stays, on screen or printed', async () => {
+  const page = await openPage();
+  // A core too small, and a form number beyond what the program reads.
+  for (const next of [['3', '220', '12', '1.5', '1', '1', '2', '2', '0.2'], ['1e300', ...START.slice(1)]]) {
+    await press(page, START);
+    const state = await press(page, next);
+    if (state.fault) await dismiss(page);
+    assert.deepEqual(await shownParts(page, 'screen'), []);
+    assert.deepEqual(await shownParts(page, 'print'), []);
+    assert.equal(await page.$eval('#plan-windings', (t) => t.rows.length), 0);
+  }
+  await page.close();
+});
+
+test('settings typed before the engine is ready count once it is', async () => {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(`window.tableOf = ${tableOf.toString()};`);
+  // The engine waits for the test, as a slow network would keep it.
+  await page.evaluateOnNewDocument(() => {
+    let made;
+    Object.defineProperty(window, 'TransformerSizerEngine', {
+      configurable: true,
+      get: () => () => new Promise((resolve) => { window.releaseEngine = () => made().then(resolve); }),
+      set: (value) => { made = value; },
+    });
+  });
+  await page.goto('file://' + site);
+  await page.waitForFunction(() => typeof window.releaseEngine === 'function');
+  await setSetting(page, 1, '0.5');
+  await page.evaluate(() => window.releaseEngine());
+  await page.waitForSelector('html[data-ready="true"]');
+  const state = await press(page, START);
+  expectPlanOf(batchNamed([START], ['--bobbin', '0.5'])[0], state.plan);
   await page.close();
 });

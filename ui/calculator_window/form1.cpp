@@ -20,13 +20,10 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "account/control_table.h"
+#include "account/copied_text.h"
+#include "account/hints.h"
 #include "calc/result_labels.h"
-#include "calc/run_notes.h"
-#include "ui/calculator_window/control_table.h"
-#include "ui/calculator_window/copied_results.h"
-#include "ui/calculator_window/run_note_words.h"
-#include "ui/calculator_window/verdict_warning.h"
-#include "ui/calculator_window/wire_hints.h"
 #include "ui/calculator_window/wrapped_caption.h"
 #include "ui/common/utf8.h"
 #include "ui/pictures/core_pictures.h"
@@ -36,11 +33,21 @@ namespace ui {
 
 namespace {
 
+using account::ControlKind;
+using account::ControlSpec;
+using account::kControls;
+using account::kNoIndex;
+using account::kNoTabIndex;
+using account::kRows;
+using account::Pixels;
+using account::RowSpec;
+
 /// Captions taller than one field row hold two lines of text.
 constexpr int kOneLineTwips = 285;
 
-/// Label38 and Label39 show the wire diameters.
-constexpr int kFirstDiameterResult = 38 - calc::kFirstResultLabel;
+/// Label38 and Label39 show the wire diameters, the primary's and the secondary's.
+constexpr std::size_t kFirstDiameterResult = 38 - calc::kFirstResultLabel;
+constexpr std::size_t kDiameterResults = 2;
 
 QRect Geometry(const ControlSpec& row) {
   return {Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height)};
@@ -148,9 +155,10 @@ void ChainFocus(const std::vector<Built>& built) {
 }  // namespace
 
 Form1::Form1(FaultReport report) : report_(std::move(report)) {
-  setObjectName(FromUtf8(kWindowName));
-  setWindowTitle(FromUtf8(kWindowTitle));
-  setGeometry(Pixels(kClientLeft), Pixels(kClientTop), Pixels(kClientWidth), Pixels(kClientHeight));
+  setObjectName(FromUtf8(account::kWindowName));
+  setWindowTitle(FromUtf8(account::kWindowTitle));
+  setGeometry(Pixels(account::kClientLeft), Pixels(account::kClientTop),
+              Pixels(account::kClientWidth), Pixels(account::kClientHeight));
   setFixedSize(size());
 
   // The drawings need no fonts. Made before any text, they overlap the loading of the font
@@ -178,12 +186,15 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
   ExtendFieldMenus(fields_, actions_);
   result_marks_.SetVerdictHint(VerdictHint(actions_.plan->shortcut()));
   for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, &Form1::ShowStale);
+  connect(&keeper_, &SettingsKeeper::Changed, this, &Form1::ShowHints);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
   WindowMenu(*this, childAt(event->pos()), actions_)->popup(event->globalPos());
   event->accept();
 }
+
+Form1::~Form1() { delete plan_window_; }
 
 void Form1::Calculate() {
   std::array<QByteArray, 9> utf8;
@@ -193,81 +204,83 @@ void Form1::Calculate() {
     utf8[k] = last_inputs_[k].toUtf8();
     texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
   }
-  calc::RunTrace trace;
-  std::optional<values::Fault> fault;
-  writer_.StartRun();
   try {
-    calc::CalculateDesign(state_, texts, writer_, trace);
-  } catch (const values::Fault& f) {
-    fault = f;
+    ShowResults(calculator_.CalculateInWords(texts));
   } catch (const std::exception& failure) {
     report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())),
             {});
     QCoreApplication::exit(EXIT_FAILURE);
-    return;
   }
-  const calc::RunNotes notes = calc::NotesOfRun(texts, state_, trace);
-  const NotedRun run{texts, state_, notes};
-  marks_.Show(FieldExplanations(run));
-  const bool verdict_shown = !fault || trace.at > calc::Quantity::Fit;
-  result_marks_.ShowRun(verdict_shown ? VerdictWarning(run) : QString());
-  last_notes_ = ui::NoteLines(run);
-  last_end_ = fault ? RunEnd::Faulted : trace.fits ? RunEnd::Fit : RunEnd::NotFit;
-  last_fault_ = fault ? FaultMessage(*fault) : QString();
-  ShowHints();
-  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(LastRun());
-  // The run stops where it faulted and the labels keep what it wrote; the user can go on.
-  if (fault) report_(this, last_fault_, FaultExplanation(run, *fault));
 }
 
-// Results that no longer match the fields look stale until the next run.
+// The press stops where it faulted and the labels keep what it wrote; the user can go on.
+void Form1::ShowResults(const account::Press& press) {
+  for (std::size_t k = 0; k < results_.size(); ++k) {
+    if (press.labels.written(k)) results_[k]->ShowResult(FromUtf8(press.labels.text(k)));
+  }
+  std::array<QString, 9> words;
+  for (std::size_t k = 0; k < words.size(); ++k) words[k] = FromUtf8(press.field_words[k]);
+  marks_.Show(words);
+  result_marks_.ShowRun(FromUtf8(press.coefficient_words));
+  account::Follow(press, planned_);
+  ShowHints();
+  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press);
+  ShowStale();
+  if (press.fault) report_(this, FromUtf8(press.fault_message), FromUtf8(press.fault_words));
+}
+
+// Results that no longer match the fields look stale until the next press, in the plan window
+// too.
 void Form1::ShowStale() {
-  if (last_end_ == RunEnd::NotYet) return;
+  if (calculator_.press().end == account::End::NotYet) return;
   bool edited = false;
   for (std::size_t k = 0; k < fields_.size(); ++k) {
     edited = edited || fields_[k]->text() != last_inputs_[k];
   }
   result_marks_.ShowStale(edited);
+  if (plan_window_ != nullptr) plan_window_->ShowStale(edited);
 }
 
-RunView Form1::LastRun() const {
-  RunView run{last_end_, &state_, last_inputs_, {}, last_fault_, last_notes_};
-  if (last_end_ == RunEnd::NotYet) {
-    for (std::size_t k = 0; k < fields_.size(); ++k) run.inputs[k] = fields_[k]->text();
+// Before the first press, the fields' texts stand for the inputs.
+account::Press Form1::LastPress() const {
+  account::Press press = calculator_.press();
+  if (press.end == account::End::NotYet) {
+    for (std::size_t k = 0; k < fields_.size(); ++k)
+      press.inputs[k] = fields_[k]->text().toStdString();
   }
-  // A fault leaves labels of an earlier run, which did not come from these inputs.
-  for (std::size_t k = 0; k < results_.size(); ++k) {
-    if (last_end_ != RunEnd::Faulted || writer_.Wrote(k)) run.results[k] = results_[k]->text();
-  }
-  return run;
+  return press;
 }
 
 // The plan window costs nothing until the user first asks for it.
 void Form1::OpenPlan() {
-  if (plan_window_ == nullptr) {
-    plan_window_ = new PlanWindow(this);
-    connect(plan_window_, &PlanWindow::SettingsChanged, this, &Form1::ShowHints);
-  }
-  plan_window_->Follow(LastRun());
+  if (plan_window_ == nullptr) plan_window_ = new PlanWindow(keeper_, this);
+  plan_window_->Follow(LastPress());
+  ShowStale();
   plan_window_->show();
   plan_window_->raise();
   plan_window_->activateWindow();
 }
 
-void Form1::CopyResults() { QGuiApplication::clipboard()->setText(ResultsText(LastRun())); }
+void Form1::CopyResults() {
+  QGuiApplication::clipboard()->setText(FromUtf8(account::ResultsText(LastPress())));
+}
 
+// The settings are read only after a press that fits, so start-up never touches them.
 void Form1::ShowHints() {
-  const bool fits = last_end_ == RunEnd::Fit;
-  // Read only after a run that fits, so start-up never touches the stored settings.
-  const WindowSettings settings = fits ? LoadSettings() : WindowSettings{};
   QString verdict = VerdictHint(actions_.plan->shortcut());
-  if (fits) verdict += QLatin1Char('\n') + CheckHint(state_, settings);
+  std::vector<std::string> wires;
+  if (planned_.input) {
+    account::Replan(keeper_.Taken(), keeper_.Refusal().toStdString(), account::Turns::Calculated,
+                    planned_);
+    verdict += QLatin1Char('\n') + FromUtf8(account::CalculatedCheckWords(planned_));
+    wires = account::WireWords(planned_);
+  }
   result_marks_.SetVerdictHint(verdict.trimmed());
-  const std::array<QString, 2> hints = WireHints(state_, fits, settings.plan);
-  for (std::size_t j = 0; j < hints.size(); ++j) {
+  for (std::size_t j = 0; j < kDiameterResults; ++j) {
+    const QString hint = j < wires.size() ? FromUtf8(wires[j]) : QString();
     ResultLabel* label = results_[kFirstDiameterResult + j];
-    label->setToolTip(hints[j]);
-    label->setAccessibleDescription(hints[j]);
+    label->setToolTip(hint);
+    label->setAccessibleDescription(hint);
   }
 }
 

@@ -4,13 +4,13 @@
 
 #include <QWidget>
 
-#include "calc/calculator.h"
+#include "account/planned.h"
+#include "account/press.h"
 #include "ui/calculator_window/fault_report.h"
-#include "ui/calculator_window/label_writer.h"
-#include "ui/calculator_window/last_run.h"
 #include "ui/calculator_window/result_marks.h"
 #include "ui/calculator_window/window_menu.h"
 #include "ui/common/field_marks.h"
+#include "ui/common/settings_keeper.h"
 
 class QLineEdit;
 
@@ -23,6 +23,8 @@ class Form1 final : public QWidget {
  public:
   /// `report` tells the user about a run that faulted; tests pass one that does not block.
   explicit Form1(FaultReport report = ShowFaultBox);
+  /// Closes the plan window first: it keeps its settings until the keeper stores them.
+  ~Form1() override;
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -31,21 +33,20 @@ class Form1 final : public QWidget {
   void Calculate();
   void OpenPlan();
   void CopyResults();
+  void ShowResults(const account::Press& press);
   void ShowHints();
   void ShowStale();
-  RunView LastRun() const;
+  account::Press LastPress() const;
 
-  calc::CalculatorState state_;
+  account::Calculator calculator_;
   std::array<QLineEdit*, 9> fields_{};
-  LabelWriter::Labels results_{};
-  LabelWriter writer_{results_};
+  ResultMarks::Labels results_{};
   ResultMarks result_marks_{results_};
   FieldMarks marks_{fields_};
   FaultReport report_;
-  RunEnd last_end_ = RunEnd::NotYet;
   std::array<QString, 9> last_inputs_;
-  QString last_fault_;
-  QStringList last_notes_;
+  SettingsKeeper keeper_;
+  account::Planned planned_;  ///< the last press's plan of its own turns, for the hints
   WindowActions actions_;
   PlanWindow* plan_window_ = nullptr;  ///< made when the user first opens it
 };

@@ -5,23 +5,22 @@
 #include <QString>
 #include <QStringList>
 
-#include "calc/calculator.h"
+#include "account/press.h"
 #include "calc/result_labels.h"
 
 namespace ui {
 
-/// How the window's last Calculate ended.
-enum class RunEnd { NotYet, Faulted, NotFit, Fit };
-
-/// The window's last run as its plan, its copied text and its winding sheet show it.
+/// The window's last press in the window's texts, as its plan's sheet shows it.
 struct RunView {
-  RunEnd end = RunEnd::NotYet;
-  const calc::CalculatorState* record = nullptr;  ///< the window's, after that run
-  std::array<QString, 9> inputs;  ///< the texts the run read (the fields before one)
-  /// What Label26 … Label41 show; after a fault only what the run wrote, the rest empty.
+  account::End end = account::End::NotYet;
+  std::array<QString, 9> inputs;  ///< the texts the press read (the fields before one)
+  /// What Label26 … Label41 show; after a fault only what the press wrote, the rest empty.
   std::array<QString, calc::kResultLabelCount> results;
-  QString fault;      ///< "Ошибка 6: …" when the run stopped with a fault
-  QStringList notes;  ///< the run's notes in words, one sentence a note
+  QString fault;      ///< "Ошибка 6: …" when the press stopped with a fault
+  QStringList notes;  ///< the press's notes in words, one sentence a note
 };
+
+/// The window's texts of `press`.
+RunView ViewOf(const account::Press& press);
 
 }  // namespace ui

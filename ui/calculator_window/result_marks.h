@@ -2,7 +2,10 @@
 
 #include <QString>
 
-#include "ui/calculator_window/label_writer.h"
+#include <array>
+
+#include "calc/result_labels.h"
+#include "ui/calculator_window/result_label.h"
 
 namespace ui {
 
@@ -11,8 +14,10 @@ namespace ui {
 /// description. The texts themselves stay as the run wrote them.
 class ResultMarks {
  public:
+  using Labels = std::array<ResultLabel*, calc::kResultLabelCount>;
+
   /// `labels` is filled by the window after construction and outlives the marks.
-  explicit ResultMarks(const LabelWriter::Labels& labels) : labels_(labels) {}
+  explicit ResultMarks(const Labels& labels) : labels_(labels) {}
 
   /// The verdict's lasting hint, shown below what a run adds.
   void SetVerdictHint(const QString& hint);
@@ -27,7 +32,7 @@ class ResultMarks {
  private:
   void Describe();
 
-  const LabelWriter::Labels& labels_;
+  const Labels& labels_;
   QString hint_;
   QString warning_;
   bool stale_ = false;

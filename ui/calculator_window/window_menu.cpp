@@ -50,4 +50,12 @@ void ExtendFieldMenus(const std::array<QLineEdit*, 9>& fields, const WindowActio
   }
 }
 
+QString VerdictHint(const QKeySequence& keys) {
+  return QStringLiteral(
+             "Поместятся ли обмотки, какой провод взять, сколько его нужно и что трансформатор "
+             "покажет на стенде — в плане намотки и проверке: %1 или «План намотки и "
+             "проверка…» в меню правой кнопки мыши")
+      .arg(keys.toString(QKeySequence::NativeText));
+}
+
 }  // namespace ui

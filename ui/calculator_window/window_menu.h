@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include <QString>
+
 class QAction;
+class QKeySequence;
 class QLineEdit;
 class QMenu;
 class QWidget;
@@ -23,6 +26,9 @@ WindowActions AddWindowActions(QWidget& window);
 /// of its own: copying the selection of a result label, when there is one, and both commands.
 /// It deletes itself when closed.
 QMenu* WindowMenu(QWidget& window, QWidget* under, const WindowActions& actions);
+
+/// How to open the plan from the verdict: the menu item and its shortcut `keys`.
+QString VerdictHint(const QKeySequence& keys);
 
 /// Gives each input field its own edit menu, in Russian, with both commands at its end.
 void ExtendFieldMenus(const std::array<QLineEdit*, 9>& fields, const WindowActions& actions);

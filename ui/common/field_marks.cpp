@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QVariant>
 
+#include "ui/common/plain_tooltips.h"
 #include "ui/common/theme_tint.h"
 
 namespace ui {
@@ -20,6 +21,7 @@ void MarkField(QLineEdit& field, const QString& explanation) {
     colours.setColor(QPalette::Base, Tinted(colours.color(QPalette::Base), kWarningHue));
     field.setPalette(colours);
     field.setProperty(kMarkProperty, true);
+    ShowToolTipAsTyped(field);
   }
   field.setToolTip(explanation);
   field.setAccessibleDescription(explanation);

@@ -1,5 +1,7 @@
 #include "ui/common/theme_tint.h"
 
+#include <QWidget>
+
 namespace ui {
 
 namespace {
@@ -14,6 +16,12 @@ QColor Tinted(const QColor& base, const QColor& hue) {
   };
   return QColor(mix(base.red(), hue.red()), mix(base.green(), hue.green()),
                 mix(base.blue(), hue.blue()));
+}
+
+void TintBackground(QWidget& widget, const QColor& hue) {
+  QPalette colours = widget.parentWidget()->palette();
+  colours.setColor(QPalette::Window, Tinted(colours.color(QPalette::Window), hue));
+  widget.setPalette(colours);
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 
 #include "ui/common/field_marks.h"
 #include "ui/common/utf8.h"
+#include "ui/common/window_settings.h"
 
 namespace ui {
 
@@ -28,16 +29,17 @@ QString GradeText(int grade) {
   }
 }
 
+QString SettingCaption(std::size_t k) { return FromUtf8(account::SettingCaption(k)); }
+
 }  // namespace
 
-PlanSettingsForm::PlanSettingsForm(QWidget* parent)
-    : QGroupBox(QStringLiteral("Настройки плана и проверки"), parent) {
+PlanSettingsForm::PlanSettingsForm(SettingsKeeper& keeper, QWidget* parent)
+    : QGroupBox(QStringLiteral("Настройки плана и проверки"), parent), keeper_(keeper) {
   setObjectName(QStringLiteral("settings"));
   setAccessibleName(title());
-  settings_ = LoadSettings();
   auto* form = new QFormLayout(this);
   for (std::size_t k = 0; k < kSettingCount; ++k) {
-    if (IsGrade(k)) {
+    if (account::IsGrade(k)) {
       AddGradeRow(*form, k);
     } else {
       AddTypedRow(*form, k);
@@ -58,17 +60,20 @@ PlanSettingsForm::PlanSettingsForm(QWidget* parent)
 }
 
 void PlanSettingsForm::AddGradeRow(QFormLayout& form, std::size_t k) {
-  const values::SettingRule& rule = SettingRule(k);
+  const values::SettingRule& rule = account::SettingRule(k);
   grade_ = new QComboBox(this);
   grade_->setObjectName(SettingKey(k));
   for (int grade = static_cast<int>(rule.low); grade <= static_cast<int>(rule.high); ++grade) {
     grade_->addItem(GradeText(grade), grade);
   }
-  grade_->setCurrentIndex(grade_->findData(settings_.plan.grade));
+  grade_->setCurrentIndex(grade_->findData(keeper_.Taken().plan.grade));
   grade_->setAccessibleName(SettingCaption(k));
   grade_->setToolTip(QStringLiteral("От класса эмали зависит диаметр провода в изоляции"));
-  connect(grade_, &QComboBox::currentIndexChanged, this,
-          [this, k] { Apply(k, grade_->currentData().toString()); });
+  // A choice from the list is finished as soon as it is made.
+  connect(grade_, &QComboBox::currentIndexChanged, this, [this, k] {
+    keeper_.Type(k, grade_->currentData().toString());
+    keeper_.Finish(k);
+  });
   form.addRow(SettingCaption(k), grade_);
 }
 
@@ -76,12 +81,13 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   auto* row = new QWidget(this);
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
-  QLineEdit* field = fields_[k] = new QLineEdit(SettingText(settings_, k), row);
+  QLineEdit* field = fields_[k] =
+      new QLineEdit(FromUtf8(account::SettingText(keeper_.Taken(), k)), row);
   field->setObjectName(SettingKey(k));
   field->setAccessibleName(SettingCaption(k));
   field->setFixedWidth(kFieldWidth);
   // A setting that may be left empty says what empty means.
-  field->setPlaceholderText(FromUtf8(SettingRule(k).blank));
+  field->setPlaceholderText(FromUtf8(account::SettingRule(k).blank));
   QLabel* message = messages_[k] = new QLabel(row);
   message->setObjectName(field->objectName() + QStringLiteral("Message"));
   message->setAccessibleName(QStringLiteral("Сообщение: %1").arg(SettingCaption(k)));
@@ -89,47 +95,31 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   message->setTextFormat(Qt::PlainText);
   line->addWidget(field);
   line->addWidget(message, 1);
-  connect(field, &QLineEdit::textChanged, this, [this, k](const QString& text) { Apply(k, text); });
+  connect(field, &QLineEdit::textChanged, this, [this, k](const QString& text) {
+    keeper_.Type(k, text);
+    ShowRefusal(k);
+  });
+  connect(field, &QLineEdit::editingFinished, this, [this, k] { keeper_.Finish(k); });
   form.addRow(SettingCaption(k), row);
 }
 
-QString PlanSettingsForm::Refusal() const {
-  for (const QString& refusal : refusals_) {
-    if (!refusal.isEmpty()) return refusal;
-  }
-  return {};
-}
-
-void PlanSettingsForm::RestoreDefaults() { Show(WindowSettings{}); }
-
-void PlanSettingsForm::Show(const WindowSettings& settings) {
-  grade_->setCurrentIndex(grade_->findData(settings.plan.grade));
+void PlanSettingsForm::RestoreDefaults() {
+  keeper_.RestoreDefaults();
+  const WindowSettings& defaults = keeper_.Taken();
+  grade_->setCurrentIndex(grade_->findData(defaults.plan.grade));
   for (std::size_t k = 0; k < kSettingCount; ++k) {
-    if (fields_[k] != nullptr) fields_[k]->setText(SettingText(settings, k));
+    if (fields_[k] != nullptr) fields_[k]->setText(FromUtf8(account::SettingText(defaults, k)));
   }
 }
 
-void PlanSettingsForm::Apply(std::size_t k, const QString& text) {
-  WindowSettings changed = settings_;
-  const std::optional<QString> refusal = SetSetting(changed, k, text);
-  const QString before = refusals_[k];
-  refusals_[k] = refusal.value_or(QString());
-  if (fields_[k] != nullptr) {
-    messages_[k]->setText(refusals_[k]);
-    if (refusal) {
-      MarkField(*fields_[k], refusals_[k]);
-    } else {
-      UnmarkField(*fields_[k]);
-    }
+void PlanSettingsForm::ShowRefusal(std::size_t k) {
+  const QString& refusal = keeper_.RefusalOf(k);
+  messages_[k]->setText(refusal);
+  if (refusal.isEmpty()) {
+    UnmarkField(*fields_[k]);
+  } else {
+    MarkField(*fields_[k], refusal);
   }
-  if (refusal) {
-    if (refusals_[k] != before) emit Changed();
-    return;
-  }
-  if (changed == settings_ && before.isEmpty()) return;
-  settings_ = changed;
-  StoreSettings(settings_);
-  emit Changed();
 }
 
 }  // namespace ui

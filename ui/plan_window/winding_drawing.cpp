@@ -8,90 +8,40 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "plan/figures.h"
-#include "ui/common/figure.h"
 #include "ui/common/utf8.h"
-#include "ui/plan_window/plan_rows.h"
 
 namespace ui {
 
 namespace {
 
-constexpr DrawnPart kParts[] = {DrawnPart::Core,    DrawnPart::Bobbin,    DrawnPart::Primary,
-                                DrawnPart::Between, DrawnPart::Secondary, DrawnPart::Wrap,
-                                DrawnPart::Free};
+using account::Band;
 
 const QColor kInk(0, 0, 0);
 const QColor kOverflow(200, 0, 0);
 constexpr double kMinLayerPitch = 4;  // px: closer layer lines would only darken the band
 
-Qt::BrushStyle Hatch(DrawnPart part) {
-  if (part == DrawnPart::Primary) return Qt::BDiagPattern;
-  if (part == DrawnPart::Secondary) return Qt::FDiagPattern;
-  return Qt::NoBrush;
+// Neighbouring windings differ in colour and hatch.
+constexpr std::size_t kWindingStyles = 2;
+
+Qt::BrushStyle Hatch(DrawnPart part, std::size_t winding) {
+  if (part != DrawnPart::Winding) return Qt::NoBrush;
+  return winding % kWindingStyles == 0 ? Qt::BDiagPattern : Qt::FDiagPattern;
 }
 
-QString PartName(DrawnPart part, bool ring) {
-  switch (part) {
-    case DrawnPart::Core:
-      return QStringLiteral("Магнитопровод");
-    case DrawnPart::Bobbin:
-      return ring ? QStringLiteral("Изоляция на кольце") : QStringLiteral("Каркас");
-    case DrawnPart::Primary:
-      return FromUtf8(plan::kWindingNames[0]);
-    case DrawnPart::Between:
-      return QStringLiteral("Изоляция между обмотками");
-    case DrawnPart::Secondary:
-      return FromUtf8(plan::kWindingNames[1]);
-    case DrawnPart::Wrap:
-      return QStringLiteral("Наружная изоляция");
-    case DrawnPart::Free:
-      return QStringLiteral("Свободно");
-  }
-  return {};
-}
-
-/// A band of the winding, mm from the core's surface; a winding's layers lie `pitch` apart.
-struct Band {
-  DrawnPart part;
-  double from;
-  double to;
-  std::int64_t layers = 1;
-  double pitch = 0;
-};
-
-std::vector<Band> Bands(const PlannedRun& planned) {
-  const plan::Settings& settings = planned.settings;
-  std::vector<Band> bands;
-  double at = 0;
-  const auto add = [&](DrawnPart part, double thickness, std::int64_t layers, double pitch) {
-    bands.push_back({part, at, at + thickness, layers, pitch});
-    at += thickness;
-  };
-  add(DrawnPart::Bobbin, settings.bobbin, 1, 0);
-  const DrawnPart windings[] = {DrawnPart::Primary, DrawnPart::Secondary};
-  for (std::size_t j = 0; j < 2 && j < planned.plan.windings.size(); ++j) {
-    if (j > 0) add(DrawnPart::Between, settings.between, 1, 0);
-    const plan::WindingPlan& winding = planned.plan.windings[j];
-    add(windings[j], winding.build, winding.layers, winding.overall + settings.interlayer);
-  }
-  add(DrawnPart::Wrap, settings.wrap, 1, 0);
-  return bands;
-}
-
-void Fill(QPainter& painter, const QPainterPath& shape, DrawnPart part) {
-  const QColor colour = PartColour(part);
+void Fill(QPainter& painter, const QPainterPath& shape, DrawnPart part, std::size_t winding = 0) {
+  const QColor colour = PartColour(part, winding);
   painter.fillPath(shape, colour);
-  if (Hatch(part) != Qt::NoBrush) painter.fillPath(shape, QBrush(colour.darker(160), Hatch(part)));
+  const Qt::BrushStyle hatch = Hatch(part, winding);
+  if (hatch != Qt::NoBrush) painter.fillPath(shape, QBrush(colour.darker(160), hatch));
 }
 
-void Fill(QPainter& painter, const QRectF& rect, DrawnPart part) {
+void Fill(QPainter& painter, const QRectF& rect, DrawnPart part, std::size_t winding = 0) {
   QPainterPath shape;
   shape.addRect(rect);
-  Fill(painter, shape, part);
+  Fill(painter, shape, part, winding);
 }
 
-QPen LayerPen(DrawnPart part) { return QPen(PartColour(part).darker(190), 0); }
+QPen LayerPen(const Band& band) { return QPen(PartColour(band.part, band.winding).darker(190), 0); }
 
 // Where the layer lines of a band lie, mm from the band's start: between its layers, only those
 // up to `visible` mm from the core (a plan may have half a million layers beyond the window).
@@ -107,12 +57,6 @@ std::vector<double> LayerLines(const Band& band, double scale, double visible) {
   return lines;
 }
 
-struct ShellScene {
-  double width;   // window, mm
-  double height;  // window, mm
-  double frame;   // the core shown around it, mm
-};
-
 /// Where a shell scene lands: millimetres from the window's top-left corner to pixels.
 struct ShellView {
   QPointF origin;
@@ -123,22 +67,6 @@ struct ShellView {
     return QRectF(At(x0, y0), At(x1, y1));
   }
 };
-
-// A window far taller than wide drawn whole would be a sliver: it is cut at the bottom once its
-// drawing, frame included, would be more than this many times as tall as wide. The rule rests on
-// the core alone, so the screen and the sheet cut the same windows, whatever their boxes.
-constexpr double kTallestShown = 3;
-
-// The scene's extent down the drawing, mm: whole, or cut.
-double ShownHeight(const ShellScene& scene) {
-  return std::min(scene.height + 2 * scene.frame, kTallestShown * (scene.width + 2 * scene.frame));
-}
-
-bool IsCut(const ShellScene& scene) { return ShownHeight(scene) < scene.height + 2 * scene.frame; }
-
-ShellScene SceneOf(const plan::PlanInput& input) {
-  return {10 * input.c, 10 * input.h, std::min(5 * input.a, 10 * input.c)};
-}
 
 void PaintBreak(QPainter& painter, double left, double right, double y) {
   QPainterPath wave;
@@ -153,9 +81,9 @@ void PaintBreak(QPainter& painter, double left, double right, double y) {
 }
 
 // The bobbin's tube along the leg and its cheeks at both ends, then the bands between them.
-void PaintShellBands(QPainter& painter, const ShellView& view, const ShellScene& scene,
+void PaintShellBands(QPainter& painter, const ShellView& view, const account::ShellScene& scene,
                      const PlannedRun& planned) {
-  const std::vector<Band> bands = Bands(planned);
+  const std::vector<Band> bands = account::Bands(planned);
   const double bobbin = planned.settings.bobbin;
   const double depth = bands.back().to;
   Fill(painter, view.Rect(0, 0, depth, bobbin), DrawnPart::Bobbin);
@@ -164,8 +92,8 @@ void PaintShellBands(QPainter& painter, const ShellView& view, const ShellScene&
     const bool tube = band.part == DrawnPart::Bobbin;
     const double top = tube ? 0 : bobbin;
     const double bottom = tube ? scene.height : scene.height - bobbin;
-    Fill(painter, view.Rect(band.from, top, band.to, bottom), band.part);
-    painter.setPen(LayerPen(band.part));
+    Fill(painter, view.Rect(band.from, top, band.to, bottom), band.part, band.winding);
+    painter.setPen(LayerPen(band));
     for (const double x : LayerLines(band, view.scale, scene.width)) {
       painter.drawLine(view.At(x, top), view.At(x, bottom));
     }
@@ -174,10 +102,10 @@ void PaintShellBands(QPainter& painter, const ShellView& view, const ShellScene&
 
 void PaintShell(QPainter& painter, const QRectF& box, const PlannedRun& planned) {
   const plan::PlanInput& input = *planned.input;
-  const ShellScene scene = SceneOf(input);
+  const account::ShellScene scene = account::SceneOf(input);
   const double across = scene.width + 2 * scene.frame;
-  const double scale = std::min(box.width() / across, box.height() / ShownHeight(scene));
-  const QSizeF shown(across * scale, ShownHeight(scene) * scale);
+  const double scale = std::min(box.width() / across, box.height() / account::ShownHeight(scene));
+  const QSizeF shown(across * scale, account::ShownHeight(scene) * scale);
   const QRectF frame(box.center() - QPointF(shown.width(), shown.height()) / 2, shown);
   const ShellView view{frame.topLeft() + QPointF(scene.frame, scene.frame) * scale, scale};
   const QRectF window = view.Rect(0, 0, scene.width, scene.height);
@@ -197,7 +125,7 @@ void PaintShell(QPainter& painter, const QRectF& box, const PlannedRun& planned)
     painter.drawLine(window.topRight(),
                      QPointF(window.right(), std::min(window.bottom(), frame.bottom())));
   }
-  if (IsCut(scene)) PaintBreak(painter, frame.left(), frame.right(), frame.bottom() - 1);
+  if (account::IsCut(scene)) PaintBreak(painter, frame.left(), frame.right(), frame.bottom() - 1);
 }
 
 void PaintRing(QPainter& painter, const QRectF& box, const PlannedRun& planned) {
@@ -212,99 +140,89 @@ void PaintRing(QPainter& painter, const QRectF& box, const PlannedRun& planned) 
     return shape;
   };
   Fill(painter, disc(hole + frame), DrawnPart::Core);
-  const std::vector<Band> bands = Bands(planned);
+  const std::vector<Band> bands = account::Bands(planned);
   for (const Band& band : bands) {
     if (band.from >= hole) break;
-    Fill(painter, disc(hole - band.from), band.part);
+    Fill(painter, disc(hole - band.from), band.part, band.winding);
   }
   if (bands.back().to < hole) Fill(painter, disc(hole - bands.back().to), DrawnPart::Free);
   painter.setBrush(Qt::NoBrush);
   for (const Band& band : bands) {
-    painter.setPen(LayerPen(band.part));
+    painter.setPen(LayerPen(band));
     for (const double r : LayerLines(band, scale, hole)) {
       painter.drawEllipse(centre, (hole - r) * scale, (hole - r) * scale);
     }
   }
 }
 
-QString Caption(const PlannedRun& planned) {
-  const plan::PlanInput& input = *planned.input;
-  const plan::Plan& plan = planned.plan;
-  QString caption = QStringLiteral("Обмотки — %1. ").arg(TurnsText(planned));
-  if (plan.hole_left) {
-    return caption + QStringLiteral(
-                         "Отверстие кольца ⌀ %1 мм; обмотки с изоляцией занимают %2 мм от стенки "
-                         "(%3 % радиуса), остается ⌀ %4 мм.")
-                         .arg(Figure(10 * input.c, 1), Figure(plan.depth, plan::kDepthDecimals),
-                              Figure(plan.fill * 100, plan::kFillDecimals),
-                              Figure(*plan.hole_left, plan::kHoleDecimals));
-  }
-  caption += QStringLiteral(
-                 "Окно c × h = %1 × %2 мм; обмотки с изоляцией занимают %3 мм "
-                 "от стержня (%4 % ширины окна).")
-                 .arg(Figure(10 * input.c, 1), Figure(10 * input.h, 1),
-                      Figure(plan.depth, plan::kDepthDecimals),
-                      Figure(plan.fill * 100, plan::kFillDecimals));
-  if (plan.fill > 1) caption += QStringLiteral(" За красным пунктиром обмотки не помещаются.");
-  if (IsCut(SceneOf(input))) {
-    caption += QStringLiteral(" Окно много выше своей ширины и показано не на всю высоту.");
-  }
-  return caption;
-}
-
 struct LegendEntry {
   DrawnPart part;
+  std::size_t winding;
+  QString name;
   QRectF swatch;
   QPointF text;
 };
 
-// Lays the entries out in lines across `width` from `top`; returns the height they take.
-double LayOutLegend(const QFontMetricsF& metrics, bool ring, const QRectF& box,
+// The core, each band's part once, and the free space.
+std::vector<LegendEntry> LegendParts(const PlannedRun& planned, bool ring) {
+  std::vector<LegendEntry> entries;
+  const auto add = [&](DrawnPart part, std::size_t winding) {
+    for (const LegendEntry& entry : entries) {
+      if (entry.part == part && entry.winding == winding) return;
+    }
+    entries.push_back({part, winding, FromUtf8(account::PartName(part, winding, ring)), {}, {}});
+  };
+  add(DrawnPart::Core, 0);
+  for (const Band& band : account::Bands(planned)) add(band.part, band.winding);
+  add(DrawnPart::Free, 0);
+  return entries;
+}
+
+// Lays the entries out in lines across the box from its top; returns the height they take.
+double LayOutLegend(const QFontMetricsF& metrics, const QRectF& box,
                     std::vector<LegendEntry>& entries) {
   const double line = metrics.height() * 1.4;
   const double swatch = metrics.height();
   const double gap = metrics.averageCharWidth();
   double x = box.left();
   double y = box.top();
-  for (const DrawnPart part : kParts) {
-    const double width = swatch + gap + metrics.horizontalAdvance(PartName(part, ring)) + 2 * gap;
+  for (LegendEntry& entry : entries) {
+    const double width = swatch + gap + metrics.horizontalAdvance(entry.name) + 2 * gap;
     if (x > box.left() && x + width > box.right()) {
       x = box.left();
       y += line;
     }
-    entries.push_back(
-        {part, QRectF(x, y, swatch, swatch), QPointF(x + swatch + gap, y + metrics.ascent())});
+    entry.swatch = QRectF(x, y, swatch, swatch);
+    entry.text = QPointF(x + swatch + gap, y + metrics.ascent());
     x += width;
   }
   return y + line - box.top();
 }
 
-void PaintLegend(QPainter& painter, const std::vector<LegendEntry>& entries, bool ring) {
+void PaintLegend(QPainter& painter, const std::vector<LegendEntry>& entries) {
   for (const LegendEntry& entry : entries) {
     QPainterPath shape;
     shape.addRect(entry.swatch);
-    Fill(painter, shape, entry.part);
+    Fill(painter, shape, entry.part, entry.winding);
     painter.setPen(QPen(kInk, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(entry.swatch);
-    painter.drawText(entry.text, PartName(entry.part, ring));
+    painter.drawText(entry.text, entry.name);
   }
 }
 
 }  // namespace
 
-QColor PartColour(DrawnPart part) {
+QColor PartColour(DrawnPart part, std::size_t winding) {
   switch (part) {
     case DrawnPart::Core:
       return {112, 120, 130};
     case DrawnPart::Bobbin:
       return {214, 180, 130};
-    case DrawnPart::Primary:
-      return {222, 130, 64};
+    case DrawnPart::Winding:
+      return winding % kWindingStyles == 0 ? QColor(222, 130, 64) : QColor(176, 88, 56);
     case DrawnPart::Between:
       return {250, 228, 140};
-    case DrawnPart::Secondary:
-      return {176, 88, 56};
     case DrawnPart::Wrap:
       return {170, 205, 235};
     case DrawnPart::Free:
@@ -314,14 +232,14 @@ QColor PartColour(DrawnPart part) {
 }
 
 QString DrawingCaption(const PlannedRun& planned) {
-  return planned.HasPlan() ? Caption(planned) : NoPlanReason(planned);
+  return FromUtf8(account::DrawingWords(planned));
 }
 
 void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun& planned) {
   const bool ring = planned.plan.hole_left.has_value();
   const QFontMetricsF metrics(painter.font(), painter.device());
-  std::vector<LegendEntry> entries;
-  const double legend_height = LayOutLegend(metrics, ring, area, entries);
+  std::vector<LegendEntry> entries = LegendParts(planned, ring);
+  const double legend_height = LayOutLegend(metrics, area, entries);
   const double gap = metrics.height() / 2;
   const double caption_height = 4 * metrics.height();
   const QRectF box(area.left(), area.top(), area.width(),
@@ -343,8 +261,8 @@ void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun
   }
   painter.setPen(kInk);
   painter.drawText(QRectF(area.left(), box.bottom() + gap, area.width(), caption_height),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Caption(planned));
-  PaintLegend(painter, entries, ring);
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, DrawingCaption(planned));
+  PaintLegend(painter, entries);
   painter.restore();
 }
 

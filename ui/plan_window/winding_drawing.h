@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
+
 #include <QColor>
 #include <QRectF>
 #include <QWidget>
 
+#include "account/drawing.h"
 #include "ui/plan_window/planned_run.h"
 
 class QPainter;
@@ -11,14 +14,15 @@ class QPainter;
 namespace ui {
 
 /// The parts of a drawing, from the core inward to the free space.
-enum class DrawnPart { Core, Bobbin, Primary, Between, Secondary, Wrap, Free };
+using DrawnPart = account::Part;
 
-/// The colour a part is filled with. The drawing brings its own white ground, so it reads the
-/// same on a light or dark theme and on paper; the windings are hatched too.
-QColor PartColour(DrawnPart part);
+/// The colour a part is filled with, winding `winding` for the windings. The drawing brings its
+/// own white ground, so it reads the same on a light or dark theme and on paper; the windings
+/// are hatched too.
+QColor PartColour(DrawnPart part, std::size_t winding = 0);
 
 /// Paints, into `area`, the window of a shell core (c × h, from the leg outward) or the hole of
-/// a ring core (from the wall inward) to scale, with the bobbin, both windings, the insulation
+/// a ring core (from the wall inward) to scale, with the bobbin, each winding, the insulation
 /// and the free space as bands, a caption and a legend. `planned` has a plan.
 void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun& planned);
 

@@ -8,11 +8,12 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "account/copied_text.h"
+#include "account/tables.h"
+#include "calc/note_words.h"
 #include "ui/calculator_window/copied_results.h"
-#include "ui/common/shortened.h"
 #include "ui/common/utf8.h"
 #include "ui/plan_window/check_rows.h"
-#include "ui/plan_window/plan_rows.h"
 #include "ui/plan_window/winding_drawing.h"
 
 namespace ui {
@@ -51,11 +52,13 @@ QString Heading(const QString& text) {
   return QStringLiteral("<tr><td colspan=2><b>%1</b></td></tr>").arg(text.toHtmlEscaped());
 }
 
-QString RunTable(const RunView& run) {
+// The inputs as the engine quotes them: a field may hold a megabyte.
+QString RunTable(const PlannedRun& planned) {
+  const RunView& run = planned.run;
   QString html = QStringLiteral("<table cellspacing=0 cellpadding=1 width=100%>");
   html += Heading(QStringLiteral("Исходные данные"));
-  for (std::size_t k = 0; k < run.inputs.size(); ++k) {
-    html += Row(InputCaption(k), Shortened(run.inputs[k]));
+  for (std::size_t k = 0; k < planned.press.inputs.size(); ++k) {
+    html += Row(InputCaption(k), FromUtf8(calc::Shortened(planned.press.inputs[k])));
   }
   html += Heading(QStringLiteral("Результаты расчета"));
   for (std::size_t k = 0; k < run.results.size(); ++k) {
@@ -64,44 +67,45 @@ QString RunTable(const RunView& run) {
   return html + QStringLiteral("</table>");
 }
 
+QString Rows(const std::vector<account::Line>& lines) {
+  QString html;
+  for (const account::Line& line : lines) html += Row(FromUtf8(line.caption), FromUtf8(line.value));
+  return html;
+}
+
 QString PlanTable(const PlannedRun& planned) {
   QString html = QStringLiteral("<table cellspacing=0 cellpadding=1 width=100%>");
   html += Heading(QStringLiteral("План намотки"));
-  for (const PlanLine& line : SummaryLines(planned.plan)) html += Row(line.caption, line.value);
+  html += Rows(account::SummaryLines(planned.plan));
   html += Heading(QStringLiteral("Настройки"));
-  for (const PlanLine& line : SettingLines(planned)) html += Row(line.caption, line.value);
+  html += Rows(account::SettingLines(planned));
   return html + QStringLiteral("</table>");
 }
 
-// A table of a caption and two values a row; a flagged value in the warning colour.
-QString PairTable(const std::array<QString, 2>& headings, const std::vector<CheckRow>& rows) {
+// A table of a caption and a value for each column a row; a flagged value in the warning colour.
+QString FigureTable(const account::Table& table) {
   QString html =
       QStringLiteral("<table border=1 cellspacing=0 cellpadding=2 width=100%><tr><th></th>");
-  for (const QString& heading : headings) {
-    html += QStringLiteral("<th>%1</th>").arg(heading.toHtmlEscaped());
+  for (const std::string& heading : table.headings) {
+    html += QStringLiteral("<th>%1</th>").arg(FromUtf8(heading).toHtmlEscaped());
   }
   html += QStringLiteral("</tr>");
-  for (const CheckRow& row : rows) {
-    html += QStringLiteral("<tr>") + Cell(row.caption);
-    for (std::size_t c = 0; c < row.values.size(); ++c) {
-      const QString value = row.values[c].toHtmlEscaped();
-      html += row.flagged[c] ? QStringLiteral("<td align=right style='color:%1'><b>%2</b></td>")
-                                   .arg(kWarningColour, value)
-                             : QStringLiteral("<td align=right>%1</td>").arg(value);
+  for (const account::Row& row : table.rows) {
+    html += QStringLiteral("<tr>") + Cell(FromUtf8(row.caption));
+    for (const account::Cell& cell : row.cells) {
+      const QString value = FromUtf8(cell.text).toHtmlEscaped();
+      html += cell.flagged ? QStringLiteral("<td align=right style='color:%1'><b>%2</b></td>")
+                                 .arg(kWarningColour, value)
+                           : QStringLiteral("<td align=right>%1</td>").arg(value);
     }
     html += QStringLiteral("</tr>");
   }
   return html + QStringLiteral("</table>");
 }
 
-QString WindingTable(const plan::Plan& plan) {
-  std::vector<CheckRow> rows;
-  for (const WindingRow& row : WindingRows(plan)) rows.push_back({row.caption, row.values});
-  return PairTable(kWindingHeadings, rows);
-}
-
 QString NotesHtml(const RunView& run) {
-  QString html = QStringLiteral("<p><b>%1:</b> ").arg(kNotesCaption.toHtmlEscaped());
+  QString html =
+      QStringLiteral("<p><b>%1:</b> ").arg(FromUtf8(account::kNotesCaption).toHtmlEscaped());
   if (run.notes.isEmpty()) return html + QStringLiteral("нет.</p>");
   html += QStringLiteral("</p><ul>");
   for (const QString& note : run.notes) {
@@ -114,12 +118,13 @@ QString CheckTable(const PlannedRun& planned) {
   const QString heading = QStringLiteral("<b>Проверка: что покажут обмотки на стенде</b>");
   const QString missing = NoCheckReason(planned);
   if (!missing.isEmpty()) return heading + QStringLiteral("<p>%1</p>").arg(missing.toHtmlEscaped());
-  return heading + PairTable(kCheckHeadings, CheckRows(planned));
+  return heading + FigureTable(account::CheckTable(planned));
 }
 
 QString CheckVerdictLines(const PlannedRun& planned) {
   if (!NoCheckReason(planned).isEmpty()) return {};
-  const QString colour = AnyFlag(planned) ? kWarningColour : VerdictColour(plan::Verdict::Fits);
+  const QString colour =
+      account::AnyFlag(planned) ? kWarningColour : VerdictColour(plan::Verdict::Fits);
   QString html;
   for (const QString& line : CheckVerdicts(planned)) {
     html += QStringLiteral("<p style='color:%1'>%2</p>").arg(colour, line.toHtmlEscaped());
@@ -133,7 +138,7 @@ QString SheetHtml(const PlannedRun& planned) {
   if (!planned.HasPlan()) {
     html +=
         QStringLiteral("<p><b>Плана нет.</b> %1</p>").arg(NoPlanReason(planned).toHtmlEscaped());
-    return html + RunTable(planned.run) + NotesHtml(planned.run);
+    return html + RunTable(planned) + NotesHtml(planned.run);
   }
   html += QStringLiteral("<p><b>Вывод: <span style='color:%1'>%2</span></b>. План для: %3.</p>")
               .arg(VerdictColour(planned.plan.verdict),
@@ -143,16 +148,17 @@ QString SheetHtml(const PlannedRun& planned) {
               "<table width=100% cellspacing=0 cellpadding=0><tr><td width=55% "
               "valign=top>%1</td><td width=5%></td><td width=40% valign=top>%2</td>"
               "</tr></table>")
-              .arg(RunTable(planned.run), PlanTable(planned));
+              .arg(RunTable(planned), PlanTable(planned));
   html += NotesHtml(planned.run);
   // The windings beside the check: the two long tables share the page's height.
   html += QStringLiteral(
               "<table width=100% cellspacing=0 cellpadding=0><tr><td width=46% valign=top>"
               "<b>Обмотки</b>%1</td><td width=2%></td><td width=52% valign=top>%2</td></tr>"
               "</table>")
-              .arg(WindingTable(planned.plan), CheckTable(planned));
+              .arg(FigureTable(account::WindingTable(planned.plan)), CheckTable(planned));
   html += CheckVerdictLines(planned);
-  html += QStringLiteral("<p>%1</p>").arg(PlanNote(planned.settings).toHtmlEscaped());
+  html += QStringLiteral("<p>%1</p>")
+              .arg(FromUtf8(account::PlanNote(planned.settings)).toHtmlEscaped());
   return html;
 }
 

@@ -13,7 +13,6 @@
 
 #include "qt_test_app.h"
 #include "ui/calculator_window/form1.h"
-#include "ui/calculator_window/verdict_warning.h"
 #include "window_driver.h"
 
 namespace {
@@ -26,29 +25,6 @@ QLabel* Result(const ui::Form1& window, int number) {
 
 QLineEdit* Field(const ui::Form1& window, int number) {
   return window.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
-}
-
-struct ThicknessCase {
-  std::int16_t form;
-  const char* known;
-  double mm;
-  std::optional<double> nearest;
-};
-
-TEST(KnownThicknesses, AreTheSteelFactorTablesRowsForTheForm) {
-  for (const ThicknessCase& c : {
-           ThicknessCase{1, "от 0.08 до 0.2 мм, 0.35 мм", 0.5, 0.35},
-           ThicknessCase{1, "от 0.08 до 0.2 мм, 0.35 мм", 0.25, 0.2},
-           ThicknessCase{1, "от 0.08 до 0.2 мм, 0.35 мм", 0.05, 0.08},
-           ThicknessCase{2, "0.08 мм, 0.1 мм, 0.15 мм, 0.2 мм, 0.35 мм", 0.12, 0.1},
-           ThicknessCase{2, "0.08 мм, 0.1 мм, 0.15 мм, 0.2 мм, 0.35 мм", 0.5, 0.35},
-           ThicknessCase{3, "0.08 мм, от 0.1 мм и больше", 0.05, 0.08},
-           ThicknessCase{3, "0.08 мм, от 0.1 мм и больше", -1, 0.08},
-           ThicknessCase{7, "", 0.2, std::nullopt},
-       }) {
-    EXPECT_EQ(ui::KnownThicknesses(c.form).toStdString(), c.known) << c.form;
-    EXPECT_EQ(ui::NearestKnownThickness(c.form, c.mm), c.nearest) << c.form << " " << c.mm;
-  }
 }
 
 struct VerdictCase {

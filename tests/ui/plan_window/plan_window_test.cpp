@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QTabWidget>
@@ -148,6 +149,9 @@ const NoPlanCase kNoPlanCases[] = {
      "Для вторичной обмотки нужен провод диаметром"},
     {"LayerHoldsNoTurn", {{"1", "220", "12", "1.5", "5", "5", "10", "0.2", "0.35"}},
      "В слой не ложится ни одного витка"},
+    // The coefficients carried from the first press let the second fit without a load.
+    {"NoLoadCurrent", {kStartInputs, {"3", "220", "12", "0", "2", "5", "7", "12", "0.2"}},
+     "Ток нагрузки I2 должен быть больше 0"},
 };
 // clang-format on
 
@@ -418,6 +422,27 @@ TEST_F(PlanWindowTest, CopyPutsThePlanAsTabSeparatedLines) {
   EXPECT_TRUE(lines.contains("Диаметр своего провода вторичной обмотки\tстандартный провод"));
   EXPECT_TRUE(lines.contains("Индукция для уточненных витков\tBmax по таблице"));
   EXPECT_TRUE(lines.contains("Замечания к расчету\tнет"));
+}
+
+// As the main window greys its results when its fields are edited after a press.
+TEST_F(PlanWindowTest, FiguresLookStaleWhileTheMainWindowsFieldsDiffer) {
+  Calculate(*window_, kStartInputs);
+  plan_ = OpenPlan(*window_);
+  const auto* pages = plan_->findChild<QWidget*>(QStringLiteral("pages"));
+  const auto* stale = plan_->findChild<QLabel*>(QStringLiteral("stale"));
+  const QColor greyed = QApplication::palette().color(QPalette::Disabled, QPalette::Text);
+  EXPECT_FALSE(stale->isVisibleTo(plan_));
+  auto* u2 = window_->findChild<QLineEdit*>(QStringLiteral("Text3"));
+  u2->setText(QStringLiteral("24"));
+  EXPECT_TRUE(stale->isVisibleTo(plan_));
+  EXPECT_TRUE(stale->text().startsWith(QStringLiteral("Данные в окне расчета изменены")));
+  EXPECT_EQ(pages->palette().color(QPalette::Text), greyed);
+  u2->setText(QStringLiteral("12"));  // what the press read
+  EXPECT_FALSE(stale->isVisibleTo(plan_));
+  u2->setText(QStringLiteral("24"));
+  window_->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+  EXPECT_FALSE(stale->isVisibleTo(plan_));
+  EXPECT_NE(pages->palette().color(QPalette::Text), greyed);
 }
 
 TEST_F(PlanWindowTest, EscClosesIt) {

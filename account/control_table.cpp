@@ -1,8 +1,10 @@
-#include "ui/calculator_window/control_table.h"
+#include "account/control_table.h"
+
+#include <algorithm>
 
 #include "calc/result_labels.h"
 
-namespace ui {
+namespace account {
 
 namespace {
 
@@ -14,7 +16,7 @@ constexpr ControlKind kButton = ControlKind::PushButton;
 constexpr ControlKind kPicture = ControlKind::Picture;
 
 // The batch tool names its columns by these captions too.
-constexpr std::string_view ResultCaption(std::size_t row) { return calc::kResultCaptions[row]; }
+constexpr std::string_view ResultRowCaption(std::size_t row) { return calc::kResultCaptions[row]; }
 
 }  // namespace
 
@@ -30,22 +32,22 @@ const std::array<ControlSpec, 56> kControls = {{
     {"Label7", kNoIndex, kCaption, 360, 2400, 4455, 255, 5, "c,см.........................................................................................."},
     {"Label8", kNoIndex, kCaption, 360, 2760, 4455, 255, 6, "h,см.........................................................................................."},
     {"Label9", kNoIndex, kCaption, 360, 3120, 4455, 255, 7, "Толщина пластин,ленты (0.08, 1.0, 0.15, 0.2, 0.35)..............."},
-    {"Label10", kNoIndex, kCaption, 360, 3480, 4455, 255, 8, ResultCaption(0)},
-    {"Label11", kNoIndex, kCaption, 360, 3840, 4455, 255, 9, ResultCaption(1)},
-    {"Label12", kNoIndex, kCaption, 360, 4200, 4455, 255, 10, ResultCaption(2)},
-    {"Label13", kNoIndex, kCaption, 360, 4560, 4455, 255, 11, ResultCaption(3)},
-    {"Label14", kNoIndex, kCaption, 360, 4920, 4455, 255, 12, ResultCaption(4)},
-    {"Label15", kNoIndex, kCaption, 360, 5280, 4455, 255, 13, ResultCaption(5)},
-    {"Label16", kNoIndex, kCaption, 360, 5640, 4455, 255, 14, ResultCaption(6)},
-    {"Label17", kNoIndex, kCaption, 360, 6000, 4455, 255, 15, ResultCaption(7)},
-    {"Label18", kNoIndex, kCaption, 360, 6360, 4455, 255, 16, ResultCaption(8)},
-    {"Label19", kNoIndex, kCaption, 360, 6720, 4455, 255, 17, ResultCaption(9)},
-    {"Label20", kNoIndex, kCaption, 360, 7080, 4455, 255, 18, ResultCaption(10)},
-    {"Label21", kNoIndex, kCaption, 360, 7440, 4455, 255, 19, ResultCaption(11)},
-    {"Label22", kNoIndex, kCaption, 360, 7800, 4455, 255, 20, ResultCaption(12)},
-    {"Label23", kNoIndex, kCaption, 360, 8160, 4455, 255, 21, ResultCaption(13)},
-    {"Label24", kNoIndex, kCaption, 360, 8520, 4455, 255, 22, ResultCaption(14)},
-    {"Label25", kNoIndex, kCaption, 360, 8880, 4455, 255, 23, ResultCaption(15)},
+    {"Label10", kNoIndex, kCaption, 360, 3480, 4455, 255, 8, ResultRowCaption(0)},
+    {"Label11", kNoIndex, kCaption, 360, 3840, 4455, 255, 9, ResultRowCaption(1)},
+    {"Label12", kNoIndex, kCaption, 360, 4200, 4455, 255, 10, ResultRowCaption(2)},
+    {"Label13", kNoIndex, kCaption, 360, 4560, 4455, 255, 11, ResultRowCaption(3)},
+    {"Label14", kNoIndex, kCaption, 360, 4920, 4455, 255, 12, ResultRowCaption(4)},
+    {"Label15", kNoIndex, kCaption, 360, 5280, 4455, 255, 13, ResultRowCaption(5)},
+    {"Label16", kNoIndex, kCaption, 360, 5640, 4455, 255, 14, ResultRowCaption(6)},
+    {"Label17", kNoIndex, kCaption, 360, 6000, 4455, 255, 15, ResultRowCaption(7)},
+    {"Label18", kNoIndex, kCaption, 360, 6360, 4455, 255, 16, ResultRowCaption(8)},
+    {"Label19", kNoIndex, kCaption, 360, 6720, 4455, 255, 17, ResultRowCaption(9)},
+    {"Label20", kNoIndex, kCaption, 360, 7080, 4455, 255, 18, ResultRowCaption(10)},
+    {"Label21", kNoIndex, kCaption, 360, 7440, 4455, 255, 19, ResultRowCaption(11)},
+    {"Label22", kNoIndex, kCaption, 360, 7800, 4455, 255, 20, ResultRowCaption(12)},
+    {"Label23", kNoIndex, kCaption, 360, 8160, 4455, 255, 21, ResultRowCaption(13)},
+    {"Label24", kNoIndex, kCaption, 360, 8520, 4455, 255, 22, ResultRowCaption(14)},
+    {"Label25", kNoIndex, kCaption, 360, 8880, 4455, 255, 23, ResultRowCaption(15)},
     {"Text1", kNoIndex, kField, 4920, 120, 1935, 285, 35, "3"},
     {"Text2", kNoIndex, kField, 4920, 480, 1935, 285, 24, "220"},
     {"Text3", kNoIndex, kField, 4920, 840, 1935, 285, 25, "12"},
@@ -108,4 +110,16 @@ const std::array<RowSpec, 25> kRows = {{
 }};
 // clang-format on
 
-}  // namespace ui
+std::string_view InputCaption(std::size_t field) {
+  const RowSpec& row = kRows.at(field);
+  const auto caption = std::find_if(kControls.begin(), kControls.end(), [&row](const auto& c) {
+    return c.name == row.caption && c.index == row.captionIndex;
+  });
+  return calc::WithoutLeader(caption->text);
+}
+
+std::string_view ResultCaption(std::size_t result) {
+  return calc::WithoutLeader(calc::kResultCaptions.at(result));
+}
+
+}  // namespace account

@@ -2,24 +2,23 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
-#include <QString>
+#include "calc/note_words.h"
 
-#include "ui/calculator_window/run_note_words.h"
-
-namespace ui {
+namespace account {
 
 /// For a run that showed a verdict: which of Bmax, J, Ko and Ks the core's power Ps was
-/// computed with although the tables gave no value, why, and what to enter instead, in Russian;
-/// empty when the tables gave all four.
-QString VerdictWarning(const NotedRun& run);
+/// computed with although the tables gave no value, why, and what to enter instead, in Russian,
+/// a sentence a line; empty when the tables gave all four.
+std::string CoefficientWords(const calc::NotedRun& run);
 
 /// The thicknesses the steel fill factor table knows for core form `form`, in Russian:
 /// "от 0.08 до 0.2 мм, 0.35 мм".
-QString KnownThicknesses(std::int16_t form);
+std::string KnownThicknesses(std::int16_t form);
 
 /// The thickness the table knows that lies nearest to `mm` for core form `form`; none when the
 /// table knows none for that form.
 std::optional<double> NearestKnownThickness(std::int16_t form, double mm);
 
-}  // namespace ui
+}  // namespace account

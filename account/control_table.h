@@ -1,9 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
-namespace ui {
+namespace account {
 
 enum class ControlKind { CaptionLabel, HeadingLabel, ResultLabel, InputField, PushButton, Picture };
 
@@ -49,4 +50,10 @@ extern const std::array<ControlSpec, 56> kControls;
 /// The rows of the window, top to bottom.
 extern const std::array<RowSpec, 25> kRows;
 
-}  // namespace ui
+/// The caption of input field `field` (0 is Text1) without its run of full stops.
+std::string_view InputCaption(std::size_t field);
+
+/// The caption of result `result` (0 is Label26) without its run of full stops.
+std::string_view ResultCaption(std::size_t result);
+
+}  // namespace account

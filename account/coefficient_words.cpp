@@ -1,16 +1,16 @@
-#include "ui/calculator_window/verdict_warning.h"
+#include "account/coefficient_words.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
+#include <utility>
 #include <vector>
-
-#include <QStringList>
 
 #include "calc/coefficient_tables.h"
 #include "values/number_text.h"
 
-namespace ui {
+namespace account {
 
 namespace {
 
@@ -32,9 +32,13 @@ struct Span {
   }
 };
 
-QString Number(double x) {
+std::string Number(double x) {
   char text[values::kGeneralTextCapacity];
-  return QString::fromLatin1(text, static_cast<qsizetype>(values::FormatGeneral(x, text)));
+  return std::string(text, values::FormatGeneral(x, text));
+}
+
+bool Holds(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
 // The groups of `table` that a run on core form `form` consults.
@@ -89,15 +93,14 @@ std::vector<Span> KnownSpans(std::int16_t form) {
   return joined;
 }
 
-QString Words(const Span& span) {
-  const QString from = Number(span.lower.limit);
-  if (span.lower.limit == span.upper.limit) return QStringLiteral("%1 мм").arg(from);
+std::string Words(const Span& span) {
+  const std::string from = Number(span.lower.limit);
+  if (span.lower.limit == span.upper.limit) return from + " мм";
   if (span.upper.limit == kNoEnd) {
-    return span.lower.inclusive ? QStringLiteral("от %1 мм и больше").arg(from)
-                                : QStringLiteral("больше %1 мм").arg(from);
+    return span.lower.inclusive ? "от " + from + " мм и больше" : "больше " + from + " мм";
   }
-  return QString::fromUtf8(span.lower.inclusive ? "от %1 до %2 мм" : "больше %1 и до %2 мм")
-      .arg(from, Number(span.upper.limit));
+  return (span.lower.inclusive ? "от " : "больше ") + from +
+         (span.lower.inclusive ? " до " : " и до ") + Number(span.upper.limit) + " мм";
 }
 
 // The smallest load power above which `table` has a row for `form`.
@@ -112,13 +115,13 @@ std::optional<double> LowestPower(const CoefficientTable& table, std::int16_t fo
 }
 
 // The forms `table` has rows of its own for.
-QString KnownForms(const CoefficientTable& table) {
-  QStringList forms;
+std::string KnownForms(const CoefficientTable& table) {
+  std::vector<std::string> forms;
   for (std::size_t g = 0; g < table.size; ++g) {
     const calc::Scope& scope = table.groups[g].scope;
-    if (!scope.every_form) forms << QString::number(scope.form);
+    if (!scope.every_form) forms.push_back(std::to_string(scope.form));
   }
-  return forms.join(QStringLiteral(", "));
+  return calc::Join(forms, ", ");
 }
 
 const CoefficientTable& TableOf(Coefficient c) {
@@ -140,37 +143,32 @@ bool EntersPs(Coefficient c) {
 }
 
 // What to enter so that the table of `c` gives a value.
-QString WhatToDo(const NotedRun& run, Coefficient c) {
+std::string WhatToDo(const calc::NotedRun& run, Coefficient c) {
   const std::int16_t N = run.record.N;
+  const std::string form = std::to_string(N);
   const CoefficientTable& table = TableOf(c);
-  if (N < 1 || N > 3) {
-    return QStringLiteral("Таблицы знают формы %1.").arg(KnownForms(table));
-  }
+  if (N < 1 || N > 3) return "Таблицы знают формы " + KnownForms(table) + ".";
   if (c == Coefficient::Ks) {
-    QString text =
-        QStringLiteral("Для формы %1 таблица знает толщины: %2").arg(N).arg(KnownThicknesses(N));
+    std::string text = "Для формы " + form + " таблица знает толщины: " + KnownThicknesses(N);
     const double Tl = run.record.Tl.ToDouble();
     if (const auto nearest = NearestKnownThickness(N, Tl)) {
-      text += QStringLiteral("; ближайшая к %1 мм - %2 мм").arg(Number(Tl), Number(*nearest));
+      text += "; ближайшая к " + Number(Tl) + " мм - " + Number(*nearest) + " мм";
     }
-    return text + QStringLiteral(".");
+    return text + ".";
   }
   if (const auto lowest = LowestPower(table, N)) {
-    return QStringLiteral(
-               "Для формы %1 таблица начинается с мощности нагрузки больше %2 Вт; при меньшей "
-               "значение остается от прошлого расчета.")
-        .arg(N)
-        .arg(Number(*lowest));
+    return "Для формы " + form + " таблица начинается с мощности нагрузки больше " +
+           Number(*lowest) + " Вт; при меньшей значение остается от прошлого расчета.";
   }
   return {};
 }
 
 }  // namespace
 
-QString KnownThicknesses(std::int16_t form) {
-  QStringList words;
-  for (const Span& span : KnownSpans(form)) words << Words(span);
-  return words.join(QStringLiteral(", "));
+std::string KnownThicknesses(std::int16_t form) {
+  std::vector<std::string> words;
+  for (const Span& span : KnownSpans(form)) words.push_back(Words(span));
+  return calc::Join(words, ", ");
 }
 
 std::optional<double> NearestKnownThickness(std::int16_t form, double mm) {
@@ -183,34 +181,32 @@ std::optional<double> NearestKnownThickness(std::int16_t form, double mm) {
   return nearest;
 }
 
-QString VerdictWarning(const NotedRun& run) {
-  QStringList parts;
-  QStringList advice;
-  int count = 0;
+std::string CoefficientWords(const calc::NotedRun& run) {
+  std::vector<std::string> parts;
+  std::vector<std::string> advice;
   bool unset = false;
   for (const calc::RunNote& note : run.notes) {
     if (note.kind != NoteKind::Carried && note.kind != NoteKind::Unset) continue;
     const Coefficient c = note.coefficient();
     if (!EntersPs(c)) continue;
-    ++count;
     unset = unset || note.kind == NoteKind::Unset;
-    parts << NoteWords(run, note);
-    if (const QString todo = WhatToDo(run, c); !todo.isEmpty() && !advice.contains(todo)) {
-      advice << todo;
+    parts.push_back(calc::NoteSentence(run, note));
+    if (std::string todo = WhatToDo(run, c); !todo.empty() && !Holds(advice, todo)) {
+      advice.push_back(std::move(todo));
     }
   }
-  if (parts.isEmpty()) return {};
-  QString head = count == 1 ? QStringLiteral(
-                                  "Мощность железа Ps, а с ней и вывод, посчитаны с "
-                                  "коэффициентом, которого таблицы для этих данных не дали")
-                            : QStringLiteral(
-                                  "Мощность железа Ps, а с ней и вывод, посчитаны с "
-                                  "коэффициентами, которых таблицы для этих данных не дали");
+  if (parts.empty()) return {};
+  std::string head = parts.size() == 1
+                         ? "Мощность железа Ps, а с ней и вывод, посчитаны с коэффициентом, "
+                           "которого таблицы для этих данных не дали"
+                         : "Мощность железа Ps, а с ней и вывод, посчитаны с коэффициентами, "
+                           "которых таблицы для этих данных не дали";
   if (unset && run.record.Ps.ToDouble() == 0) {
-    head += QStringLiteral(": незаданный коэффициент считается равным 0, и Ps равна 0");
+    head += ": незаданный коэффициент считается равным 0, и Ps равна 0";
   }
-  parts.prepend(head + QStringLiteral("."));
-  return (parts + advice).join(QLatin1Char('\n'));
+  parts.insert(parts.begin(), head + ".");
+  parts.insert(parts.end(), advice.begin(), advice.end());
+  return calc::Join(parts, "\n");
 }
 
-}  // namespace ui
+}  // namespace account

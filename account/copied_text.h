@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "account/planned.h"
+#include "account/press.h"
+
+namespace account {
+
+/// The caption the run's notes are copied and printed under.
+inline constexpr std::string_view kNotesCaption = "Замечания к расчету";
+
+/// The run's notes, one «Замечания к расчету<TAB>sentence» line each, or one line saying «нет».
+std::string NotesText(const Press& press);
+
+/// The nine inputs and sixteen results of a press, one «caption<TAB>value» line each: ready to
+/// paste into a spreadsheet or a message. After a press, its notes; after a fault, only the
+/// results the press wrote, and a last line with the fault.
+std::string ResultsText(const Press& press);
+
+/// The check of both designs as TAB-separated lines with its verdicts, or why there is none.
+std::string CheckText(const Planned& planned);
+
+/// The plan as TAB-separated lines: the turns it is for, verdict, fill, the windings' figures a
+/// column each, the check of both designs, the settings, the run's notes and the plan's note.
+std::string PlanText(const Press& press, const Planned& planned);
+
+}  // namespace account

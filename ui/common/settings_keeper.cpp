@@ -1,0 +1,51 @@
+#include "ui/common/settings_keeper.h"
+
+#include <optional>
+#include <string>
+
+namespace ui {
+
+SettingsKeeper::~SettingsKeeper() { StoreAll(); }
+
+const WindowSettings& SettingsKeeper::Taken() {
+  if (!loaded_) {
+    taken_ = LoadSettings();
+    loaded_ = true;
+  }
+  return taken_;
+}
+
+QString SettingsKeeper::Refusal() const {
+  for (const QString& refusal : refusals_) {
+    if (!refusal.isEmpty()) return refusal;
+  }
+  return {};
+}
+
+void SettingsKeeper::Type(std::size_t k, const QString& text) {
+  WindowSettings changed = Taken();
+  const std::optional<std::string> refusal = account::SetSetting(changed, k, text.toStdString());
+  const QString before = refusals_[k];
+  refusals_[k] = refusal ? QString::fromStdString(*refusal) : QString();
+  if (refusals_[k] == before && changed == taken_) return;
+  taken_ = changed;
+  emit Changed();
+}
+
+void SettingsKeeper::Finish(std::size_t k) {
+  if (loaded_ && refusals_[k].isEmpty()) StoreSetting(taken_, k);
+}
+
+void SettingsKeeper::StoreAll() {
+  for (std::size_t k = 0; k < kSettingCount; ++k) Finish(k);
+}
+
+void SettingsKeeper::RestoreDefaults() {
+  loaded_ = true;
+  taken_ = WindowSettings{};
+  refusals_ = {};
+  StoreAll();
+  emit Changed();
+}
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include <QObject>
+#include <QString>
+
+#include "ui/common/window_settings.h"
+
+namespace ui {
+
+/// The one owner of the desktop program's settings of the plan and its check, in memory: every
+/// window reads them here. A value is stored for the next session when editing its field is
+/// finished or the program closes, and only while its field holds a value taken: never a
+/// refused one, nor a keystroke on the way to one.
+class SettingsKeeper final : public QObject {
+  Q_OBJECT
+
+ public:
+  SettingsKeeper() = default;
+  SettingsKeeper(const SettingsKeeper&) = delete;
+  SettingsKeeper& operator=(const SettingsKeeper&) = delete;
+  /// Stores what it holds, as closing the program does.
+  ~SettingsKeeper() override;
+
+  /// The settings in force: the last value taken in every field. The stored ones are read the
+  /// first time they are asked for, so that start-up never touches them.
+  const WindowSettings& Taken();
+
+  /// Why field `k` refuses its text; empty while it holds a value taken.
+  const QString& RefusalOf(std::size_t k) const { return refusals_[k]; }
+
+  /// Why the first field holding a refused text refuses it; empty when none does.
+  QString Refusal() const;
+
+  /// Takes the text of field `k` as typed, or keeps why it is refused.
+  void Type(std::size_t k, const QString& text);
+
+  /// Editing field `k` is finished: its value is stored unless the field refuses it.
+  void Finish(std::size_t k);
+
+  /// Stores every value whose field does not refuse it.
+  void StoreAll();
+
+  /// Back to the defaults in every field, stored at once.
+  void RestoreDefaults();
+
+ signals:
+  /// The settings in force changed, or a field began or stopped refusing its text.
+  void Changed();
+
+ private:
+  bool loaded_ = false;
+  WindowSettings taken_;
+  std::array<QString, kSettingCount> refusals_;
+};
+
+}  // namespace ui

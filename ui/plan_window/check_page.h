@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/plan_window/planned_run.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace ui {
+
+/// The page «Проверка»: what each design's flags mean at the bench, and the check of the run's
+/// turns and the refined ones side by side; why there is none when there is none.
+class CheckPage final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CheckPage(QWidget* parent);
+
+  /// Shows the check of `planned`.
+  void Show(const PlannedRun& planned);
+
+ private:
+  QLabel* verdicts_ = nullptr;
+  QTableWidget* check_ = nullptr;
+};
+
+}  // namespace ui
