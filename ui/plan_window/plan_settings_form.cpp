@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "ui/common/field_marks.h"
 #include "ui/common/utf8.h"
@@ -57,6 +58,7 @@ PlanSettingsForm::PlanSettingsForm(SettingsKeeper& keeper, QWidget* parent)
   restore->setAutoDefault(false);
   connect(restore, &QPushButton::clicked, this, &PlanSettingsForm::RestoreDefaults);
   form->addRow(restore);
+  connect(&keeper_, &SettingsKeeper::Replaced, this, &PlanSettingsForm::ShowTaken);
 }
 
 void PlanSettingsForm::AddGradeRow(QFormLayout& form, std::size_t k) {
@@ -103,12 +105,18 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   form.addRow(SettingCaption(k), row);
 }
 
-void PlanSettingsForm::RestoreDefaults() {
-  keeper_.RestoreDefaults();
-  const WindowSettings& defaults = keeper_.Taken();
-  grade_->setCurrentIndex(grade_->findData(defaults.plan.grade));
+void PlanSettingsForm::RestoreDefaults() { keeper_.RestoreDefaults(); }
+
+// The keeper already holds every value: showing them must not type them in again.
+void PlanSettingsForm::ShowTaken() {
+  const WindowSettings& taken = keeper_.Taken();
+  const QSignalBlocker quiet_grade(grade_);
+  grade_->setCurrentIndex(grade_->findData(taken.plan.grade));
   for (std::size_t k = 0; k < kSettingCount; ++k) {
-    if (fields_[k] != nullptr) fields_[k]->setText(FromUtf8(account::SettingText(defaults, k)));
+    if (fields_[k] == nullptr) continue;
+    const QSignalBlocker quiet(fields_[k]);
+    fields_[k]->setText(FromUtf8(account::SettingText(taken, k)));
+    ShowRefusal(k);
   }
 }
 

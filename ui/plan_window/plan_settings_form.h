@@ -28,6 +28,7 @@ class PlanSettingsForm final : public QGroupBox {
   void AddTypedRow(QFormLayout& form, std::size_t k);
   void ShowRefusal(std::size_t k);
   void RestoreDefaults();
+  void ShowTaken();
 
   SettingsKeeper& keeper_;
   QComboBox* grade_ = nullptr;
