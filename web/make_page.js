@@ -84,7 +84,9 @@ async function main() {
       .replace('@SETTINGS@', () => planSettings)
       .replace('@CHECK_SETTINGS@', () => checkSettings)
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
-      .replace('@SCRIPT@', () => fs.readFileSync(path.join(here, 'page.js'), 'utf8'));
+      .replace('@DESIGN_FILES@', () => fs.readFileSync(path.join(here, 'design_files.html'), 'utf8'))
+      .replace('@SCRIPT@', () => ['design_files.js', 'page.js']
+          .map((name) => fs.readFileSync(path.join(here, name), 'utf8')).join('\n'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});
   fs.writeFileSync(outPath, html);
 }
