@@ -56,7 +56,7 @@ PlanSettingsForm::PlanSettingsForm(SettingsKeeper& keeper, QWidget* parent)
   restore->setObjectName(QStringLiteral("restoreDefaults"));
   restore->setAccessibleName(restore->text());
   restore->setAutoDefault(false);
-  connect(restore, &QPushButton::clicked, this, &PlanSettingsForm::RestoreDefaults);
+  connect(restore, &QPushButton::clicked, &keeper_, &SettingsKeeper::RestoreDefaults);
   form->addRow(restore);
   connect(&keeper_, &SettingsKeeper::Replaced, this, &PlanSettingsForm::ShowTaken);
 }
@@ -104,8 +104,6 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   connect(field, &QLineEdit::editingFinished, this, [this, k] { keeper_.Finish(k); });
   form.addRow(SettingCaption(k), row);
 }
-
-void PlanSettingsForm::RestoreDefaults() { keeper_.RestoreDefaults(); }
 
 // The keeper already holds every value: showing them must not type them in again.
 void PlanSettingsForm::ShowTaken() {
