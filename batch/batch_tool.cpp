@@ -109,8 +109,8 @@ LineKind SplitWithSecondaries(std::string_view line, SecondaryFields& wide,
 }
 
 // Runs one line into the output; false, already reported, when its secondaries are refused.
-bool RunLine(const calc::InputTexts& fields, const SecondaryFields& wide, std::string_view place,
-             Call& call, std::FILE* err) {
+bool RunLine(const calc::InputTexts& fields, const SecondaryFields& wide, std::string_view name,
+             long long number, Call& call, std::FILE* err) {
   std::string& out = call.output.text();
   if (!call.columns.json) {
     call.session.Run(fields, out);
@@ -122,7 +122,7 @@ bool RunLine(const calc::InputTexts& fields, const SecondaryFields& wide, std::s
   }
   const auto read = ReadSecondaries(wide);
   if (const std::string* refusal = std::get_if<std::string>(&read)) {
-    Complain(err, std::string(place) + *refusal);
+    Complain(err, Place(name, number) + *refusal);
     return false;
   }
   call.session.RunJson(fields, &std::get<windings::Request>(read), out);
@@ -171,7 +171,7 @@ bool RunStream(std::FILE* stream, std::string_view name, Call& call, std::FILE* 
     }
     if (call.header_waits) AppendHeaderLine(call, separator);
     const std::size_t start = call.output.text().size();
-    if (!RunLine(fields, wide, Place(name, number), call, err)) return false;
+    if (!RunLine(fields, wide, name, number, call, err)) return false;
     if (call.decimal_comma && !call.columns.json) {
       ToDecimalComma(call.output.text(), start, separator);
     }

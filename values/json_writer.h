@@ -34,6 +34,8 @@ class JsonWriter {
 
  private:
   void Separate();
+  // The separator, `text` quoted and escaped, then `after`.
+  void Quoted(std::string_view text, std::string_view after);
 
   std::string own_;
   std::string* out_ = &own_;
