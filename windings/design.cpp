@@ -25,11 +25,6 @@ const DynamicValue kHundred{std::int16_t{100}};
 const DynamicValue kTurnsFactor{std::int16_t{45}};
 const DynamicValue kTurnsAdded{std::int16_t{20}};
 
-bool InBounds(const Secondary& s) {
-  return s.voltage >= kMinVoltage && s.voltage <= kMaxVoltage && s.current >= kMinCurrent &&
-         s.current <= kMaxCurrent;
-}
-
 // The run's own labels, starting empty.
 class Display final : public calc::LabelDisplay {
  public:
@@ -105,6 +100,11 @@ void SizeWindings(const calc::CalculatorState& record, Design& out) {
 }
 
 }  // namespace
+
+bool InBounds(const Secondary& s) {
+  return s.voltage >= kMinVoltage && s.voltage <= kMaxVoltage && s.current >= kMinCurrent &&
+         s.current <= kMaxCurrent;
+}
 
 std::vector<Secondary> Secondaries(const calc::InputTexts& texts, const Request& request) {
   std::vector<Secondary> all;

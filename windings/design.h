@@ -61,6 +61,9 @@ struct Design {
       input;  ///< when it fits: primary, then the secondaries at their sizing currents
 };
 
+/// Whether a secondary's U is from 0.001 to 1,000,000 V and its I from 0.000001 to 1,000,000 A.
+bool InBounds(const Secondary& secondary);
+
 /// Every secondary's voltage and current, the first read from `texts` as the run reads them.
 std::vector<Secondary> Secondaries(const calc::InputTexts& texts, const Request& request);
 
