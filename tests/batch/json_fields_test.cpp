@@ -71,7 +71,10 @@ void Expand(const Json& object, std::vector<std::string>& fields) {
     } else if (member.is_string()) {
       fields.push_back(member.get<std::string>());
     } else {
-      fields.push_back("#" + member.dump());  // a number, compared by its value
+      // A number, compared by its value; "#" marks it.
+      std::string number(1, '#');
+      number += member.dump();
+      fields.push_back(number);
     }
   }
 }
