@@ -5,6 +5,7 @@
 #include "account/control_table.h"
 #include "calc/utf8_text.h"
 #include "design_file/design_file.h"
+#include "windings/kinds.h"
 
 namespace design_file {
 
@@ -46,14 +47,15 @@ std::string SuggestedFileName(std::string_view title) {
 }
 
 std::optional<std::string> NotShown(const Design& design) {
-  const std::size_t windings = design.secondaries.size() + 1;
-  if (windings > 1) {
+  const std::size_t count = design.windings.further.size() + 1;
+  if (count > 1) {
     // Russian counts 2 to 4 in the plural's nominative, 5 and more in its genitive.
-    const char* const noun = windings <= 4 ? " вторичные обмотки" : " вторичных обмоток";
-    return "в нем " + std::to_string(windings) + noun + ", а окно и страница пока считают одну";
+    const char* const noun = count <= 4 ? " вторичные обмотки" : " вторичных обмоток";
+    return "в нем " + std::to_string(count) + noun + ", а окно и страница пока считают одну";
   }
-  if (design.first_kind != Design{}.first_kind) {
-    return "вторичная обмотка в нем вида «" + design.first_kind +
+  if (design.windings.first != windings::Kind::Ac) {
+    return "вторичная обмотка в нем вида «" +
+           std::string(windings::FactsOf(design.windings.first).code) +
            "», а окно и страница пока считают только простую (ac)";
   }
   return std::nullopt;
