@@ -146,8 +146,9 @@ void ResultLabel::AllowSelection() {
   setFocusPolicy(link_ ? Qt::TabFocus : Qt::NoFocus);
 }
 
-// Tab reaches a link, a click does not move the focus to it; a link that goes away hands the
-// focus on rather than keep it where Tab no longer comes.
+// Tab reaches a link, a click does not move the focus to it. A link goes away only while the
+// plan window has the focus; the window's focus is not left where Tab no longer comes, so it
+// starts again from the first field.
 void ResultLabel::ShowLink(const QString& words) {
   setToolTip(words);
   setAccessibleDescription(words);
@@ -163,10 +164,13 @@ void ResultLabel::ShowLink(const QString& words) {
   } else {
     unsetCursor();
   }
-  if (!link && hasFocus()) focusNextChild();
+  if (!link && window()->focusWidget() == this) clearFocus();
   setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
   if (QAccessible::isActive()) {
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::State changed;
+    changed.linked = true;
+    changed.focusable = true;
+    QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
   }
 }

@@ -178,6 +178,20 @@ TEST_F(TurnMarks, FollowTheKeptSettings) {
   EXPECT_EQ(Result(41)->toolTip(), QString::fromUtf8(kStartMarks));
 }
 
+// The marks go while a setting of the plan window is refused; the focus must not stay on a
+// result that Tab no longer reaches.
+TEST_F(TurnMarks, GoingAwayTakeTheFocusAlong) {
+  Calculate(*window_, kStartInputs);
+  window_->findChild<QWidget*>(QStringLiteral("Command2"))->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Result(40));
+  QTest::keyClick(Result(40), Qt::Key_Return);
+  ASSERT_TRUE(PlanShown());
+  Plan()->findChild<QLineEdit*>(QStringLiteral("frequency"))->setText(QStringLiteral("0"));
+  EXPECT_EQ(Result(40)->toolTip(), "");
+  EXPECT_NE(window_->focusWidget(), Result(40));
+}
+
 TEST_F(TurnMarks, RefusedCoreSaysWhatItCanGive) {
   Calculate(*window_, kRefusedShell);
   QLabel* verdict = Result(33);
