@@ -5,6 +5,7 @@
 #include "account/control_table.h"
 #include "account/copied_text.h"
 #include "account/drawing.h"
+#include "account/hints.h"
 #include "account/reasons.h"
 #include "account/tables.h"
 #include "calc/run_notes.h"
@@ -75,6 +76,7 @@ void WritePress(const Press& press, JsonWriter& json) {
     json.Null();
   }
   json.Key("coefficientWords").String(press.coefficient_words);
+  json.Key("capacityWords").String(press.capacity_words);
 }
 
 void WriteSettings(const TakenSettings& taken, JsonWriter& json) {
@@ -154,7 +156,9 @@ std::string AccountJson(const Account& account) {
   WriteCheck(account.planned, json);
   json.Key("settingLines");
   WriteLines(SettingLines(account.planned), json);
-  json.Key("copies").Open('{').Key("results").String(ResultsText(account.press));
+  const std::string marks = TurnMarkWords(account.planned, kPagePlace);
+  json.Key("turnMarks").String(marks);
+  json.Key("copies").Open('{').Key("results").String(ResultsText(account.press, marks));
   json.Key("plan").String(PlanText(account.press, account.planned));
   json.Key("check").String(CheckText(account.planned)).Close('}');
   return json.Close('}').text();

@@ -10,6 +10,8 @@ const [enginePath, picturesDir, outPath] = process.argv.slice(2);
 const here = __dirname;
 const TWIPS_PER_PIXEL = 15;
 
+const read = (name) => fs.readFileSync(path.join(here, name), 'utf8');
+
 function escapeHtml(text) {
   return text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;')
       .replace(/"/g, '&quot;');
@@ -79,12 +81,12 @@ async function main() {
   const template = fs.readFileSync(path.join(here, 'page.html'), 'utf8');
   const html = template
       .replaceAll('@TITLE@', escapeHtml(layout.title))
-      .replace('@STYLE@', () => fs.readFileSync(path.join(here, 'page.css'), 'utf8'))
+      .replace('@STYLE@', () => read('page.css') + read('turn_marks.css'))
       .replace('@WINDOW@', () => parts.join('\n'))
       .replace('@SETTINGS@', () => planSettings)
       .replace('@CHECK_SETTINGS@', () => checkSettings)
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
-      .replace('@SCRIPT@', () => fs.readFileSync(path.join(here, 'page.js'), 'utf8'));
+      .replace('@SCRIPT@', () => read('turn_marks.js') + read('page.js'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});
   fs.writeFileSync(outPath, html);
 }

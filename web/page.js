@@ -64,6 +64,7 @@
     showPlan(answer.plan, answer.noPlan);
     showCheck(answer.check, answer.noCheck);
     showLines($('settings-taken'), answer.settingLines);
+    document.dispatchEvent(new CustomEvent('ts-account', {detail: answer}));
   }
 
   function cell(row, text, className) {

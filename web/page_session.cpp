@@ -2,6 +2,7 @@
 
 #include "account/account_json.h"
 #include "account/copied_text.h"
+#include "account/hints.h"
 
 namespace web {
 
@@ -27,7 +28,7 @@ std::string PageSession::ResultsText(const calc::InputTexts& fields) const {
   if (press.end == account::End::NotYet) {
     for (std::size_t k = 0; k < fields.size(); ++k) press.inputs[k].assign(fields[k]);
   }
-  return account::ResultsText(press);
+  return account::ResultsText(press, account::TurnMarkWords(planned_, account::kPagePlace));
 }
 
 std::string PageSession::Layout() { return account::LayoutJson(); }

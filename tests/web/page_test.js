@@ -500,3 +500,60 @@ test('settings typed before the engine is ready count once it is', async () => {
   expectPlanOf(batchNamed([START], ['--bobbin', '0.5'])[0], state.plan);
   await page.close();
 });
+
+// The words beside a result: its title, the text its aria-describedby points at, what a screen
+// reader is given as its description, and whether it carries its mark.
+async function describedResult(page, id) {
+  const shown = await page.$eval('#' + id, (result) => {
+    const described = result.getAttribute('aria-describedby');
+    return {
+      text: result.textContent,
+      marked: result.classList.contains('marked') || result.classList.contains('refused'),
+      title: result.getAttribute('title'),
+      description: described ? document.getElementById(described).textContent : null,
+    };
+  });
+  const node = await page.accessibility.snapshot({root: await page.$('#' + id), interestingOnly: false});
+  shown.heard = (node && node.description) || null;
+  return shown;
+}
+
+const PASSING_SHELL = ['1', '220', '110', '0.5', '3', '6', '3', '6', '0.35'];
+
+test('the turns the check finds wrong carry its words and the refined turns', async () => {
+  const page = await openPage();
+  await press(page, START);
+  for (const [id, text] of [['Label40', '562'], ['Label41', '50']]) {
+    const turns = await describedResult(page, id);
+    assert.equal(turns.text, text);
+    assert.ok(turns.marked, id);
+    assert.equal(turns.title, 'Проверка: при этих витках индукция без нагрузки 2.002 Тл (по таблице ' +
+        '1.700), под нагрузкой 18.45 В вместо 12 В. Уточненные витки: W1 662, W2 40 — раздел ' +
+        '«Проверка расчета» ниже');
+    assert.equal(turns.description, turns.title);
+    assert.equal(turns.heard, turns.title);
+  }
+  assert.match(await copied(page, '#copy-results'),
+      /\nЗамечания к расчету\tПроверка: при этих витках .* W1 662, W2 40 — раздел «Проверка расчета» ниже\n$/);
+  await press(page, PASSING_SHELL);
+  for (const id of ['Label40', 'Label41']) {
+    assert.deepEqual(await describedResult(page, id),
+        {text: (await page.$eval('#' + id, (r) => r.textContent)), marked: false, title: null,
+          description: null, heard: null}, id);
+  }
+  await page.close();
+});
+
+test('«Неподходит» says what the core can give', async () => {
+  const page = await openPage();
+  // A small shell refused on a first run, then the start input that fits.
+  await press(page, ['1', '220', '12', '2', '2', '2.5', '1.2', '3', '0.35']);
+  const verdict = await describedResult(page, 'Label33');
+  assert.equal(verdict.text, 'Неподходит');
+  assert.equal(verdict.title, 'Сердечник отдаст до 18 Вт: при U2 = 12 В ток нагрузки до 1.15 А');
+  assert.equal(verdict.description, verdict.title);
+  assert.equal(verdict.heard, verdict.title);
+  await press(page, START);
+  assert.equal((await describedResult(page, 'Label33')).title, null);
+  await page.close();
+});
