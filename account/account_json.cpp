@@ -210,8 +210,7 @@ std::string LayoutJson() {
     json.Key("description").String(picture.description).Close('}');
   }
   json.Close(']').Key("stale").Open('{').Key("results").String(kStaleResultsWords);
-  json.Key("plan").String(kStalePagePlanWords).Close('}');
-  json.Close(']').Key("settings").Open('[');
+  json.Key("plan").String(kStalePagePlanWords).Close('}').Key("settings").Open('[');
   for (std::size_t k = 0; k < kSettingCount; ++k) {
     const values::SettingRule& rule = SettingRule(k);
     json.Open('{').Key("key").String(rule.key).Key("name").String(rule.name);

@@ -20,8 +20,8 @@ constexpr std::string_view ResultRowCaption(std::size_t row) { return calc::kRes
 
 // From the load power to the turns of the 2nd winding, as the results stand.
 constexpr std::array<std::string_view, calc::kResultLabelCount> kResultUnits = {
-    "Вт", "Тл", "А/мм²", "", "см²", "см²", "Вт", "", "", "А", "мм²", "мм²", "мм", "мм", "вит.",
-    "вит."};
+    "Вт", "Тл", "А/мм²", "", "см²", "см²", "Вт", "", "", "А", "мм²", "мм²", "мм", "мм", "витков",
+    "витков"};
 
 }  // namespace
 

@@ -11,6 +11,7 @@
   verdict.tabIndex = -1;  // a note about the verdict leads to it
   const encoder = new TextEncoder();
   const STORED = 'transformer-sizer-settings';
+  const WINDOW_LAYOUT = window.matchMedia('(min-width: 720px)');
   let engine = null;
   let account = null;
 
@@ -345,8 +346,20 @@
   $('copy-check').addEventListener('click', () => { if (account) copy(checkText(), 'copy-check-done'); });
   $('print').addEventListener('click', () => window.print());
 
+  // A caption whose words the window's width would cut is squeezed instead.
+  function squeezeCaptions() {
+    if (!WINDOW_LAYOUT.matches) return;
+    for (const words of document.querySelectorAll('.caption-words')) {
+      words.style.removeProperty('--squeeze');
+      const over = words.getBoundingClientRect().right - words.parentNode.getBoundingClientRect().right;
+      if (over > 0) words.style.setProperty('--squeeze', `${-(over + 1) / words.textContent.length}px`);
+    }
+  }
+
   restoreSettings();
   showForm();
+  squeezeCaptions();
+  WINDOW_LAYOUT.addEventListener('change', squeezeCaptions);
   TransformerSizerEngine().then((instance) => {
     engine = instance;
     // What was typed into the settings before the engine was ready counts from now on.

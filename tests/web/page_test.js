@@ -252,7 +252,7 @@ test('a fault shows the dialog with its cause, and the page goes on', async () =
   assert.equal(state.plan, null);
   await dismiss(page);
   // The first field the fault's notes name takes the focus.
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'Text4');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Text3');
   const good = await press(page, START);
   assert.equal(good.fault, undefined);
   assert.deepEqual(good.labels, expected[1].slice(0, 16));

@@ -14,15 +14,12 @@ const COMMA = ['1', '220', '12', '1.5', '2', '5', '7', '12', '0,35'];
 const FAULTY = ['3', '220', '12', '0.1', '2', '5', '7', '12', '0.2'];
 const VIEWS = [DESKTOP, PHONE];
 
-let engine;
-before(async () => {
-  await web.launch();
-  engine = await require(path.resolve(process.env.TS_PAGE_ENGINE))();
-});
+before(() => web.launch());
 after(() => web.close());
 
-// The engine's own account of one press on a fresh session, as the page gets it.
-function account(fields) {
+// The engine's own account of one press on a fresh session, as a fresh page gets it.
+async function account(fields) {
+  const engine = await require(path.resolve(process.env.TS_PAGE_ENGINE))();
   const texts = fields.map((t) => Buffer.from(t, 'utf8'));
   const all = Buffer.concat(texts);
   const bytes = engine._ts_alloc(all.length + 1);
@@ -86,7 +83,7 @@ for (const view of VIEWS) {
   test(`${view.name}: a coefficient the tables did not give marks the verdict in the window's words`, async () => {
     const page = await web.open(view);
     await web.press(page, COMMA);
-    const words = account(COMMA).coefficientWords;
+    const words = (await account(COMMA)).coefficientWords;
     assert.notEqual(words, '');
     assert.equal(await page.$eval('#Label33', (el) => el.classList.contains('warned')), true);
     assert.equal(await web.described(page, '#Label33'), words);
@@ -99,7 +96,7 @@ for (const view of VIEWS) {
     const page = await web.open(view);
     assert.ok(await shown(page, '#notes-empty'));
     await web.press(page, COMMA);
-    const expected = account(COMMA);
+    const expected = await account(COMMA);
     const notes = await page.$$eval('#notes-list li', (items) => items.map((li) => ({
       field: li.querySelector('button').textContent, words: li.querySelector('.note-words').textContent})));
     assert.deepEqual(notes, [
@@ -119,7 +116,7 @@ for (const view of VIEWS) {
   test(`${view.name}: a fault points to the notes and leaves the focus on the field it names`, async () => {
     const page = await web.open(view);
     await web.press(page, FAULTY);
-    const expected = account(FAULTY);
+    const expected = await account(FAULTY);
     const first = expected.fieldWords.findIndex((w) => w !== '');
     assert.ok(first >= 0);
     assert.match(await page.$eval('#fault-explanation', (p) => p.textContent),
