@@ -47,6 +47,7 @@
   }
 
   function run() {
+    showForm();
     showAccount(JSON.parse(call('_ts_calculate', fields.map((f) => f.value))));
     if (account.fault) {
       $('fault-message').textContent = account.fault.message;

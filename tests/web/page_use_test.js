@@ -220,8 +220,10 @@ test('phone: the inputs with the chosen form\'s picture, Calculate in view, the 
   assert.deepEqual(await pictures(), {1: true, 2: false, 3: false});
   await web.retype(page, '#Text1', '7');
   assert.deepEqual(await pictures(), {1: true, 2: true, 3: true});
+  // Fields filled without typing, as a design opened fills them, show their form once pressed.
   await web.type(page, START);
   await page.tap('#Command1');
+  assert.deepEqual(await pictures(), {1: false, 2: false, 3: true});
   const verdict = await box(page, '#Label33');
   assert.ok(verdict.top >= 0 && verdict.bottom <= PHONE.height, JSON.stringify(verdict));
   // Not under the button that stays in view.
