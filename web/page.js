@@ -114,7 +114,6 @@
       $('setting' + k + '-refusal').textContent = setting.refusal;
       settingInputs[k].setAttribute('aria-invalid', setting.refusal ? 'true' : 'false');
     });
-    keepSettings(answer.settings);
     showNotes();
     showStale();
     showPlan(answer.plan, answer.noPlan);
@@ -258,6 +257,7 @@
   function changeSettings() {
     if (!engine) return;
     showAccount(JSON.parse(call('_ts_settings', settingInputs.map((input) => input.value))));
+    keepSettings(account.settings);
   }
 
   // The browser keeps each setting the engine took; a refused one never replaces it.
@@ -359,7 +359,6 @@
 
   restoreSettings();
   showForm();
-  squeezeCaptions();
   WINDOW_LAYOUT.addEventListener('change', squeezeCaptions);
   TransformerSizerEngine().then((instance) => {
     engine = instance;
@@ -368,5 +367,6 @@
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');
+    squeezeCaptions();
   });
 })();
