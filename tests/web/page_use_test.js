@@ -294,12 +294,14 @@ for (const view of VIEWS) {
       return {
         fields: Array.from(document.querySelectorAll('.field')).filter(shown).length,
         inputs: Array.from(document.querySelectorAll('.printed')).filter(shown).map((el) => el.textContent),
+        greyed: getComputedStyle(document.getElementById('Label26')).color,
         text: document.body.innerText,
       };
     });
     await page.emulateMediaType(null);
     assert.equal(printed.fields, 0);
     assert.deepEqual(printed.inputs, START);
+    assert.equal(printed.greyed, 'rgb(0, 0, 0)');
     assert.doesNotMatch(printed.text, /9x/);
     await page.close();
   });
