@@ -54,7 +54,8 @@
       $('fault-explanation').textContent = account.fault.explanation;
       $('fault').showModal();
     } else {
-      verdict.scrollIntoView({block: 'nearest'});
+      // In the frame's own layout, not the press's.
+      requestAnimationFrame(() => verdict.scrollIntoView({block: 'nearest'}));
     }
   }
 

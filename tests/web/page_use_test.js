@@ -223,6 +223,7 @@ test('phone: the inputs with the chosen form\'s picture, Calculate in view, the 
   // Fields filled without typing, as a design opened fills them, show their form once pressed.
   await web.type(page, START);
   await page.tap('#Command1');
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
   assert.deepEqual(await pictures(), {1: false, 2: false, 3: true});
   const verdict = await box(page, '#Label33');
   assert.ok(verdict.top >= 0 && verdict.bottom <= PHONE.height, JSON.stringify(verdict));
