@@ -258,6 +258,11 @@
   function changeSettings() {
     if (!engine) return;
     showAccount(JSON.parse(call('_ts_settings', settingInputs.map((input) => input.value))));
+  }
+
+  function editSetting() {
+    if (!engine) return;
+    changeSettings();
     keepSettings(account.settings);
   }
 
@@ -327,7 +332,7 @@
 
   calculate.addEventListener('click', () => { if (engine) run(); });
   $('fault').addEventListener('close', () => faultField().focus());
-  settingInputs.forEach((input) => input.addEventListener('input', changeSettings));
+  settingInputs.forEach((input) => input.addEventListener('input', editSetting));
   fields.forEach((field) => field.addEventListener('input', showStale));
   fields[0].addEventListener('input', showForm);
   // Enter in any field calculates, as a web form submits.
@@ -358,10 +363,12 @@
     }
   }
 
+  // The kept settings are read while the engine compiles.
+  const made = TransformerSizerEngine();
   restoreSettings();
   showForm();
   WINDOW_LAYOUT.addEventListener('change', squeezeCaptions);
-  TransformerSizerEngine().then((instance) => {
+  made.then((instance) => {
     engine = instance;
     // What was typed into the settings before the engine was ready counts from now on.
     changeSettings();
