@@ -59,9 +59,11 @@ std::string_view ResultText(const Press& press, std::size_t k) {
   return press.labels.text(k);
 }
 
-std::string_view StatusCode(const Press& press) {
-  if (!press.fault) return "ok";
-  switch (*press.fault) {
+std::string_view StatusCode(const Press& press) { return StatusCode(press.fault); }
+
+std::string_view StatusCode(std::optional<values::FaultKind> fault) {
+  if (!fault) return "ok";
+  switch (*fault) {
     case values::FaultKind::Overflow:
       return "overflow";
     case values::FaultKind::DivisionByZero:
@@ -76,6 +78,17 @@ std::string_view StatusCode(const Press& press) {
 
 const Press& Calculator::Calculate(const calc::InputTexts& texts, Parts parts) {
   Run(texts, parts, press_.labels);
+  return press_;
+}
+
+const Press& Calculator::CalculateAll(const calc::InputTexts& texts, Parts parts,
+                                      const windings::Request& request,
+                                      const windings::AllSettings& settings,
+                                      windings::Outcome& out) {
+  // The design is sized on a copy, so that the next press sees only this press's record.
+  calc::CalculatorState before = record_;
+  Run(texts, parts, press_.labels);
+  windings::Evaluate(before, texts, request, settings, out);
   return press_;
 }
 

@@ -14,6 +14,7 @@
 #include "calc/run_trace.h"
 #include "check/design_check.h"
 #include "values/fault.h"
+#include "windings/design_check.h"
 
 namespace account {
 
@@ -85,6 +86,9 @@ std::string_view ResultText(const Press& press, std::size_t k);
 /// "ok", or the fault: "overflow", "division-by-zero", "invalid-argument", "type-mismatch".
 std::string_view StatusCode(const Press& press);
 
+/// The same of a run that ended with `fault`, or without one.
+std::string_view StatusCode(std::optional<values::FaultKind> fault);
+
 /// The calculator of one window, page or batch session: one record for all its presses.
 class Calculator {
  public:
@@ -94,6 +98,12 @@ class Calculator {
   /// One press with every part, the labels it wrote, and the texts as typed and everything the
   /// press says in words: what a window or a page shows.
   const Press& CalculateInWords(const calc::InputTexts& texts);
+
+  /// Calculate, and the design of all the windings `request` asks for, sized on a copy of the
+  /// record as it stood before the press, into `out`.
+  const Press& CalculateAll(const calc::InputTexts& texts, Parts parts,
+                            const windings::Request& request, const windings::AllSettings& settings,
+                            windings::Outcome& out);
 
   /// The last press.
   const Press& press() const { return press_; }

@@ -1,6 +1,7 @@
 #include "batch/batch_session.h"
 
 #include "batch/check_columns.h"
+#include "batch/json_line.h"
 #include "batch/plan_columns.h"
 #include "calc/run_notes.h"
 
@@ -48,13 +49,31 @@ void Session::Run(const calc::InputTexts& fields, std::string& out) {
   out += '\n';
 }
 
-void Session::AppendPlanAndCheck(std::string& out) {
+void Session::RunJson(const calc::InputTexts& fields, const windings::Request* request,
+                      std::string& out) {
+  const bool planned = columns_.plan || columns_.check;
+  const account::Parts parts{.notes = columns_.notes, .design = planned};
+  const account::Press& press =
+      request == nullptr
+          ? calculator_.Calculate(fields, parts)
+          : calculator_.CalculateAll(
+                fields, parts, *request,
+                {columns_.plan_settings, columns_.check_settings, columns_.rectifier}, several_);
+  if (planned) PlanAndCheck();
+  AppendJsonLine({press, planned ? &planned_ : nullptr, request ? &several_ : nullptr}, columns_,
+                 out);
+}
+
+void Session::PlanAndCheck() {
   account::Follow(calculator_.press(), planned_);
   account::PlanCalculated({columns_.plan_settings, columns_.check_settings}, planned_);
+  if (columns_.check) account::CheckPlanned(planned_);
+}
+
+void Session::AppendPlanAndCheck(std::string& out) {
+  PlanAndCheck();
   if (columns_.plan) AppendPlanFields(planned_, out);
-  if (!columns_.check) return;
-  account::CheckPlanned(planned_);
-  AppendCheckFields(planned_, out);
+  if (columns_.check) AppendCheckFields(planned_, out);
 }
 
 }  // namespace batch

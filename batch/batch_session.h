@@ -8,6 +8,7 @@
 #include "account/press.h"
 #include "batch/options.h"
 #include "calc/calculator.h"
+#include "windings/design_check.h"
 
 namespace batch {
 
@@ -33,13 +34,21 @@ class Session {
   /// columns asked for (notes, plan, check), TAB-separated, with a line end.
   void Run(const calc::InputTexts& fields, std::string& out);
 
+  /// Runs one line's fields and appends its JSON object and a line end; with `request`, the
+  /// design of all the windings it asks for too.
+  void RunJson(const calc::InputTexts& fields, const windings::Request* request, std::string& out);
+
  private:
+  // Plans and checks the last press as the columns ask.
+  void PlanAndCheck();
+
   // The plan's and the check's fields of the last press.
   void AppendPlanAndCheck(std::string& out);
 
   Columns columns_;
   account::Calculator calculator_;
   account::Planned planned_;
+  windings::Outcome several_;
 };
 
 }  // namespace batch

@@ -16,6 +16,7 @@
 #include "batch/line_reader.h"
 #include "batch/line_warnings.h"
 #include "batch/options.h"
+#include "batch/secondaries_line.h"
 
 namespace batch {
 
@@ -94,10 +95,45 @@ void AppendHeaderLine(Call& call, char separator) {
   call.header_waits = false;
 }
 
+std::string Place(std::string_view name, long long number) {
+  return std::string(name) + ":" + std::to_string(number) + ": ";
+}
+
+// A line with secondaries: its nine texts, and what it asks beyond them or why it is refused.
+LineKind SplitWithSecondaries(std::string_view line, SecondaryFields& wide,
+                              calc::InputTexts& fields) {
+  if (line.empty() || line.front() == '#') return LineKind::Skip;
+  SplitSecondaryFields(line, wide);
+  fields = RunTexts(wide);
+  return LineKind::Run;
+}
+
+// Runs one line into the output; false, already reported, when its secondaries are refused.
+bool RunLine(const calc::InputTexts& fields, const SecondaryFields& wide, std::string_view name,
+             long long number, Call& call, std::FILE* err) {
+  std::string& out = call.output.text();
+  if (!call.columns.json) {
+    call.session.Run(fields, out);
+    return true;
+  }
+  if (!call.columns.secondaries) {
+    call.session.RunJson(fields, nullptr, out);
+    return true;
+  }
+  const auto read = ReadSecondaries(wide);
+  if (const std::string* refusal = std::get_if<std::string>(&read)) {
+    Complain(err, Place(name, number) + *refusal);
+    return false;
+  }
+  call.session.RunJson(fields, &std::get<windings::Request>(read), out);
+  return true;
+}
+
 // Runs every line of one stream; false after an input or output error, already reported.
 bool RunStream(std::FILE* stream, std::string_view name, Call& call, std::FILE* err) {
   LineReader reader(stream);
   calc::InputTexts fields;
+  SecondaryFields wide;
   long long number = 0;
   LineWarnings warnings(kProgram, name, call.decimal_comma);
   std::string warned;
@@ -118,7 +154,8 @@ bool RunStream(std::FILE* stream, std::string_view name, Call& call, std::FILE* 
         continue;
       }
     }
-    const LineKind kind = SplitLine(line, fields);
+    const LineKind kind = call.columns.secondaries ? SplitWithSecondaries(line, wide, fields)
+                                                   : SplitLine(line, fields);
     if (kind == LineKind::Skip) continue;
     if (kind == LineKind::Run) {
       warnings.Check(number, as_typed, fields, warned);
@@ -134,8 +171,10 @@ bool RunStream(std::FILE* stream, std::string_view name, Call& call, std::FILE* 
     }
     if (call.header_waits) AppendHeaderLine(call, separator);
     const std::size_t start = call.output.text().size();
-    call.session.Run(fields, call.output.text());
-    if (call.decimal_comma) ToDecimalComma(call.output.text(), start, separator);
+    if (!RunLine(fields, wide, name, number, call, err)) return false;
+    if (call.decimal_comma && !call.columns.json) {
+      ToDecimalComma(call.output.text(), start, separator);
+    }
     if (!call.output.FlushIfFull()) {
       Complain(err, "ошибка записи: " + Reason(errno));
       return false;
@@ -180,9 +219,11 @@ int RunBatchTool(std::span<const char* const> args, std::FILE* in, std::FILE* ou
   const Options& options = std::get<Options>(parsed);
   if (options.help) return Answer(HelpText(), out);
   if (options.version) return Answer(kVersion, out);
+  // A JSON line names its members itself.
+  const bool header = options.header && !options.columns.json;
   Call call{Session(options.columns), Output(out), options.decimal_comma, options.columns,
-            options.header && options.decimal_comma};
-  if (options.header && !options.decimal_comma) AppendHeader(options.columns, call.output.text());
+            header && options.decimal_comma};
+  if (header && !options.decimal_comma) AppendHeader(options.columns, call.output.text());
   bool ok = true;
   try {
     if (options.paths.empty()) {

@@ -10,7 +10,7 @@ namespace batch {
 namespace {
 
 // The settings kinds whose options the tool takes, and the columns each needs.
-enum class Kind { Plan, Check };
+enum class Kind { Plan, Check, Rectifier };
 
 struct SettingOption {
   Kind kind;
@@ -25,26 +25,62 @@ std::optional<SettingOption> FindSettingOption(std::string_view name) {
   for (std::size_t i = 0; i < check::kSettingRules.size(); ++i) {
     if (check::kSettingRules[i].option == name) return SettingOption{Kind::Check, i};
   }
+  for (std::size_t i = 0; i < windings::kSettingRules.size(); ++i) {
+    if (windings::kSettingRules[i].option == name) return SettingOption{Kind::Rectifier, i};
+  }
   return std::nullopt;
 }
 
 const values::SettingRule& RuleOf(SettingOption option) {
-  return option.kind == Kind::Plan ? plan::kSettingRules[option.index]
-                                   : check::kSettingRules[option.index];
+  switch (option.kind) {
+    case Kind::Plan:
+      return plan::kSettingRules[option.index];
+    case Kind::Check:
+      return check::kSettingRules[option.index];
+    case Kind::Rectifier:
+      break;
+  }
+  return windings::kSettingRules[option.index];
+}
+
+// «Падение» → «падение»: a name that follows the option inside a sentence. Capital Cyrillic
+// А … Я are D0 90 … D0 AF; their small letters D0 B0 … D0 BF and D1 80 … D1 8F.
+std::string LowerFirst(std::string_view name) {
+  std::string text(name);
+  if (text.size() < 2 || static_cast<unsigned char>(text[0]) != 0xD0) return text;
+  const auto second = static_cast<unsigned char>(text[1]);
+  if (second >= 0x90 && second <= 0x9F) text[1] = static_cast<char>(second + 0x20);
+  if (second >= 0xA0 && second <= 0xAF) {
+    text[0] = static_cast<char>(0xD1);
+    text[1] = static_cast<char>(second - 0x20);
+  }
+  return text;
 }
 
 std::string_view OptionName(SettingOption option) { return RuleOf(option).option; }
 
 std::optional<std::string> Store(SettingOption option, std::string_view value, Columns& columns) {
-  if (option.kind == Kind::Plan) {
-    return plan::SetFromText(columns.plan_settings, plan::kAllSettings[option.index], value);
+  switch (option.kind) {
+    case Kind::Plan:
+      return plan::SetFromText(columns.plan_settings, plan::kAllSettings[option.index], value);
+    case Kind::Check:
+      return check::SetFromText(columns.check_settings, check::kAllSettings[option.index], value);
+    case Kind::Rectifier:
+      break;
   }
-  return check::SetFromText(columns.check_settings, check::kAllSettings[option.index], value);
+  if (!windings::SetFromText(columns.rectifier, windings::kAllSettings[option.index], value)) {
+    return std::nullopt;
+  }
+  // The value is echoed as given, even when it is empty.
+  const values::SettingRule& rule = RuleOf(option);
+  return LowerFirst(rule.name) + " " + std::string(rule.must) + " быть " +
+         std::string(rule.bounds) + ", а не «" + std::string(value) + "»";
 }
 
 // A setting given without the columns it changes would change nothing; say so.
 std::optional<std::string> Unused(std::optional<SettingOption> first_plan,
                                   std::optional<SettingOption> first_check,
+                                  std::optional<SettingOption> first_rectifier,
                                   const Columns& columns) {
   if (first_plan && !columns.plan && !columns.check) {
     return "параметр " + std::string(OptionName(*first_plan)) +
@@ -53,6 +89,13 @@ std::optional<std::string> Unused(std::optional<SettingOption> first_plan,
   if (first_check && !columns.check) {
     return "параметр " + std::string(OptionName(*first_check)) +
            " действует только вместе с --check; см. --help";
+  }
+  if (columns.secondaries && !columns.json) {
+    return "параметр --secondaries действует только вместе с --json; см. --help";
+  }
+  if (first_rectifier && !(columns.check && columns.secondaries)) {
+    return "параметр " + std::string(OptionName(*first_rectifier)) +
+           " действует только вместе с --check и --secondaries; см. --help";
   }
   return std::nullopt;
 }
@@ -63,6 +106,7 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
   Options options;
   std::optional<SettingOption> first_plan;
   std::optional<SettingOption> first_check;
+  std::optional<SettingOption> first_rectifier;
   bool options_end = false;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string_view a(args[k]);
@@ -87,6 +131,10 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
       options.columns.plan = true;
     } else if (a == "--check") {
       options.columns.check = true;
+    } else if (a == "--json") {
+      options.columns.json = true;
+    } else if (a == "--secondaries") {
+      options.columns.secondaries = true;
     } else if (setting) {
       const std::string name(OptionName(*setting));
       std::optional<std::string_view> value;
@@ -100,7 +148,9 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
         return "параметру " + name + " нужно значение; см. --help";
       }
       if (auto refusal = Store(*setting, *value, options.columns)) return name + ": " + *refusal;
-      std::optional<SettingOption>& first = setting->kind == Kind::Plan ? first_plan : first_check;
+      std::optional<SettingOption>& first = setting->kind == Kind::Plan    ? first_plan
+                                            : setting->kind == Kind::Check ? first_check
+                                                                           : first_rectifier;
       if (!first) first = setting;
     } else {
       return "неизвестный параметр «" + std::string(a) + "»; см. --help";
@@ -108,7 +158,9 @@ std::variant<Options, std::string> ParseOptions(std::span<const char* const> arg
   }
   // Help and version answer whatever else is given.
   if (!options.help && !options.version) {
-    if (auto refusal = Unused(first_plan, first_check, options.columns)) return *refusal;
+    if (auto refusal = Unused(first_plan, first_check, first_rectifier, options.columns)) {
+      return *refusal;
+    }
   }
   return options;
 }

@@ -7,6 +7,7 @@
 
 #include "check/settings.h"
 #include "plan/settings.h"
+#include "windings/settings.h"
 
 namespace batch {
 
@@ -17,6 +18,9 @@ struct Columns {
   bool check = false;              ///< the design check, 27 fields
   plan::Settings plan_settings;    ///< for the plan, and for the check's plans
   check::Settings check_settings;  ///< for the check
+  bool json = false;               ///< a JSON object per run instead of TAB-separated fields
+  bool secondaries = false;        ///< further secondaries on each line, designed with the first
+  windings::Settings rectifier;    ///< for the rectifier windings of the secondaries
 };
 
 /// A command line of the tool.

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Batch tool throughput on one core: generates a realistic input of LINES runs (200,000 by
 # default) and reports runs per second, the best of RUNS timings, for the default output and
-# for each further column the tool can add.
+# for each further column the tool can add. INPUT=start runs the start input on every line
+# instead, INPUT=valve a valve amplifier's line with three secondaries (a centre tap feeding two
+# diodes and a capacitor, two heaters) for --secondaries.
 # Usage: [LINES=n] [RUNS=n] [CPU=core] [OPTIONS='|--plan|--notes --plan --check']
-#        [TOOL='node build-web/bin/transformer-sizer-batch.js'] bench/batch_throughput.sh [build-dir]
+#        [INPUT=mixed|start|valve] [TOOL='node build-web/bin/transformer-sizer-batch.js']
+#        bench/batch_throughput.sh [build-dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # TOOL runs another build of the tool, e.g. the node one; its words are split.
@@ -13,6 +16,16 @@ runs=${RUNS:-5}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The same line LINES times.
+repeat() {
+  awk -v n="$lines" -v line="$1" 'BEGIN { for (i = 0; i < n; i++) print line }'
+}
+
+case ${INPUT:-mixed} in
+  start) repeat $'3\t220\t12\t1.5\t2\t5\t7\t12\t0.2' > "$work/input.tsv" ;;
+  valve) repeat $'1\t220\t500\t0.1\t3.2\t4\t2\t5\t0.35\tct-c\t6.3\t2\tac\t5\t2\tac' \
+    > "$work/input.tsv" ;;
+  *)
 # Mixed cores, mains and secondary voltages, currents and dimensions, with a sprinkling of
 # comments, blank lines and runs that do not fit.
 awk -v n="$lines" 'BEGIN {
@@ -27,6 +40,8 @@ awk -v n="$lines" 'BEGIN {
       0.8 + rand() * 4, 1 + rand() * 5, 0.8 + rand() * 5, 1.5 + rand() * 8, plate[1 + int(rand() * 6)];
   }
 }' > "$work/input.tsv"
+  ;;
+esac
 
 pin=()
 cpu=${CPU:-0}
@@ -46,9 +61,13 @@ measure() {
   done
   local runs_done faults
   runs_done=$(wc -l < "$work/output.tsv")
-  faults=$(cut -f17 "$work/output.tsv" | grep -cv '^ok$' || true)
+  if [ "$(head -c 1 "$work/output.tsv")" = "{" ]; then
+    faults=$(grep -cv '\],"status":"ok"' "$work/output.tsv" || true)
+  else
+    faults=$(cut -f17 "$work/output.tsv" | grep -cv '^ok$' || true)
+  fi
   awk -v r="$runs_done" -v s="$best" -v f="$faults" -v o="${*:-(default)}" 'BEGIN {
-    printf "%-24s %d runs (%d faulted) in %.3f s: %.0f runs per second\n", o, r, f, s, r / s }'
+    printf "%-40s %d runs (%d faulted) in %.3f s: %.0f runs per second\n", o, r, f, s, r / s }'
 }
 
 # OPTIONS picks the column sets, one per "|"-separated item; "" is the default output.

@@ -80,4 +80,14 @@ void CalculateDesign(CalculatorState& state, const InputTexts& texts, ResultDisp
 void CalculateDesign(CalculatorState& state, const InputTexts& texts, ResultDisplay& display,
                      RunTrace& trace);
 
+/// What a run sized for several windings takes in place of the texts' I2 and of I2 × U2.
+struct Overrides {
+  double I2 = 0;  ///< the sizing current of the first secondary, set right after the reading
+  double Pn = 0;  ///< the sizing power of all windings
+};
+
+/// The traced run with `overrides`.
+void CalculateDesign(CalculatorState& state, const InputTexts& texts, ResultDisplay& display,
+                     const Overrides& overrides, RunTrace& trace);
+
 }  // namespace calc

@@ -61,14 +61,16 @@ void ApplyTables(Coefficient first, Coefficient last, CalculatorState& s, Drops&
   }
 }
 
-void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display, RunTrace& trace) {
+void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display,
+         const Overrides* overrides, RunTrace& trace) {
   trace.at = Quantity::N;
   ReadInputs(s, texts);
+  if (overrides != nullptr) s.I2 = overrides->I2;
   Drops drops;
   display.ClearResults();
 
   trace.at = Quantity::Pn;
-  s.Pn = s.I2 * s.U2;
+  s.Pn = overrides != nullptr ? DynamicValue(overrides->Pn) : s.I2 * s.U2;
   display.ShowLoadPower(s.Pn);
   trace.at = Quantity::Pi;
   s.Pi = s.Pn * kReserve;
@@ -115,14 +117,25 @@ void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display, Ru
 
 void CalculateDesign(CalculatorState& s, const InputTexts& texts, ResultDisplay& display) {
   RunTrace trace;
-  Run(s, texts, display, trace);
+  Run(s, texts, display, nullptr, trace);
 }
 
 void CalculateDesign(CalculatorState& s, const InputTexts& texts, ResultDisplay& display,
                      RunTrace& trace) {
   trace = {};
   try {
-    Run(s, texts, display, trace);
+    Run(s, texts, display, nullptr, trace);
+  } catch (const values::Fault&) {
+    trace.faulted = true;
+    throw;
+  }
+}
+
+void CalculateDesign(CalculatorState& s, const InputTexts& texts, ResultDisplay& display,
+                     const Overrides& overrides, RunTrace& trace) {
+  trace = {};
+  try {
+    Run(s, texts, display, &overrides, trace);
   } catch (const values::Fault&) {
     trace.faulted = true;
     throw;

@@ -61,15 +61,6 @@ double Surface(const Outline& outline, const plan::Plan& plan) {
   return (2 * pi / 4 * (x * x - hole * hole) + pi * x * z + pi * hole * z) / 100;
 }
 
-double CopperLossAt20(const plan::PlanInput& run, const plan::Plan& plan) {
-  double loss = 0;
-  for (std::size_t j = 0; j < plan.windings.size(); ++j) {
-    const double current = run.windings[j].current;
-    loss += current * current * plan.windings[j].resistance;
-  }
-  return loss;
-}
-
 // Each secondary gives its share of the primary's EMF less its own drop, both at `k`.
 void FillOutputs(const plan::PlanInput& run, const plan::Plan& plan, double k, DesignCheck& out) {
   const plan::WindingDemand& primary = run.windings[0];
@@ -113,6 +104,15 @@ bool MarkVoltsOff(const plan::PlanInput& run, const plan::Plan& plan, DesignChec
 }
 
 }  // namespace
+
+double CopperLossAt20(const plan::PlanInput& run, const plan::Plan& plan) {
+  double loss = 0;
+  for (std::size_t j = 0; j < plan.windings.size(); ++j) {
+    const double current = run.windings[j].current;
+    loss += current * current * plan.windings[j].resistance;
+  }
+  return loss;
+}
 
 std::string_view FlagCode(Flag flag) { return kFlagCodes[static_cast<std::size_t>(flag)]; }
 
@@ -161,6 +161,11 @@ std::optional<Obstacle> FirstObstacle(const CheckInput& input, const plan::Plan&
 }
 
 DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings) {
+  return CheckDesign(input, plan, settings, CopperLossAt20(input.run, plan));
+}
+
+DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
+                        double copper20) {
   const plan::PlanInput& run = input.run;
   const double f = settings.frequency;
   DesignCheck out;
@@ -173,7 +178,6 @@ DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const S
                     std::pow(f / kLossFrequency, kLossFrequencyExponent) * out.steel_mass_g / 1000;
   out.outline = OutlineOf(run, plan.depth);
   out.surface_cm2 = Surface(out.outline, plan);
-  const double copper20 = CopperLossAt20(run, plan);
   out.temperature =
       detail::WindingTemperature(copper20, out.core_loss_w, out.surface_cm2, settings.ambient);
   const double k = detail::CopperFactor(out.temperature);

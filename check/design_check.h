@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -107,6 +108,19 @@ std::optional<Obstacle> FirstObstacle(const CheckInput& input, const plan::Plan&
 
 /// What the design planned as `plan` (from input.run) does; call only without an obstacle.
 DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings);
+
+/// The same with the copper loss at 20 °C given: windings whose heating current is not the one
+/// their output voltage is computed with.
+DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
+                        double copper_loss_20);
+
+/// I1² · R1 + I2² · R2 + …: the copper loss at 20 °C with the input's currents.
+double CopperLossAt20(const plan::PlanInput& run, const plan::Plan& plan);
+
+/// Refined turns without their check, each secondary's a multiple of its `steps` entry (1, or 2
+/// for a winding tapped at its middle); steps beyond the list are 1.
+void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
+                 const Settings& settings, std::span<const int> steps, Refined& out);
 
 /// Checks the run's plan, made from input.run with `plan_settings`, and refines its turns into
 /// `out`, reusing its storage.

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -45,9 +46,15 @@ std::optional<std::int64_t> PrimaryTurns(const CheckInput& input, const Settings
   return static_cast<std::int64_t>(turns);
 }
 
-// ceil(W1r · (U2 + drop) / E), at least 1: the turns that give U2 past a drop at the limit.
-double TurnsFor(double w1, double voltage, double drop, double emf) {
-  return std::max(1.0, std::ceil(w1 * (voltage + drop) / emf));
+// s · ceil(W1r · (U2 + drop) / (s · E)), at least s: the turns, a multiple of the step s, that
+// give U2 past a drop at the limit.
+double TurnsFor(double w1, double voltage, double drop, double emf, int step) {
+  const double s = step;
+  return std::max(s, s * std::ceil(w1 * (voltage + drop) / (s * emf)));
+}
+
+int StepOf(std::span<const int> steps, std::size_t secondary) {
+  return secondary < steps.size() ? steps[secondary] : 1;
 }
 
 enum class Search { Found, NoLayer, Unsettled };
@@ -55,17 +62,17 @@ enum class Search { Found, NoLayer, Unsettled };
 // The fewest turns of secondary j, laid after the windings before it, that give U2 at full load
 // with the primary's EMF `emf` at kL; R2 grows with the turns, so the count is raised until it
 // stays.
-Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit,
+Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit, int step,
                       const plan::Settings& settings, std::int64_t& turns) {
   const double w1 = trial.windings[0].turns;
   const plan::WindingDemand& demand = trial.windings[j];
-  double w = TurnsFor(w1, demand.voltage, 0, emf);
-  for (int step = 0; step < kMaxSteps; ++step) {
+  double w = TurnsFor(w1, demand.voltage, 0, emf, step);
+  for (int tries = 0; tries < kMaxSteps; ++tries) {
     if (!(w <= kMaxTurns)) return Search::Unsettled;
     trial.windings[j].turns = w;
     if (!Lay(trial, j + 1, settings)) return Search::NoLayer;
     const double drop = demand.current * trial.plan.windings[j].resistance * k_limit;
-    const double grown = TurnsFor(w1, demand.voltage, drop, emf);
+    const double grown = TurnsFor(w1, demand.voltage, drop, emf, step);
     if (!(grown > w)) {
       turns = static_cast<std::int64_t>(w);
       return Search::Found;
@@ -77,7 +84,7 @@ Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit,
 
 // W1r, then each secondary's turns in winding order; out.plan's verdict tells why not.
 bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
-               const Settings& settings, Trial& trial, Refined& out) {
+               const Settings& settings, std::span<const int> steps, Trial& trial, Refined& out) {
   const std::optional<std::int64_t> primary = PrimaryTurns(input, settings, out);
   if (!primary) return false;
   out.turns.push_back(*primary);
@@ -93,11 +100,13 @@ bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
   const double emf = demand.voltage - demand.current * trial.plan.windings[0].resistance * k_limit;
   out.emf = emf;
   if (!(emf > 0)) return false;
-  const double first = TurnsFor(trial.windings[0].turns, input.run.windings[1].voltage, 0, emf);
+  const double first =
+      TurnsFor(trial.windings[0].turns, input.run.windings[1].voltage, 0, emf, StepOf(steps, 0));
   if (first <= kMaxTurns) out.first_secondary = static_cast<std::int64_t>(first);
   for (std::size_t j = 1; j < input.run.windings.size(); ++j) {
     std::int64_t turns = 0;
-    const Search search = SecondaryTurns(trial, j, emf, k_limit, plan_settings, turns);
+    const Search search =
+        SecondaryTurns(trial, j, emf, k_limit, StepOf(steps, j - 1), plan_settings, turns);
     if (search == Search::NoLayer) out.plan.verdict = plan::Verdict::No;
     if (search != Search::Found) return false;
     out.turns.push_back(turns);
@@ -105,8 +114,10 @@ bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
   return true;
 }
 
-void Refine(const CheckInput& input, const plan::Settings& plan_settings, const Settings& settings,
-            Refined& out) {
+}  // namespace
+
+void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
+                 const Settings& settings, std::span<const int> steps, Refined& out) {
   out.exact_primary.reset();
   out.turns.clear();
   out.emf.reset();
@@ -115,10 +126,17 @@ void Refine(const CheckInput& input, const plan::Settings& plan_settings, const 
   out.plan.windings.clear();
   out.check.reset();
   Trial trial;
-  if (!FindTurns(input, plan_settings, settings, trial, out)) return;
+  if (!FindTurns(input, plan_settings, settings, steps, trial, out)) return;
   // The last secondary was laid after all the others: its trial is the refined plan in full.
   std::swap(out.plan, trial.plan);
-  out.check = CheckDesign(input, out.plan, settings);
+}
+
+namespace {
+
+void Refine(const CheckInput& input, const plan::Settings& plan_settings, const Settings& settings,
+            Refined& out) {
+  RefineTurns(input, plan_settings, settings, {}, out);
+  if (!out.plan.windings.empty()) out.check = CheckDesign(input, out.plan, settings);
 }
 
 }  // namespace

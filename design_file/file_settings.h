@@ -11,9 +11,8 @@
 
 namespace design_file {
 
-/// Where a design keeps a setting: the plan's, the check's, or one the check is about to take
-/// (kept in Design until then).
-enum class Holder { Plan, Check, Later };
+/// Where a design keeps a setting: the plan's, the check's, or the rectifier windings'.
+enum class Holder { Plan, Check, Rectifier };
 
 /// One setting of a design file, named by its rule's key.
 struct FileSetting {
@@ -21,7 +20,8 @@ struct FileSetting {
   std::size_t index;  ///< into the holder's rule table
 };
 
-/// Every setting a file names, in the order it writes them: the plan's, the check's, the later.
+/// Every setting a file names, in the order it writes them: the plan's, the check's, the
+/// rectifiers'.
 std::span<const FileSetting> FileSettings();
 
 /// The setting named `key`, if a file has one.

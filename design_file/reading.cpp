@@ -117,17 +117,13 @@ double Number(const Json& value, std::string_view key, const std::string& whose)
   return value.get<double>() + 0.0;
 }
 
-std::string Kind(const Json& value, const std::string& whose) {
+windings::Kind Kind(const Json& value, const std::string& whose) {
   const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
-  if (value.is_string() &&
-      std::find(kSecondaryKinds.begin(), kSecondaryKinds.end(), text) != kSecondaryKinds.end()) {
-    return text;
+  if (value.is_string()) {
+    if (const std::optional<windings::Kind> kind = windings::FindKind(text)) return *kind;
   }
-  std::string kinds;
-  for (const std::string_view kind : kSecondaryKinds) {
-    kinds.append(kinds.empty() ? "" : ", ").append(kind);
-  }
-  throw Refused{whose + ": неизвестный вид обмотки " + Quoted(text) + " (" + kinds + ")"};
+  throw Refused{whose + ": неизвестный вид обмотки " + Quoted(text) + " (" + windings::KindCodes() +
+                ")"};
 }
 
 // Secondary k (from 1); the first has only its kind, its U and I being Text3 and Text4.
@@ -149,16 +145,16 @@ void ReadSecondary(const Json& value, std::size_t k, Design& design) {
     }
   }
   if (k == 1) {
-    design.first_kind = Kind(value.at("kind"), whose);
+    design.windings.first = Kind(value.at("kind"), whose);
     return;
   }
-  design.secondaries.push_back({.voltage = Number(value.at("U"), "U", whose),
-                                .current = Number(value.at("I"), "I", whose),
-                                .kind = Kind(value.at("kind"), whose)});
+  design.windings.further.push_back({.voltage = Number(value.at("U"), "U", whose),
+                                     .current = Number(value.at("I"), "I", whose),
+                                     .kind = Kind(value.at("kind"), whose)});
 }
 
 void ReadSecondaries(const Json& value, Design& design) {
-  if (!value.is_array() || value.empty() || value.size() > kMaxSecondaries) {
+  if (!value.is_array() || value.empty() || value.size() > windings::kMaxSecondaries) {
     throw Refused{"\"secondaries\" должен быть списком из 1–8 вторичных обмоток"};
   }
   for (std::size_t k = 0; k < value.size(); ++k) ReadSecondary(value[k], k + 1, design);

@@ -38,19 +38,21 @@ std::string FieldsText(const Design& design) {
   return json.Close(']').text();
 }
 
-bool HasDefaultSecondaries(const Design& design) {
-  return design.first_kind == Design{}.first_kind && design.secondaries.empty();
-}
+bool HasDefaultSecondaries(const Design& design) { return design.windings == windings::Request{}; }
 
 std::string SecondariesText(const Design& design, Layout layout) {
   const std::string_view between = layout == Layout::File ? "\n    " : "";
   std::string text = "[";
-  text.append(between).append(
-      JsonWriter().Open('{').Key("kind").String(design.first_kind).Close('}').text());
-  for (const Secondary& s : design.secondaries) {
+  text.append(between).append(JsonWriter()
+                                  .Open('{')
+                                  .Key("kind")
+                                  .String(windings::FactsOf(design.windings.first).code)
+                                  .Close('}')
+                                  .text());
+  for (const windings::Secondary& s : design.windings.further) {
     JsonWriter json;
     json.Open('{').Key("U").Number(s.voltage).Key("I").Number(s.current);
-    json.Key("kind").String(s.kind).Close('}');
+    json.Key("kind").String(windings::FactsOf(s.kind).code).Close('}');
     text.append(",").append(between).append(json.text());
   }
   return text.append(layout == Layout::File ? "\n  ]" : "]");

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-60}
 targets=("$@")
-((${#targets[@]})) || targets=(fuzz_number_text fuzz_batch_line fuzz_design_file)
+((${#targets[@]})) || targets=(fuzz_number_text fuzz_batch_line fuzz_design_file fuzz_secondaries)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target "${targets[@]}"
@@ -16,7 +16,7 @@ export UBSAN_OPTIONS=print_stacktrace=1
 mkdir -p build-fuzz/artifacts
 for target in "${targets[@]}"; do
   case $target in
-    fuzz_batch_line) max_len=65536 ;;  # room for long fields
+    fuzz_batch_line | fuzz_secondaries) max_len=65536 ;;  # room for long fields
     *) max_len=16384 ;;
   esac
   work=fuzz/corpus-work/$target  # grows from run to run; only fuzz/corpus/ is kept in git

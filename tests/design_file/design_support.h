@@ -12,15 +12,15 @@ inline Design ExampleDesign() {
   Design design;
   design.title = "Накальный трансформатор «ТН-1»";
   design.fields = {"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"};
-  design.first_kind = "ct";
-  design.secondaries = {{.voltage = 6.3, .current = 3, .kind = "ac"},
-                        {.voltage = 250, .current = 0.05, .kind = "bridge-c"}};
+  design.windings.first = windings::Kind::Ct;
+  design.windings.further = {{.voltage = 6.3, .current = 3, .kind = windings::Kind::Ac},
+                             {.voltage = 250, .current = 0.05, .kind = windings::Kind::BridgeC}};
   design.plan.grade = 1;
   design.plan.bobbin = 1.5;
   design.plan.own_wire[1] = 0.45;
   design.check.frequency = 60;
   design.check.ambient = 25.5;
-  design.diode = 0.7;
+  design.rectifier.diode = 0.7;
   design.check.refine_flux = 1.2;
   return design;
 }

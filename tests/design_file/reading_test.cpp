@@ -35,7 +35,7 @@ TEST(Read, TakesAnyLayoutOfTheSameDocument) {
   ASSERT_EQ(ReasonOf(read), "read");
   const Design& design = std::get<Design>(read);
   EXPECT_EQ(design.plan.grade, 1);
-  EXPECT_EQ(design.diode, 0);
+  EXPECT_EQ(design.rectifier.diode, 0);
   EXPECT_FALSE(design.plan.own_wire[1]);
   EXPECT_FALSE(design.check.refine_flux);
 }

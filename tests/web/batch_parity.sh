@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The node batch tool against the native one: standard output, standard error and exit status
-# byte for byte, on every batch example, a large awkward input, standard input and bad usage.
+# byte for byte, on every batch example (the JSON lines of several windings among them, with the
+# options on their "# options:" line), a large awkward input, standard input and bad usage.
 # Usage: batch_parity.sh NATIVE_TOOL NODE_TOOL EXAMPLES_DIR
 set -uo pipefail
 native=$1
@@ -72,6 +73,10 @@ compare "missing file" "$work/no-such-file.tsv"
 compare "a folder" "$work"
 printf '1\t2\t3\t4\t5\t6\t7\t8\t9\t10\n' >"$work/ten.tsv"
 compare "ten fields" "$work/ten.tsv"
+compare "--secondaries without --json" --secondaries "$examples/example_start.in"
+compare "--diode without --check" --json --secondaries --diode 1 "$examples/example_start.in"
+compare "bad --diode" --json --check --secondaries --diode=abc "$examples/example_start.in"
+compare "50000 awkward lines as JSON" --json --notes --plan --check "$work/awkward.tsv"
 printf '3;220;12;1.5;2;5;7;12;0.2\n' >"$work/semicolons.tsv"
 compare "semicolons" "$work/semicolons.tsv"
 

@@ -1,0 +1,147 @@
+#include "windings/design.h"
+
+#include <cmath>
+
+#include "calc/coefficients.h"
+#include "plan/winding_plan.h"
+#include "values/dynamic_value.h"
+#include "values/number_text.h"
+
+namespace windings {
+
+namespace {
+
+using values::DynamicValue;
+
+constexpr double kMinVoltage = 0.001;
+constexpr double kMaxVoltage = 1'000'000;
+constexpr double kMinCurrent = 0.000001;  // keeps the rectifier model well conditioned
+constexpr double kMaxCurrent = 1'000'000;
+
+// The run's constants, of the types the described formulas use.
+const DynamicValue kWireFactor{1.13};
+const DynamicValue kOne{std::int16_t{1}};
+const DynamicValue kHundred{std::int16_t{100}};
+const DynamicValue kTurnsFactor{std::int16_t{45}};
+const DynamicValue kTurnsAdded{std::int16_t{20}};
+
+// The run's own labels, starting empty.
+class Display final : public calc::LabelDisplay {
+ public:
+  explicit Display(std::array<std::string, calc::kResultLabelCount>& labels) : labels_(labels) {}
+
+ private:
+  void SetLabel(int number, std::string_view text) override {
+    labels_[static_cast<std::size_t>(number - calc::kFirstResultLabel)].assign(text);
+  }
+
+  std::array<std::string, calc::kResultLabelCount>& labels_;
+};
+
+// The second winding's voltage drop of this run; the run keeps it for itself only.
+DynamicValue SecondaryDrop(const calc::CalculatorState& record) {
+  DynamicValue drop;
+  calc::ApplyCoefficientTable(*calc::Facts(calc::Coefficient::DU2).table, record.N,
+                              record.Pn.ToDouble(), record.Tl.ToDouble(), drop);
+  return drop;
+}
+
+std::int64_t WholeTurns(const DynamicValue& turns) {
+  return static_cast<std::int64_t>(turns.ToDouble());
+}
+
+// Steps 15, 17 and 20 of the run for a further secondary.
+void SizeFurther(const calc::CalculatorState& record, const DynamicValue& drop,
+                 SizedWinding& winding) {
+  const DynamicValue section = values::Fixed(DynamicValue(winding.rms) / record.J);
+  const DynamicValue diameter =
+      values::Fixed(DynamicValue(values::SquareRoot(section.ToDouble())) * kWireFactor);
+  const DynamicValue turns =
+      values::Fixed(((((DynamicValue(winding.given.voltage) * (kOne - drop / kHundred)) /
+                       (record.Ss * record.Bmax)) *
+                      kTurnsFactor) +
+                     kTurnsAdded),
+                    0);
+  winding.section = values::FormatGeneral(section);
+  winding.diameter = values::FormatGeneral(diameter);
+  winding.turns = WholeTurns(turns);
+}
+
+void Tap(SizedWinding& winding) {
+  if (!FactsOf(winding.given.kind).centre_tapped) return;
+  if (*winding.turns % 2 != 0) ++*winding.turns;
+  winding.tap = *winding.turns / 2;
+}
+
+plan::WindingDemand Demand(const SizedWinding& winding, double current_density) {
+  return {winding.given.voltage, winding.rms, static_cast<double>(*winding.turns),
+          plan::kWireFactor * std::sqrt(winding.rms / current_density)};
+}
+
+void SizeWindings(const calc::CalculatorState& record, Design& out) {
+  const DynamicValue drop = SecondaryDrop(record);
+  out.current_density = record.J.ToDouble();
+  for (std::size_t k = 0; k < out.windings.size(); ++k) {
+    SizedWinding& winding = out.windings[k];
+    if (k == 0) {
+      winding.section = values::FormatGeneral(record.S2);
+      winding.diameter = values::FormatGeneral(record.D2);
+      winding.turns = WholeTurns(record.W2);
+    } else {
+      SizeFurther(record, drop, winding);
+    }
+    Tap(winding);
+  }
+  check::ReadRun(record, out.input);
+  out.input.run.windings.resize(1);
+  for (const SizedWinding& winding : out.windings) {
+    out.input.run.windings.push_back(Demand(winding, out.current_density));
+  }
+}
+
+}  // namespace
+
+bool InBounds(const Secondary& s) {
+  return s.voltage >= kMinVoltage && s.voltage <= kMaxVoltage && s.current >= kMinCurrent &&
+         s.current <= kMaxCurrent;
+}
+
+std::vector<Secondary> Secondaries(const calc::InputTexts& texts, const Request& request) {
+  std::vector<Secondary> all;
+  all.reserve(request.further.size() + 1);
+  all.push_back({values::ReadNumber(texts[2]), values::ReadNumber(texts[3]), request.first});
+  all.insert(all.end(), request.further.begin(), request.further.end());
+  return all;
+}
+
+void MakeDesign(calc::CalculatorState& record, const calc::InputTexts& texts,
+                const Request& request, Design& out) {
+  out = Design{};
+  const std::vector<Secondary> all = Secondaries(texts, request);
+  for (std::size_t k = 0; k < all.size(); ++k) {
+    if (!InBounds(all[k])) {
+      out.out_of_bounds = k + 1;
+      return;
+    }
+  }
+  for (const Secondary& secondary : all) {
+    const double rms = FactsOf(secondary.kind).factor * secondary.current;
+    out.power =
+        out.windings.empty() ? secondary.voltage * rms : out.power + secondary.voltage * rms;
+    SizedWinding& winding = out.windings.emplace_back();
+    winding.given = secondary;
+    winding.rms = rms;
+  }
+  Display display(out.labels);
+  calc::RunTrace trace;
+  try {
+    calc::CalculateDesign(record, texts, display, {out.windings[0].rms, out.power}, trace);
+  } catch (const values::Fault& fault) {
+    out.fault = fault.kind();
+    return;
+  }
+  out.verdict = trace.fits ? Verdict::Fits : Verdict::NotFit;
+  if (trace.fits) SizeWindings(record, out);
+}
+
+}  // namespace windings
