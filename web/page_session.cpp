@@ -6,13 +6,6 @@
 
 namespace web {
 
-namespace {
-
-// The page shows the plan of the run's own turns, as the batch tool writes it.
-constexpr account::Turns kShownTurns = account::Turns::Calculated;
-
-}  // namespace
-
 std::string PageSession::Calculate(const calc::InputTexts& texts) {
   account::Follow(calculator_.CalculateInWords(texts), planned_);
   return Answer();
@@ -20,6 +13,11 @@ std::string PageSession::Calculate(const calc::InputTexts& texts) {
 
 std::string PageSession::SetSettings(const account::SettingTexts& texts) {
   settings_ = account::TakeSettings(settings_.taken, texts);
+  return Answer();
+}
+
+std::string PageSession::ChooseTurns(account::Turns turns) {
+  turns_ = turns;
   return Answer();
 }
 
@@ -34,7 +32,7 @@ std::string PageSession::ResultsText(const calc::InputTexts& fields) const {
 std::string PageSession::Layout() { return account::LayoutJson(); }
 
 std::string PageSession::Answer() {
-  account::Replan(settings_.taken, settings_.FirstRefusal(), kShownTurns, planned_);
+  account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
   return account::AccountJson({calculator_.press(), settings_, planned_});
 }
 

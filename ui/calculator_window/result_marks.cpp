@@ -2,16 +2,15 @@
 
 #include <QStringList>
 
+#include "account/stale_words.h"
+#include "ui/common/utf8.h"
+
 namespace ui {
 
 namespace {
 
 constexpr int kVerdict = 33 - calc::kFirstResultLabel;
 constexpr int kFirstTurns = 40 - calc::kFirstResultLabel;
-
-const char kStaleWords[] =
-    "Данные в полях изменены после расчета: результаты относятся к прежним данным. Нажмите "
-    "«Вычислить», чтобы пересчитать.";
 
 }  // namespace
 
@@ -45,7 +44,7 @@ void ResultMarks::ShowStale(bool stale) {
 
 void ResultMarks::Describe() {
   QStringList parts;
-  if (stale_) parts << QString::fromUtf8(kStaleWords);
+  if (stale_) parts << FromUtf8(account::kStaleResultsWords);
   if (!warning_.isEmpty()) parts << warning_;
   if (!capacity_.isEmpty()) parts << capacity_;
   if (!hint_.isEmpty()) parts << hint_;
