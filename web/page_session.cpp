@@ -2,6 +2,7 @@
 
 #include "account/account_json.h"
 #include "account/copied_text.h"
+#include "account/hints.h"
 #include "design_file/design_file.h"
 #include "design_file/faces.h"
 #include "design_file/fragment.h"
@@ -10,9 +11,6 @@
 namespace web {
 
 namespace {
-
-// The page shows the plan of the run's own turns, as the batch tool writes it.
-constexpr account::Turns kShownTurns = account::Turns::Calculated;
 
 std::string Refusal(std::string_view text) {
   return values::JsonWriter().Open('{').Key("refusal").String(text).Close('}').text();
@@ -38,12 +36,17 @@ std::string PageSession::SetSettings(const account::SettingTexts& texts) {
   return Answer();
 }
 
+std::string PageSession::ChooseTurns(account::Turns turns) {
+  turns_ = turns;
+  return Answer();
+}
+
 std::string PageSession::ResultsText(const calc::InputTexts& fields) const {
   account::Press press = calculator_.press();
   if (press.end == account::End::NotYet) {
     for (std::size_t k = 0; k < fields.size(); ++k) press.inputs[k].assign(fields[k]);
   }
-  return account::ResultsText(press);
+  return account::ResultsText(press, account::TurnMarkWords(planned_, account::kPagePlace));
 }
 
 std::string PageSession::Layout() { return account::LayoutJson(); }
@@ -104,7 +107,7 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
 }
 
 std::string PageSession::Answer() {
-  account::Replan(settings_.taken, settings_.FirstRefusal(), kShownTurns, planned_);
+  account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
   return account::AccountJson({calculator_.press(), settings_, planned_});
 }
 
