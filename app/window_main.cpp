@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   ui::SetUpApplication();
+  // Qt has taken its own options out of argv by now.
+  const auto design = app::DesignArgument({argv + 1, static_cast<std::size_t>(argc - 1)});
   // Reading the system's font configuration is the longest step of start-up. It runs beside
   // the drawing of the pictures; the window's first text waits for it in the font database.
   std::jthread fonts([] { QFontDatabase::families(); });
@@ -46,5 +48,7 @@ int main(int argc, char** argv) {
   ui::ExitAfterFirstPaintIfAsked(window);
   const ui::FittedWindow fitted(window);
   fitted.shown().show();
+  // Before the first paint, so that the window never shows the example in place of the design.
+  if (design) window.OpenDesign(QString::fromLocal8Bit(design->data(), design->size()));
   return QApplication::exec();
 }

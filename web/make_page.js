@@ -108,7 +108,8 @@ async function main() {
       .replace('@STALE_RESULTS@', () => escapeHtml(layout.stale.results))
       .replace('@STALE_PLAN@', () => escapeHtml(layout.stale.plan))
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
-      .replace('@SCRIPT@', () => read('turn_marks.js') + read('page.js'));
+      .replace('@DESIGN_FILES@', () => read('design_files.html'))
+      .replace('@SCRIPT@', () => read('turn_marks.js') + read('design_files.js') + read('page.js'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});
   fs.writeFileSync(outPath, html);
 }

@@ -50,6 +50,7 @@
   function run() {
     showForm();
     showAccount(JSON.parse(call('_ts_calculate', fields.map((f) => f.value))));
+    document.dispatchEvent(new CustomEvent('ts-calculated'));
     if (account.fault) {
       $('fault-message').textContent = account.fault.message;
       $('fault-explanation').textContent = account.fault.explanation;
@@ -381,8 +382,10 @@
   WINDOW_LAYOUT.addEventListener('change', squeezeCaptions);
   made.then((instance) => {
     engine = instance;
-    // What was typed into the settings before the engine was ready counts from now on.
+    // What was typed into the settings before the engine was ready counts from now on; a
+    // design in the address, after.
     changeSettings();
+    document.dispatchEvent(new CustomEvent('ts-engine', {detail: instance}));
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "account/planned.h"
 #include "account/press.h"
 #include "account/settings.h"
 #include "calc/calculator.h"
+#include "design_file/design.h"
 
 namespace web {
 
@@ -32,12 +35,35 @@ class PageSession {
   /// The window's layout and texts, and the settings' rules, for the page to be built from.
   static std::string Layout();
 
+  /// The design of the field texts and `title` as typed with the settings taken, and what the
+  /// last design opened held besides, as a file: {"name", "text"} for the download.
+  std::string DesignFile(const calc::InputTexts& fields, std::string_view title) const;
+
+  /// The same design as the address's fragment: {"fragment": "design=…"}.
+  std::string DesignFragment(const calc::InputTexts& fields, std::string_view title) const;
+
+  /// Opens the design file `name` holding `text`: {"title", "fields", "settings"}, the texts
+  /// for the page to put in, its settings taken here; or {"refusal"} naming the file, and
+  /// nothing changes.
+  std::string OpenDesign(std::string_view name, std::string_view text);
+
+  /// Opens the design an address's fragment holds, as OpenDesign.
+  std::string OpenFragment(std::string_view fragment);
+
+  /// {"refusal"} for the file `name` that the page could not read.
+  static std::string UnreadableDesign(std::string_view name);
+
  private:
   std::string Answer();
+  design_file::Design Shown(const calc::InputTexts& fields, std::string_view title) const;
+  std::string Opened(std::variant<design_file::Design, std::string> read,
+                     std::string (*refusal)(std::string_view name, std::string_view reason),
+                     std::string_view name);
 
   account::Calculator calculator_;
   account::TakenSettings settings_;
   account::Planned planned_;
+  design_file::Design design_;  ///< the last opened: what the page does not show it saves again
   account::Turns turns_ = account::Turns::Refined;
 };
 

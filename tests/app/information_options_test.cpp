@@ -21,8 +21,10 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {TS_WINDOW, "--help", 0, "Использование: transformer-sizer [--help] [--version]\n", false},
-    {TS_WINDOW, "-h", 0, "Использование: transformer-sizer [--help] [--version]\n", false},
+    {TS_WINDOW, "--help", 0,
+     "Использование: transformer-sizer [--help] [--version] [ПРОЕКТ.json]\n", false},
+    {TS_WINDOW, "-h", 0, "Использование: transformer-sizer [--help] [--version] [ПРОЕКТ.json]\n",
+     false},
     {TS_WINDOW, "--version", 0, "transformer-sizer " TS_VERSION "\n", true},
     // Other arguments are ignored, so they do not hide the answer.
     {TS_WINDOW, "--frobnicate --version --help", 0, "transformer-sizer " TS_VERSION "\n", true},

@@ -155,7 +155,8 @@ QWidget* ChainFocus(const std::vector<Built>& built) {
 
 }  // namespace
 
-Form1::Form1(FaultReport report) : report_(std::move(report)) {
+Form1::Form1(FaultReport report, DesignDialog dialog)
+    : report_(std::move(report)), dialog_(std::move(dialog)) {
   setObjectName(FromUtf8(account::kWindowName));
   setWindowTitle(FromUtf8(account::kWindowTitle));
   setGeometry(Pixels(account::kClientLeft), Pixels(account::kClientTop),
@@ -184,6 +185,8 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
   actions_ = AddWindowActions(*this);
   connect(actions_.plan, &QAction::triggered, this, &Form1::OpenPlan);
   connect(actions_.copy, &QAction::triggered, this, &Form1::CopyResults);
+  connect(actions_.open, &QAction::triggered, this, &Form1::AskAndOpenDesign);
+  connect(actions_.save, &QAction::triggered, this, &Form1::AskAndSaveDesign);
   ExtendFieldMenus(fields_, actions_);
   LinkTurns(last_in_ring);
   result_marks_.SetVerdictHint(VerdictHint(actions_.plan->shortcut()));
@@ -268,7 +271,10 @@ account::Press Form1::LastPress() const {
 
 // The plan window costs nothing until the user first asks for it.
 void Form1::OpenPlan() {
-  if (plan_window_ == nullptr) plan_window_ = new PlanWindow(keeper_, this);
+  if (plan_window_ == nullptr) {
+    plan_window_ = new PlanWindow(keeper_, this);
+    ShowDesignTitle();
+  }
   plan_window_->Follow(LastPress());
   ShowStale();
   plan_window_->show();

@@ -6,6 +6,8 @@
 
 #include "account/planned.h"
 #include "account/press.h"
+#include "design_file/design.h"
+#include "ui/calculator_window/design_dialog.h"
 #include "ui/calculator_window/fault_report.h"
 #include "ui/calculator_window/result_marks.h"
 #include "ui/calculator_window/window_menu.h"
@@ -21,10 +23,19 @@ class PlanWindow;
 /// The calculator's window: nine input fields, sixteen result labels, Calculate and Exit.
 class Form1 final : public QWidget {
  public:
-  /// `report` tells the user about a run that faulted; tests pass one that does not block.
-  explicit Form1(FaultReport report = ShowFaultBox);
+  /// `report` tells the user about a run that faulted or a file refused, `dialog` asks for a
+  /// design file; tests pass ones that do not block.
+  explicit Form1(FaultReport report = ShowFaultBox, DesignDialog dialog = AskDesignFile);
   /// Closes the plan window first: it keeps its settings until the keeper stores them.
   ~Form1() override;
+
+  /// Puts the design in the file at `path` into the fields and the settings, as typed and
+  /// without calculating; a file refused is reported and changes nothing. True when opened.
+  bool OpenDesign(const QString& path);
+
+  /// Saves the fields as typed and the settings in force in the file at `path`; reported when
+  /// it cannot be written. True when saved.
+  bool SaveDesign(const QString& path);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -34,6 +45,9 @@ class Form1 final : public QWidget {
   void Calculate();
   void OpenPlan();
   void CopyResults();
+  void AskAndOpenDesign();
+  void AskAndSaveDesign();
+  void ShowDesignTitle();
   void ShowResults(const account::Press& press);
   void ShowHints();
   void ShowStale();
@@ -45,6 +59,10 @@ class Form1 final : public QWidget {
   ResultMarks result_marks_{results_};
   FieldMarks marks_{fields_};
   FaultReport report_;
+  DesignDialog dialog_;
+  /// The design opened or saved last: its title, and what the window does not show but saves
+  /// again as it was.
+  design_file::Design design_;
   std::array<QString, 9> last_inputs_;
   SettingsKeeper keeper_;
   account::Planned planned_;  ///< the last press's plan of its own turns, for the hints

@@ -13,7 +13,11 @@
 namespace ui {
 
 WindowActions AddWindowActions(QWidget& window) {
-  return {AddWindowCommand(window, QStringLiteral("План намотки и проверка…"),
+  return {AddWindowCommand(window, QStringLiteral("Открыть проект…"), QStringLiteral("openDesign"),
+                           QKeySequence(Qt::CTRL | Qt::Key_O)),
+          AddWindowCommand(window, QStringLiteral("Сохранить проект…"),
+                           QStringLiteral("saveDesign"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+          AddWindowCommand(window, QStringLiteral("План намотки и проверка…"),
                            QStringLiteral("openPlan"), QKeySequence(Qt::Key_F4)),
           AddWindowCommand(window, QStringLiteral("Копировать результаты"),
                            QStringLiteral("copyResults"),
@@ -29,6 +33,9 @@ QMenu* WindowMenu(QWidget& window, QWidget* under, const WindowActions& actions)
                     [selected] { QGuiApplication::clipboard()->setText(selected); });
     menu->addSeparator();
   }
+  menu->addAction(actions.open);
+  menu->addAction(actions.save);
+  menu->addSeparator();
   menu->addAction(actions.plan);
   menu->addAction(actions.copy);
   return menu;

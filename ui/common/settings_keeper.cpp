@@ -41,11 +41,26 @@ void SettingsKeeper::StoreAll() {
 }
 
 void SettingsKeeper::RestoreDefaults() {
-  loaded_ = true;
-  taken_ = WindowSettings{};
-  refusals_ = {};
+  Replace(WindowSettings{});
   StoreAll();
+}
+
+void SettingsKeeper::Replace(const WindowSettings& settings) {
+  loaded_ = true;
+  taken_ = settings;
+  refusals_ = {};
+  emit Replaced();
   emit Changed();
+}
+
+const QString& SettingsKeeper::DesignFolder() {
+  if (!design_folder_) design_folder_ = LoadDesignFolder();
+  return *design_folder_;
+}
+
+void SettingsKeeper::KeepDesignFolder(const QString& folder) {
+  design_folder_ = folder;
+  StoreDesignFolder(folder);
 }
 
 }  // namespace ui

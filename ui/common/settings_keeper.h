@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include <QObject>
 #include <QString>
@@ -46,14 +47,27 @@ class SettingsKeeper final : public QObject {
   /// Back to the defaults in every field, stored at once.
   void RestoreDefaults();
 
+  /// Takes every setting of a design opened, none refused; stored as typed ones are.
+  void Replace(const WindowSettings& settings);
+
+  /// The folder design files were last opened from or saved in; empty before the first.
+  const QString& DesignFolder();
+
+  /// Keeps the folder of a design file chosen, stored at once.
+  void KeepDesignFolder(const QString& folder);
+
  signals:
   /// The settings in force changed, or a field began or stopped refusing its text.
   void Changed();
+
+  /// Every setting was set at once, not typed: fields that show them show them anew.
+  void Replaced();
 
  private:
   bool loaded_ = false;
   WindowSettings taken_;
   std::array<QString, kSettingCount> refusals_;
+  std::optional<QString> design_folder_;  ///< read the first time it is asked for
 };
 
 }  // namespace ui

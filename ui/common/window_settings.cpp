@@ -9,6 +9,7 @@ namespace ui {
 namespace {
 
 const QString kSheetFolderKey = QStringLiteral("sheet/folder");
+const QString kDesignFolderKey = QStringLiteral("design/folder");
 
 // Under the program's own name, whichever program (or test) reads them.
 const QString kStoredName = QStringLiteral("transformer-sizer");
@@ -45,6 +46,14 @@ QString LoadSheetFolder() {
 
 void StoreSheetFolder(const QString& folder) {
   QSettings(kStoredName, kStoredName).setValue(kSheetFolderKey, folder);
+}
+
+QString LoadDesignFolder() {
+  return QSettings(kStoredName, kStoredName).value(kDesignFolderKey).toString();
+}
+
+void StoreDesignFolder(const QString& folder) {
+  QSettings(kStoredName, kStoredName).setValue(kDesignFolderKey, folder);
 }
 
 }  // namespace ui

@@ -30,4 +30,10 @@ QString LoadSheetFolder();
 /// Keeps the folder of a PDF just saved.
 void StoreSheetFolder(const QString& folder);
 
+/// The folder of the design file last opened or saved; empty before the first.
+QString LoadDesignFolder();
+
+/// Keeps the folder of a design file.
+void StoreDesignFolder(const QString& folder);
+
 }  // namespace ui

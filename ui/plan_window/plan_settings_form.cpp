@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "ui/common/field_marks.h"
 #include "ui/common/utf8.h"
@@ -55,8 +56,9 @@ PlanSettingsForm::PlanSettingsForm(SettingsKeeper& keeper, QWidget* parent)
   restore->setObjectName(QStringLiteral("restoreDefaults"));
   restore->setAccessibleName(restore->text());
   restore->setAutoDefault(false);
-  connect(restore, &QPushButton::clicked, this, &PlanSettingsForm::RestoreDefaults);
+  connect(restore, &QPushButton::clicked, &keeper_, &SettingsKeeper::RestoreDefaults);
   form->addRow(restore);
+  connect(&keeper_, &SettingsKeeper::Replaced, this, &PlanSettingsForm::ShowTaken);
 }
 
 void PlanSettingsForm::AddGradeRow(QFormLayout& form, std::size_t k) {
@@ -103,12 +105,16 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   form.addRow(SettingCaption(k), row);
 }
 
-void PlanSettingsForm::RestoreDefaults() {
-  keeper_.RestoreDefaults();
-  const WindowSettings& defaults = keeper_.Taken();
-  grade_->setCurrentIndex(grade_->findData(defaults.plan.grade));
+// The keeper already holds every value: showing them must not type them in again.
+void PlanSettingsForm::ShowTaken() {
+  const WindowSettings& taken = keeper_.Taken();
+  const QSignalBlocker quiet_grade(grade_);
+  grade_->setCurrentIndex(grade_->findData(taken.plan.grade));
   for (std::size_t k = 0; k < kSettingCount; ++k) {
-    if (fields_[k] != nullptr) fields_[k]->setText(FromUtf8(account::SettingText(defaults, k)));
+    if (fields_[k] == nullptr) continue;
+    const QSignalBlocker quiet(fields_[k]);
+    fields_[k]->setText(FromUtf8(account::SettingText(taken, k)));
+    ShowRefusal(k);
   }
 }
 

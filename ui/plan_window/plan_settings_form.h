@@ -27,7 +27,7 @@ class PlanSettingsForm final : public QGroupBox {
   void AddGradeRow(QFormLayout& form, std::size_t k);
   void AddTypedRow(QFormLayout& form, std::size_t k);
   void ShowRefusal(std::size_t k);
-  void RestoreDefaults();
+  void ShowTaken();
 
   SettingsKeeper& keeper_;
   QComboBox* grade_ = nullptr;

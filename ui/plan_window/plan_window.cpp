@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "design_file/faces.h"
+#include "ui/common/utf8.h"
 #include "ui/plan_window/check_page.h"
 #include "ui/plan_window/plan_header.h"
 #include "ui/plan_window/plan_page.h"
@@ -97,6 +99,13 @@ void PlanWindow::ShowStale(bool stale) {
   }
   pages_->setPalette(colours);
   pages_->setProperty("stale", stale);
+}
+
+void PlanWindow::ShowDesignTitle(const QString& title) {
+  design_title_ = title;
+  const QString caption = QStringLiteral("План намотки и проверка");
+  const QString shown = FromUtf8(design_file::ShortTitle(title.toStdString()));
+  setWindowTitle(shown.isEmpty() ? caption : shown + QStringLiteral(" — ") + caption);
 }
 
 void PlanWindow::closeEvent(QCloseEvent* event) {

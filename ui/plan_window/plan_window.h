@@ -38,6 +38,10 @@ class PlanWindow final : public QWidget {
 
   const PlannedRun& Planned() const { return planned_; }
 
+  /// The title of the main window's design, empty when it has none: in the caption and on the
+  /// sheet.
+  void ShowDesignTitle(const QString& title);
+
   /// Writes the winding sheet to `path`; tells the user and returns false when it cannot.
   bool SavePdf(const QString& path);
 
@@ -56,6 +60,7 @@ class PlanWindow final : public QWidget {
   SettingsKeeper& keeper_;
   PlannedRun planned_;
   Turns preferred_ = Turns::Refined;
+  QString design_title_;
   PlanHeader* header_ = nullptr;
   PlanPage* plan_page_ = nullptr;
   CheckPage* check_page_ = nullptr;

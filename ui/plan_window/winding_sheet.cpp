@@ -11,6 +11,7 @@
 #include "account/copied_text.h"
 #include "account/tables.h"
 #include "calc/note_words.h"
+#include "design_file/faces.h"
 #include "ui/calculator_window/copied_results.h"
 #include "ui/common/utf8.h"
 #include "ui/plan_window/check_rows.h"
@@ -132,9 +133,18 @@ QString CheckVerdictLines(const PlannedRun& planned) {
   return html;
 }
 
-QString SheetHtml(const PlannedRun& planned) {
+QString StampHtml(const SheetStamp& stamp) {
+  const QString made = QStringLiteral("Лист составлен %1.")
+                           .arg(stamp.made.toString(QStringLiteral("dd.MM.yyyy в HH:mm")));
+  if (stamp.title.isEmpty()) return QStringLiteral("<p>%1</p>").arg(made);
+  return QStringLiteral("<p>Проект: <b>%1</b>. %2</p>")
+      .arg(FromUtf8(design_file::ShortTitle(stamp.title.toStdString())).toHtmlEscaped(), made);
+}
+
+QString SheetHtml(const PlannedRun& planned, const SheetStamp& stamp) {
   QString html = QStringLiteral("<p style='font-size:large'><b>%1</b></p>")
                      .arg(QStringLiteral("План намотки и проверка трансформатора"));
+  html += StampHtml(stamp);
   if (!planned.HasPlan()) {
     html +=
         QStringLiteral("<p><b>Плана нет.</b> %1</p>").arg(NoPlanReason(planned).toHtmlEscaped());
@@ -176,12 +186,12 @@ void PaintTextPage(QPainter& painter, QTextDocument& text, const QRectF& page, i
 }
 
 // The painter's origin is the paint rectangle's corner, inside the margins.
-bool PaintPages(QPagedPaintDevice& device, const PlannedRun& planned) {
+bool PaintPages(QPagedPaintDevice& device, const PlannedRun& planned, const SheetStamp& stamp) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   const QRectF page(QPointF(0, 0),
                     device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-  const std::unique_ptr<QTextDocument> text = SheetText(planned, &device, page.size());
+  const std::unique_ptr<QTextDocument> text = SheetText(planned, &device, page.size(), stamp);
   for (int index = 0; index < text->pageCount(); ++index) {
     if (index > 0 && !device.newPage()) return false;
     PaintTextPage(painter, *text, page, index);
@@ -195,20 +205,23 @@ bool PaintPages(QPagedPaintDevice& device, const PlannedRun& planned) {
 
 }  // namespace
 
-QString SheetTitle(const PlannedRun& planned) {
+QString SheetTitle(const PlannedRun& planned, const SheetStamp& stamp) {
   const QString verdict = planned.HasPlan() ? FromUtf8(plan::VerdictText(planned.plan.verdict))
                                             : QStringLiteral("плана нет");
-  return QStringLiteral("План намотки: %1").arg(verdict);
+  const QString title = QStringLiteral("План намотки: %1").arg(verdict);
+  if (stamp.title.isEmpty()) return title;
+  return FromUtf8(design_file::ShortTitle(stamp.title.toStdString())) + QStringLiteral(" — ") +
+         title;
 }
 
 std::unique_ptr<QTextDocument> SheetText(const PlannedRun& planned, QPaintDevice* device,
-                                         const QSizeF& page) {
+                                         const QSizeF& page, const SheetStamp& stamp) {
   auto text = std::make_unique<QTextDocument>();
   text->documentLayout()->setPaintDevice(device);
   text->setDocumentMargin(0);
   text->setPageSize(page);
   text->setDefaultFont(SheetFont(kLargestPoints));
-  text->setHtml(SheetHtml(planned));
+  text->setHtml(SheetHtml(planned, stamp));
   // Each size lays the document out once, when its pages are counted; what does not fit one
   // page in the smallest size goes on to the next.
   for (double points = kLargestPoints; points > kSmallestPoints && text->pageCount() > 1;) {
@@ -233,20 +246,20 @@ void PaintSheetDrawing(QPainter& painter, const QRectF& page, const PlannedRun& 
   painter.restore();
 }
 
-bool WriteSheetPdf(const QString& path, const PlannedRun& planned) {
+bool WriteSheetPdf(const QString& path, const PlannedRun& planned, const SheetStamp& stamp) {
   QPdfWriter writer(path);
   writer.setResolution(kPdfDpi);
-  writer.setTitle(SheetTitle(planned));
+  writer.setTitle(SheetTitle(planned, stamp));
   writer.setCreator(QStringLiteral("Расчет трансформатора"));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                    QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                                    QPageLayout::Millimeter));
-  return PaintPages(writer, planned);
+  return PaintPages(writer, planned, stamp);
 }
 
-bool PrintSheet(QPrinter& printer, const PlannedRun& planned) {
-  printer.setDocName(SheetTitle(planned));
-  return PaintPages(printer, planned);
+bool PrintSheet(QPrinter& printer, const PlannedRun& planned, const SheetStamp& stamp) {
+  printer.setDocName(SheetTitle(planned, stamp));
+  return PaintPages(printer, planned, stamp);
 }
 
 }  // namespace ui

@@ -210,6 +210,8 @@ TEST_F(WindowMenu, ActionsTakeNoFocusStop) {
   EXPECT_EQ(WindowAction(*window_, "openPlan")->shortcut(), QKeySequence(Qt::Key_F4));
   EXPECT_EQ(WindowAction(*window_, "copyResults")->shortcut(),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  EXPECT_EQ(WindowAction(*window_, "openDesign")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  EXPECT_EQ(WindowAction(*window_, "saveDesign")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
 TEST_F(WindowMenu, RightClickOnTheWindowOffersBothCommands) {
@@ -217,7 +219,8 @@ TEST_F(WindowMenu, RightClickOnTheWindowOffersBothCommands) {
     SCOPED_TRACE(name);
     QMenu* menu = RightClick(name);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Texts(*menu), (QStringList{"План намотки и проверка…", "Копировать результаты"}));
+    EXPECT_EQ(Texts(*menu), (QStringList{"Открыть проект…", "Сохранить проект…",
+                                         "План намотки и проверка…", "Копировать результаты"}));
     menu->close();
   }
   QMenu* menu = RightClick("Label33");
@@ -233,8 +236,9 @@ TEST_F(WindowMenu, RightClickOnASelectedResultCopiesTheSelection) {
   label->setSelection(0, 2);
   QMenu* menu = RightClick("Label31");
   ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(Texts(*menu), (QStringList{"Копировать выделенное", "План намотки и проверка…",
-                                       "Копировать результаты"}));
+  EXPECT_EQ(Texts(*menu),
+            (QStringList{"Копировать выделенное", "Открыть проект…", "Сохранить проект…",
+                         "План намотки и проверка…", "Копировать результаты"}));
   Item(*menu, "Копировать выделенное")->trigger();
   menu->close();
   EXPECT_EQ(Clipboard(), "38");
@@ -262,8 +266,8 @@ TEST_F(WindowMenu, RightClickOnAFieldKeepsItsEditMenuInRussianWithBothCommands) 
 TEST_F(WindowMenu, MenuKeyOpensTheMenuOfTheControlWithTheFocus) {
   const struct {
     const char* focus;
-    int items;  // the window's two commands, or a field's edit menu besides
-  } cases[] = {{"Command1", 2}, {"Text4", 9}};
+    int items;  // the window's four commands, or a field's edit menu and two of them
+  } cases[] = {{"Command1", 4}, {"Text4", 9}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.focus);
     Child(c.focus)->setFocus();

@@ -2,6 +2,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QMessageBox>
@@ -150,6 +151,24 @@ TEST_F(WindingSheet, PrintsTheSamePage) {
   EXPECT_EQ(printer.docName(), "План намотки: Помещается");
 }
 
+// Two sheets of one core differ in when they were made; a design's title says which design.
+TEST_F(WindingSheet, SaysTheDesignsTitleAndWhenItWasMade) {
+  Calculate(*window_, kStartInputs);
+  const ui::PlannedRun& planned = OpenPlan(*window_)->Planned();
+  const QDateTime made(QDate(2026, 2, 1), QTime(3, 4));
+  EXPECT_TRUE(ui::SheetText(planned, window_.get(), QSizeF(2000, 2800), {.title = {}, .made = made})
+                  ->toPlainText()
+                  .contains(QStringLiteral("\nЛист составлен 01.02.2026 в 03:04.\n")));
+  const QString text = ui::SheetText(planned, window_.get(), QSizeF(2000, 2800),
+                                     {.title = QStringLiteral("ТН-1\nзапасной"), .made = made})
+                           ->toPlainText();
+  EXPECT_TRUE(text.contains(
+      QStringLiteral("\nПроект: ТН-1 запасной. Лист составлен 01.02.2026 в 03:04.\n")))
+      << text.toStdString();
+  EXPECT_EQ(ui::SheetTitle(planned, {.title = QStringLiteral("ТН-1")}),
+            "ТН-1 — План намотки: Помещается");
+}
+
 // A field may hold a megabyte after its number and the run still has a plan: the sheet quotes
 // its start, as a tooltip does, instead of laying out the megabyte (which took minutes).
 TEST_F(WindingSheet, QuotesTheStartOfAMegabyteField) {
@@ -252,6 +271,28 @@ TEST_F(RenderedSheet, SaysTheRunsNotesBothChecksAndTheSettings) {
     EXPECT_TRUE(text.contains(QString::fromUtf8(setting))) << setting;
   }
   EXPECT_TRUE(text.contains(QStringLiteral("Чертеж окна в масштабе: уточненные витки")));
+}
+
+// The title of the design the main window opened, and the minute the PDF was written.
+TEST_F(RenderedSheet, CarriesTheOpenedDesignsTitleAndTheTimeItWasMade) {
+  ASSERT_TRUE(window_->OpenDesign(QStringLiteral(TS_BOTH_FACES_DESIGN)));
+  const QDateTime before = QDateTime::currentDateTime();
+  const QString path = Saved(kStartInputs);
+  const QDateTime after = QDateTime::currentDateTime();
+  const QString text = TextOf(path);
+  static const QRegularExpression stamp(
+      QStringLiteral("Проект: Блок питания «БП-12»\\. Лист составлен (\\d\\d\\.\\d\\d\\.\\d{4} в "
+                     "\\d\\d:\\d\\d)\\."));
+  const QRegularExpressionMatch found = stamp.match(text);
+  ASSERT_TRUE(found.hasMatch()) << text.toStdString();
+  const QDateTime made =
+      QDateTime::fromString(found.captured(1), QStringLiteral("dd.MM.yyyy в HH:mm"));
+  const auto minute = [](QDateTime t) {
+    return t.addSecs(-t.time().second()).addMSecs(-t.time().msec());
+  };
+  EXPECT_GE(made, minute(before));
+  EXPECT_LE(made, minute(after));
+  EXPECT_EQ(Title(Read(path)), "Блок питания «БП-12» — План намотки: Помещается");
 }
 
 TEST_F(RenderedSheet, SaysWhenTheRunHasNoNotes) {

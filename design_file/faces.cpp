@@ -1,0 +1,73 @@
+#include "design_file/faces.h"
+
+#include <algorithm>
+
+#include "account/control_table.h"
+#include "calc/utf8_text.h"
+#include "design_file/design_file.h"
+#include "windings/kinds.h"
+
+namespace design_file {
+
+namespace {
+
+// UTF-16 units of a title in a caption or on the sheet; a title may hold 64 KiB.
+constexpr std::size_t kTitleUnits = 80;
+
+// Characters no file name may hold on the usual systems, and the line breaks of a title.
+constexpr std::string_view kNotInFileNames = "/\\:*?\"<>|";
+
+std::string OneLine(std::string_view title) {
+  std::string line(title);
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
+  return line;
+}
+
+}  // namespace
+
+std::string ShortTitle(std::string_view title) {
+  return calc::ShortenedUtf8(OneLine(title), kTitleUnits, "…");
+}
+
+std::string Caption(std::string_view title) {
+  const std::string shown = ShortTitle(title);
+  if (shown.empty()) return std::string(account::kWindowTitle);
+  return shown + " — " + std::string(account::kWindowTitle);
+}
+
+std::string SuggestedFileName(std::string_view title) {
+  std::string name = ShortTitle(title);
+  std::replace_if(
+      name.begin(), name.end(),
+      [](char c) { return kNotInFileNames.find(c) != std::string_view::npos; }, '_');
+  // A name of dots alone would be a folder, or hidden.
+  if (name.find_first_not_of('.') == std::string::npos) name = "Проект";
+  return name + std::string(kExtension);
+}
+
+std::optional<std::string> NotShown(const Design& design) {
+  const std::size_t count = design.windings.further.size() + 1;
+  if (count > 1) {
+    // Russian counts 2 to 4 in the plural's nominative, 5 and more in its genitive.
+    const char* const noun = count <= 4 ? " вторичные обмотки" : " вторичных обмоток";
+    return "в нем " + std::to_string(count) + noun + ", а окно и страница пока считают одну";
+  }
+  if (design.windings.first != windings::Kind::Ac) {
+    return "вторичная обмотка в нем вида «" +
+           std::string(windings::FactsOf(design.windings.first).code) +
+           "», а окно и страница пока считают только простую (ac)";
+  }
+  return std::nullopt;
+}
+
+std::string FileRefusal(std::string_view name, std::string_view reason) {
+  return "Проект «" + calc::ShortenedUtf8(name, kTitleUnits, "…") +
+         "» не открыт: " + std::string(reason) + ".";
+}
+
+std::string LinkRefusal(std::string_view reason) {
+  return "Проект из ссылки не открыт: " + std::string(reason) + ".";
+}
+
+}  // namespace design_file
