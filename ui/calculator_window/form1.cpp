@@ -205,6 +205,7 @@ void Form1::Calculate() {
     texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
   }
   try {
+    before_ = calculator_.record();
     ShowResults(calculator_.CalculateInWords(texts));
   } catch (const std::exception& failure) {
     report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())),
@@ -224,7 +225,7 @@ void Form1::ShowResults(const account::Press& press) {
   result_marks_.ShowRun(FromUtf8(press.coefficient_words));
   account::Follow(press, planned_);
   ShowHints();
-  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press);
+  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press, before_);
   ShowStale();
   if (press.fault) report_(this, FromUtf8(press.fault_message), FromUtf8(press.fault_words));
 }
@@ -254,7 +255,7 @@ account::Press Form1::LastPress() const {
 // The plan window costs nothing until the user first asks for it.
 void Form1::OpenPlan() {
   if (plan_window_ == nullptr) plan_window_ = new PlanWindow(keeper_, this);
-  plan_window_->Follow(LastPress());
+  plan_window_->Follow(LastPress(), before_);
   ShowStale();
   plan_window_->show();
   plan_window_->raise();

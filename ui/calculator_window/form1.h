@@ -39,6 +39,7 @@ class Form1 final : public QWidget {
   account::Press LastPress() const;
 
   account::Calculator calculator_;
+  calc::CalculatorState before_;  ///< the record before the last press, for all windings
   std::array<QLineEdit*, 9> fields_{};
   ResultMarks::Labels results_{};
   ResultMarks result_marks_{results_};

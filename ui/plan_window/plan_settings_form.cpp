@@ -10,6 +10,8 @@
 #include "ui/common/field_marks.h"
 #include "ui/common/utf8.h"
 #include "ui/common/window_settings.h"
+#include "values/setting_rule.h"
+#include "windings/settings.h"
 
 namespace ui {
 
@@ -45,6 +47,7 @@ PlanSettingsForm::PlanSettingsForm(SettingsKeeper& keeper, QWidget* parent)
       AddTypedRow(*form, k);
     }
   }
+  AddDiodeRow(*form);
   auto* note = new QLabel(QStringLiteral("Свой провод — диаметр без изоляции провода, который у "
                                          "вас есть; пусто — стандартный провод по расчету."),
                           this);
@@ -103,6 +106,43 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   form.addRow(SettingCaption(k), row);
 }
 
+// The rectifier windings' diode drop, from the windings library's rule.
+void PlanSettingsForm::AddDiodeRow(QFormLayout& form) {
+  const values::SettingRule& rule = windings::RuleOf(windings::Setting::Diode);
+  const QString caption = FromUtf8(rule.name) + QStringLiteral(", ") + FromUtf8(rule.unit);
+  auto* row = new QWidget(this);
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 0, 0, 0);
+  diode_ = new QLineEdit(FromUtf8(values::ShortestText(keeper_.Rectifier().diode)), row);
+  diode_->setObjectName(FromUtf8(rule.key));
+  diode_->setAccessibleName(caption);
+  diode_->setToolTip(FromUtf8(rule.help));
+  diode_->setFixedWidth(kFieldWidth);
+  diode_message_ = new QLabel(row);
+  diode_message_->setObjectName(diode_->objectName() + QStringLiteral("Message"));
+  diode_message_->setAccessibleName(QStringLiteral("Сообщение: %1").arg(caption));
+  diode_message_->setWordWrap(true);
+  diode_message_->setTextFormat(Qt::PlainText);
+  line->addWidget(diode_);
+  line->addWidget(diode_message_, 1);
+  connect(diode_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    keeper_.TypeDiode(text);
+    ShowDiodeRefusal();
+  });
+  connect(diode_, &QLineEdit::editingFinished, this, [this] { keeper_.FinishDiode(); });
+  form.addRow(caption, row);
+}
+
+void PlanSettingsForm::ShowDiodeRefusal() {
+  const QString& refusal = keeper_.DiodeRefusal();
+  diode_message_->setText(refusal);
+  if (refusal.isEmpty()) {
+    UnmarkField(*diode_);
+  } else {
+    MarkField(*diode_, refusal);
+  }
+}
+
 void PlanSettingsForm::RestoreDefaults() {
   keeper_.RestoreDefaults();
   const WindowSettings& defaults = keeper_.Taken();
@@ -110,6 +150,7 @@ void PlanSettingsForm::RestoreDefaults() {
   for (std::size_t k = 0; k < kSettingCount; ++k) {
     if (fields_[k] != nullptr) fields_[k]->setText(FromUtf8(account::SettingText(defaults, k)));
   }
+  diode_->setText(FromUtf8(values::ShortestText(keeper_.Rectifier().diode)));
 }
 
 void PlanSettingsForm::ShowRefusal(std::size_t k) {
