@@ -23,6 +23,7 @@
 #include "account/control_table.h"
 #include "account/copied_text.h"
 #include "account/hints.h"
+#include "account/several_windings.h"
 #include "calc/result_labels.h"
 #include "ui/calculator_window/wrapped_caption.h"
 #include "ui/common/utf8.h"
@@ -266,6 +267,22 @@ void Form1::CopyResults() {
   QGuiApplication::clipboard()->setText(FromUtf8(account::ResultsText(LastPress())));
 }
 
+// Only while the plan window's table asks for all windings: a core that fits the described
+// secondary alone is said to be too small for them all.
+QString Form1::AllWindingsNote() {
+  const WindingRows& rows = keeper_.Rows();
+  if (!AsksAllWindings(rows)) return {};
+  const account::Press& press = calculator_.press();
+  calc::InputTexts texts;
+  for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = press.inputs[k];
+  calc::CalculatorState record = before_;
+  const WindowSettings& taken = keeper_.Taken();
+  windings::Outcome outcome;
+  windings::Evaluate(record, texts, RequestOf(rows), {taken.plan, taken.check, keeper_.Rectifier()},
+                     outcome);
+  return FromUtf8(account::AllWindingsFitNote(press, outcome));
+}
+
 // The settings are read only after a press that fits, so start-up never touches them.
 void Form1::ShowHints() {
   QString verdict = VerdictHint(actions_.plan->shortcut());
@@ -275,6 +292,7 @@ void Form1::ShowHints() {
                     planned_);
     verdict += QLatin1Char('\n') + FromUtf8(account::CalculatedCheckWords(planned_));
     wires = account::WireWords(planned_);
+    verdict += QLatin1Char('\n') + AllWindingsNote();
   }
   result_marks_.SetVerdictHint(verdict.trimmed());
   for (std::size_t j = 0; j < kDiameterResults; ++j) {

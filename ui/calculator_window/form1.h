@@ -35,6 +35,7 @@ class Form1 final : public QWidget {
   void CopyResults();
   void ShowResults(const account::Press& press);
   void ShowHints();
+  QString AllWindingsNote();
   void ShowStale();
   account::Press LastPress() const;
 

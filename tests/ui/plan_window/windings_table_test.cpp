@@ -167,3 +167,16 @@ TEST_F(WindingsTable, RowsAndDiodeDropAreKeptForTheNextSession) {
 }
 
 }  // namespace
+
+namespace {
+
+// The start input fits its core, but not with a 100 V 5 A winding beside it.
+TEST_F(WindingsTable, VerdictTooltipSaysWhenTheCoreFitsTheMainSecondaryAloneButNotAll) {
+  Calculate(*window_, kStartInputs);
+  AddWinding(*plan_, "100", "5");
+  Calculate(*window_, kStartInputs);
+  const QString hint = window_->findChild<QLabel*>(QStringLiteral("Label33"))->toolTip();
+  EXPECT_TRUE(hint.contains(QStringLiteral("не для всех обмоток вместе (Pt = 518 Вт)")));
+}
+
+}  // namespace
