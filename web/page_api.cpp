@@ -46,6 +46,11 @@ EMSCRIPTEN_KEEPALIVE const char* ts_settings(const char* bytes, const std::uint3
   return Answer(Session().SetSettings(Texts<account::kSettingCount>(bytes, lengths)));
 }
 
+EMSCRIPTEN_KEEPALIVE const char* ts_turns(int refined) {
+  return Answer(
+      Session().ChooseTurns(refined != 0 ? account::Turns::Refined : account::Turns::Calculated));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* ts_results(const char* bytes, const std::uint32_t* lengths) {
   return Answer(Session().ResultsText(Texts<9>(bytes, lengths)));
 }

@@ -2,15 +2,9 @@
 
 #include "account/account_json.h"
 #include "account/copied_text.h"
+#include "account/hints.h"
 
 namespace web {
-
-namespace {
-
-// The page shows the plan of the run's own turns, as the batch tool writes it.
-constexpr account::Turns kShownTurns = account::Turns::Calculated;
-
-}  // namespace
 
 std::string PageSession::Calculate(const calc::InputTexts& texts) {
   account::Follow(calculator_.CalculateInWords(texts), planned_);
@@ -22,18 +16,23 @@ std::string PageSession::SetSettings(const account::SettingTexts& texts) {
   return Answer();
 }
 
+std::string PageSession::ChooseTurns(account::Turns turns) {
+  turns_ = turns;
+  return Answer();
+}
+
 std::string PageSession::ResultsText(const calc::InputTexts& fields) const {
   account::Press press = calculator_.press();
   if (press.end == account::End::NotYet) {
     for (std::size_t k = 0; k < fields.size(); ++k) press.inputs[k].assign(fields[k]);
   }
-  return account::ResultsText(press);
+  return account::ResultsText(press, account::TurnMarkWords(planned_, account::kPagePlace));
 }
 
 std::string PageSession::Layout() { return account::LayoutJson(); }
 
 std::string PageSession::Answer() {
-  account::Replan(settings_.taken, settings_.FirstRefusal(), kShownTurns, planned_);
+  account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
   return account::AccountJson({calculator_.press(), settings_, planned_});
 }
 

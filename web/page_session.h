@@ -21,6 +21,10 @@ class PageSession {
   /// press planned and checked again with those taken.
   std::string SetSettings(const account::SettingTexts& texts);
 
+  /// Which turns the plan is laid for, the refined ones when there are such; the check shows
+  /// both.
+  std::string ChooseTurns(account::Turns turns);
+
   /// The results as the copy puts them on the clipboard; before the first press, with the
   /// fields' texts.
   std::string ResultsText(const calc::InputTexts& fields) const;
@@ -34,6 +38,7 @@ class PageSession {
   account::Calculator calculator_;
   account::TakenSettings settings_;
   account::Planned planned_;
+  account::Turns turns_ = account::Turns::Refined;
 };
 
 }  // namespace web
