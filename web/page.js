@@ -8,7 +8,8 @@
   const fields = Array.from({length: FIELDS}, (_, k) => $('Text' + (k + 1)));
   const settingInputs = Array.from(document.querySelectorAll('.settings input'));
   const verdict = $('Label33');
-  verdict.tabIndex = -1;  // a note about the verdict leads to it
+  // Notes about the verdict and the turns lead to them.
+  for (const result of [verdict, $('Label40'), $('Label41')]) result.tabIndex = -1;
   const encoder = new TextEncoder();
   const STORED = 'transformer-sizer-settings';
   const WINDOW_LAYOUT = window.matchMedia('(min-width: 720px)');
@@ -72,11 +73,18 @@
     document.body.classList.toggle('stale', stale);
     $('results-stale').hidden = !stale;
     $('plan-stale').hidden = !stale;
-    const words = [stale ? $('results-stale').textContent : '', account ? account.coefficientWords : '']
-        .filter((w) => w !== '').join('\n\n');
+    const capacity = account ? account.capacityWords || '' : '';
+    const words = [stale ? $('results-stale').textContent : '', account ? account.coefficientWords : '',
+      capacity].filter((w) => w !== '').join('\n\n');
     $('verdict-words').textContent = words;
-    if (words) verdict.setAttribute('aria-describedby', 'verdict-words');
-    else verdict.removeAttribute('aria-describedby');
+    verdict.classList.toggle('refused', capacity !== '');
+    if (words) {
+      verdict.setAttribute('aria-describedby', 'verdict-words');
+      verdict.title = words;
+    } else {
+      verdict.removeAttribute('aria-describedby');
+      verdict.removeAttribute('title');
+    }
     // The sheet prints the fields the results came from.
     fields.forEach((field, k) => {
       $(field.id + '-printed').textContent = pressed ? account.inputs[k].text : field.value;
@@ -87,6 +95,8 @@
   function showNotes() {
     const entries = fields.map((field, k) => ({target: field, words: account.fieldWords[k]}));
     entries.push({target: verdict, words: account.coefficientWords});
+    entries.push({target: verdict, words: account.capacityWords || ''});
+    for (const id of ['Label40', 'Label41']) entries.push({target: $(id), words: account.turnMarks || ''});
     const list = $('notes-list');
     list.replaceChildren(...entries.filter((e) => e.words !== '').map((entry) => {
       const item = document.createElement('li');

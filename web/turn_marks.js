@@ -1,12 +1,11 @@
 'use strict';
-// The engine's words beside three results: on the turns W1 and W2 what the check finds of them,
-// on the verdict what a refused core can give. Each stands in the result's title and in a note
-// its aria-describedby points at; the results' texts stay as the engine wrote them.
+// The engine's words beside the turns W1 and W2: what the check finds of them, in the result's
+// title and in a note its aria-describedby points at; the results' texts stay as the engine wrote
+// them. What a refused core can give joins the verdict's other words (page.js).
 (function () {
-  const MARKED = [['Label40', 'turnMarks', 'marked'], ['Label41', 'turnMarks', 'marked'],
-    ['Label33', 'capacityWords', 'refused']];
+  const MARKED = ['Label40', 'Label41'];
 
-  function describe(result, words, className) {
+  function describe(result, words) {
     const id = result.id + '-words';
     let note = document.getElementById(id);
     if (!note) {
@@ -17,7 +16,7 @@
       result.after(note);
     }
     note.textContent = words;
-    result.classList.toggle(className, words !== '');
+    result.classList.toggle('marked', words !== '');
     if (words) {
       result.title = words;
       result.setAttribute('aria-describedby', id);
@@ -29,8 +28,6 @@
 
   // The page's script tells of each account it shows.
   document.addEventListener('ts-account', (event) => {
-    for (const [id, key, className] of MARKED) {
-      describe(document.getElementById(id), event.detail[key] || '', className);
-    }
+    for (const id of MARKED) describe(document.getElementById(id), event.detail.turnMarks || '');
   });
 })();

@@ -549,6 +549,12 @@ test('the turns the check finds wrong carry its words and the refined turns', as
   }
   assert.match(await copied(page, '#copy-results'),
       /\nЗамечания к расчету\tПроверка: при этих витках .* W1 662, W2 40 — раздел «Проверка расчета» ниже\n$/);
+  // Readable without hovering: the notes list has the turns' words and leads to each.
+  const noted = await page.$$eval('#notes-list .note-words', (words) => words.map((w) => w.textContent));
+  assert.equal(noted.filter((w) => w.startsWith('Проверка: при этих витках')).length, 2);
+  await page.focus('#notes-list li:last-child button');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Label41');
   await press(page, PASSING_SHELL);
   for (const id of ['Label40', 'Label41']) {
     assert.deepEqual(await describedResult(page, id),
