@@ -109,6 +109,9 @@ class Calculator {
   /// The last press.
   const Press& press() const { return press_; }
 
+  /// The record as the next press finds it: a design of all windings is sized on a copy.
+  const calc::CalculatorState& record() const { return record_; }
+
  private:
   void Run(const calc::InputTexts& texts, Parts parts, calc::ResultDisplay& display);
 

@@ -23,6 +23,7 @@
 #include "account/control_table.h"
 #include "account/copied_text.h"
 #include "account/hints.h"
+#include "account/several_windings.h"
 #include "calc/result_labels.h"
 #include "ui/calculator_window/wrapped_caption.h"
 #include "ui/common/utf8.h"
@@ -223,6 +224,7 @@ void Form1::Calculate() {
     texts[k] = std::string_view(utf8[k].constData(), static_cast<std::size_t>(utf8[k].size()));
   }
   try {
+    before_ = calculator_.record();
     ShowResults(calculator_.CalculateInWords(texts));
   } catch (const std::exception& failure) {
     report_(this, QStringLiteral("Сбой программы: %1").arg(QString::fromLocal8Bit(failure.what())),
@@ -242,7 +244,7 @@ void Form1::ShowResults(const account::Press& press) {
   result_marks_.ShowRun(FromUtf8(press.coefficient_words), FromUtf8(press.capacity_words));
   account::Follow(press, planned_);
   ShowHints();
-  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press);
+  if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press, before_);
   ShowStale();
   if (press.fault) report_(this, FromUtf8(press.fault_message), FromUtf8(press.fault_words));
 }
@@ -275,7 +277,7 @@ void Form1::OpenPlan() {
     plan_window_ = new PlanWindow(keeper_, this);
     ShowDesignTitle();
   }
-  plan_window_->Follow(LastPress());
+  plan_window_->Follow(LastPress(), before_);
   ShowStale();
   plan_window_->show();
   plan_window_->raise();
@@ -287,6 +289,22 @@ void Form1::CopyResults() {
   QGuiApplication::clipboard()->setText(FromUtf8(account::ResultsText(LastPress(), marks)));
 }
 
+// Only while the plan window's table asks for all windings: a core that fits the described
+// secondary alone is said to be too small for them all.
+QString Form1::AllWindingsNote() {
+  const WindingRows& rows = keeper_.Rows();
+  if (!AsksAllWindings(rows)) return {};
+  const account::Press& press = calculator_.press();
+  calc::InputTexts texts;
+  for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = press.inputs[k];
+  calc::CalculatorState record = before_;
+  const WindowSettings& taken = keeper_.Taken();
+  windings::Outcome outcome;
+  windings::Evaluate(record, texts, RequestOf(rows), {taken.plan, taken.check, keeper_.Rectifier()},
+                     outcome);
+  return FromUtf8(account::AllWindingsFitNote(press, outcome));
+}
+
 // The settings are read only after a press that fits, so start-up never touches them.
 void Form1::ShowHints() {
   QString verdict = VerdictHint(actions_.plan->shortcut());
@@ -296,6 +314,7 @@ void Form1::ShowHints() {
                     planned_);
     verdict += QLatin1Char('\n') + FromUtf8(account::CalculatedCheckWords(planned_));
     wires = account::WireWords(planned_);
+    verdict += QLatin1Char('\n') + AllWindingsNote();
   }
   result_marks_.SetVerdictHint(verdict.trimmed());
   result_marks_.ShowTurnMarks(

@@ -50,10 +50,12 @@ class Form1 final : public QWidget {
   void ShowDesignTitle();
   void ShowResults(const account::Press& press);
   void ShowHints();
+  QString AllWindingsNote();
   void ShowStale();
   account::Press LastPress() const;
 
   account::Calculator calculator_;
+  calc::CalculatorState before_;  ///< the record before the last press, for all windings
   std::array<QLineEdit*, 9> fields_{};
   ResultMarks::Labels results_{};
   ResultMarks result_marks_{results_};

@@ -32,15 +32,57 @@ void SettingsKeeper::Type(std::size_t k, const QString& text) {
   emit Changed();
 }
 
+const WindingRows& SettingsKeeper::Rows() {
+  if (!rows_loaded_) {
+    rows_ = LoadRows();
+    rectifier_ = LoadRectifier();
+    rows_loaded_ = true;
+  }
+  return rows_;
+}
+
+void SettingsKeeper::SetRows(const WindingRows& rows) {
+  Rows();
+  if (rows == rows_) return;
+  rows_ = rows;
+  StoreRows(rows_);
+  emit Changed();
+}
+
+const windings::Settings& SettingsKeeper::Rectifier() {
+  Rows();
+  return rectifier_;
+}
+
+void SettingsKeeper::TypeDiode(const QString& text) {
+  windings::Settings changed = Rectifier();
+  const std::optional<std::string> refusal =
+      windings::SetFromText(changed, windings::Setting::Diode, text.toStdString());
+  const QString before = diode_refusal_;
+  diode_refusal_ = refusal ? QString::fromStdString(*refusal) : QString();
+  if (diode_refusal_ == before && changed == rectifier_) return;
+  rectifier_ = changed;
+  emit Changed();
+}
+
+void SettingsKeeper::FinishDiode() {
+  if (rows_loaded_ && diode_refusal_.isEmpty()) StoreRectifier(rectifier_);
+}
+
 void SettingsKeeper::Finish(std::size_t k) {
   if (loaded_ && refusals_[k].isEmpty()) StoreSetting(taken_, k);
 }
 
 void SettingsKeeper::StoreAll() {
   for (std::size_t k = 0; k < kSettingCount; ++k) Finish(k);
+  FinishDiode();
 }
 
 void SettingsKeeper::RestoreDefaults() {
+  Rows();
+  rectifier_ = {};
+  diode_refusal_.clear();
+  StoreRectifier(rectifier_);
   Replace(WindowSettings{});
   StoreAll();
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/common/winding_rows.h"
 #include "ui/common/window_settings.h"
 
 namespace ui {
@@ -56,6 +57,24 @@ class SettingsKeeper final : public QObject {
   /// Keeps the folder of a design file chosen, stored at once.
   void KeepDesignFolder(const QString& folder);
 
+  /// The windings table as last typed: the first secondary's kind and the further rows.
+  const WindingRows& Rows();
+
+  /// Takes the windings table as typed and stores it; a row's text is kept whatever it holds.
+  void SetRows(const WindingRows& rows);
+
+  /// The rectifier settings in force: the last diode drop taken.
+  const windings::Settings& Rectifier();
+
+  /// Why the diode drop as typed is refused; empty while it holds a value taken.
+  const QString& DiodeRefusal() const { return diode_refusal_; }
+
+  /// Takes the diode drop as typed, or keeps why it is refused.
+  void TypeDiode(const QString& text);
+
+  /// Editing the diode drop is finished: it is stored unless refused.
+  void FinishDiode();
+
  signals:
   /// The settings in force changed, or a field began or stopped refusing its text.
   void Changed();
@@ -68,6 +87,11 @@ class SettingsKeeper final : public QObject {
   WindowSettings taken_;
   std::array<QString, kSettingCount> refusals_;
   std::optional<QString> design_folder_;  ///< read the first time it is asked for
+
+  bool rows_loaded_ = false;
+  WindingRows rows_;
+  windings::Settings rectifier_;
+  QString diode_refusal_;
 };
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "ui/plan_window/planned_run.h"
+#include "windings/design_check.h"
 
 class QLabel;
 class QTableWidget;
@@ -20,9 +21,13 @@ class CheckPage final : public QWidget {
   /// Shows the check of `planned`.
   void Show(const PlannedRun& planned);
 
+  /// Shows the check of all windings of `outcome`, as sized and refined, under `settings`.
+  void ShowAll(const windings::Outcome& outcome, const check::Settings& settings);
+
  private:
   QLabel* verdicts_ = nullptr;
   QTableWidget* check_ = nullptr;
+  QTableWidget* refined_ = nullptr;
 };
 
 }  // namespace ui

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <vector>
+
 #include <QWidget>
 
+#include "account/tables.h"
+
 #include "ui/plan_window/planned_run.h"
+#include "windings/design_check.h"
 
 class QFormLayout;
 class QLabel;
@@ -21,7 +26,14 @@ class PlanPage final : public QWidget {
   /// Shows the plan of `planned`; nothing while it has none.
   void Show(const PlannedRun& planned);
 
+  /// Shows the plan of all windings of `outcome` under `settings`, led by the line giving Pt.
+  void ShowAll(const windings::Outcome& outcome, const plan::Settings& settings);
+
  private:
+  void ShowSummary(const std::vector<account::Line>& lines);
+
+  QLabel* power_ = nullptr;
+  QTableWidget* secondaries_ = nullptr;
   QFormLayout* summary_ = nullptr;
   QTableWidget* windings_ = nullptr;
   QLabel* note_ = nullptr;

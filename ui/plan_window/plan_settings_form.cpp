@@ -11,6 +11,8 @@
 #include "ui/common/field_marks.h"
 #include "ui/common/utf8.h"
 #include "ui/common/window_settings.h"
+#include "values/setting_rule.h"
+#include "windings/settings.h"
 
 namespace ui {
 
@@ -46,6 +48,7 @@ PlanSettingsForm::PlanSettingsForm(SettingsKeeper& keeper, QWidget* parent)
       AddTypedRow(*form, k);
     }
   }
+  AddDiodeRow(*form);
   auto* note = new QLabel(QStringLiteral("Свой провод — диаметр без изоляции провода, который у "
                                          "вас есть; пусто — стандартный провод по расчету."),
                           this);
@@ -105,6 +108,43 @@ void PlanSettingsForm::AddTypedRow(QFormLayout& form, std::size_t k) {
   form.addRow(SettingCaption(k), row);
 }
 
+// The rectifier windings' diode drop, from the windings library's rule.
+void PlanSettingsForm::AddDiodeRow(QFormLayout& form) {
+  const values::SettingRule& rule = windings::RuleOf(windings::Setting::Diode);
+  const QString caption = FromUtf8(rule.name) + QStringLiteral(", ") + FromUtf8(rule.unit);
+  auto* row = new QWidget(this);
+  auto* line = new QHBoxLayout(row);
+  line->setContentsMargins(0, 0, 0, 0);
+  diode_ = new QLineEdit(FromUtf8(values::ShortestText(keeper_.Rectifier().diode)), row);
+  diode_->setObjectName(FromUtf8(rule.key));
+  diode_->setAccessibleName(caption);
+  diode_->setToolTip(FromUtf8(rule.help));
+  diode_->setFixedWidth(kFieldWidth);
+  diode_message_ = new QLabel(row);
+  diode_message_->setObjectName(diode_->objectName() + QStringLiteral("Message"));
+  diode_message_->setAccessibleName(QStringLiteral("Сообщение: %1").arg(caption));
+  diode_message_->setWordWrap(true);
+  diode_message_->setTextFormat(Qt::PlainText);
+  line->addWidget(diode_);
+  line->addWidget(diode_message_, 1);
+  connect(diode_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    keeper_.TypeDiode(text);
+    ShowDiodeRefusal();
+  });
+  connect(diode_, &QLineEdit::editingFinished, this, [this] { keeper_.FinishDiode(); });
+  form.addRow(caption, row);
+}
+
+void PlanSettingsForm::ShowDiodeRefusal() {
+  const QString& refusal = keeper_.DiodeRefusal();
+  diode_message_->setText(refusal);
+  if (refusal.isEmpty()) {
+    UnmarkField(*diode_);
+  } else {
+    MarkField(*diode_, refusal);
+  }
+}
+
 // The keeper already holds every value: showing them must not type them in again.
 void PlanSettingsForm::ShowTaken() {
   const WindowSettings& taken = keeper_.Taken();
@@ -116,6 +156,9 @@ void PlanSettingsForm::ShowTaken() {
     fields_[k]->setText(FromUtf8(account::SettingText(taken, k)));
     ShowRefusal(k);
   }
+  const QSignalBlocker quiet_diode(diode_);
+  diode_->setText(FromUtf8(values::ShortestText(keeper_.Rectifier().diode)));
+  ShowDiodeRefusal();
 }
 
 void PlanSettingsForm::ShowRefusal(std::size_t k) {

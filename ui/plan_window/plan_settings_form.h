@@ -26,13 +26,17 @@ class PlanSettingsForm final : public QGroupBox {
  private:
   void AddGradeRow(QFormLayout& form, std::size_t k);
   void AddTypedRow(QFormLayout& form, std::size_t k);
+  void AddDiodeRow(QFormLayout& form);
   void ShowRefusal(std::size_t k);
   void ShowTaken();
+  void ShowDiodeRefusal();
 
   SettingsKeeper& keeper_;
   QComboBox* grade_ = nullptr;
   std::array<QLineEdit*, kSettingCount> fields_{};
   std::array<QLabel*, kSettingCount> messages_{};
+  QLineEdit* diode_ = nullptr;
+  QLabel* diode_message_ = nullptr;
 };
 
 }  // namespace ui

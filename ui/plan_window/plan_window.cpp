@@ -13,6 +13,7 @@
 #include "ui/plan_window/plan_page.h"
 #include "ui/plan_window/plan_settings_form.h"
 #include "ui/plan_window/winding_drawing.h"
+#include "ui/plan_window/windings_page.h"
 
 namespace ui {
 
@@ -58,15 +59,37 @@ QWidget* PlanWindow::MakeFigures() {
   check_page_ = new CheckPage(pages);
   pages->addTab(plan_page_, QStringLiteral("План намотки"));
   pages->addTab(check_page_, QStringLiteral("Проверка"));
+  windings_page_ = new WindingsPage(keeper_, pages);
+  pages->addTab(windings_page_, QStringLiteral("Обмотки"));
   pages->addTab(new PlanSettingsForm(keeper_, pages), QStringLiteral("Настройки"));
   column->addWidget(pages, 1);
   pages_ = pages;
   return figures;
 }
 
-void PlanWindow::Follow(const account::Press& press) {
-  planned_ = PlanRun(press, keeper_.Taken(), keeper_.Refusal(), preferred_);
+void PlanWindow::Follow(const account::Press& press, const calc::CalculatorState& before) {
+  before_ = before;
+  planned_ = PlanRun(press, keeper_.Taken(), Refusal(), preferred_);
+  EvaluateAll();
   ShowPlan();
+}
+
+// The diode drop is refused as the other settings are: nothing shown while it is.
+QString PlanWindow::Refusal() const {
+  const QString refusal = keeper_.Refusal();
+  return refusal.isEmpty() ? keeper_.DiodeRefusal() : refusal;
+}
+
+// Sized on a copy, so that the next change of the table sees the same record.
+void PlanWindow::EvaluateAll() {
+  all_ = AsksAllWindings(keeper_.Rows());
+  if (!all_) return;
+  calc::InputTexts texts;
+  for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = planned_.press.inputs[k];
+  calc::CalculatorState record = before_;
+  const WindowSettings& taken = keeper_.Taken();
+  windings::Evaluate(record, texts, RequestOf(keeper_.Rows()),
+                     {taken.plan, taken.check, keeper_.Rectifier()}, outcome_);
 }
 
 void PlanWindow::ShowTurns(Turns turns) {
@@ -77,14 +100,21 @@ void PlanWindow::ShowTurns(Turns turns) {
 // Only settings taken are ever planned with, and while a field refuses its text the figures are
 // blanked rather than left from the last value taken.
 void PlanWindow::Recompute() {
-  Replan(planned_, keeper_.Taken(), keeper_.Refusal(), preferred_);
+  Replan(planned_, keeper_.Taken(), Refusal(), preferred_);
+  EvaluateAll();
   ShowPlan();
 }
 
 void PlanWindow::ShowPlan() {
   header_->Show(planned_);
-  plan_page_->Show(planned_);
-  check_page_->Show(planned_);
+  windings_page_->Show(planned_.press, outcome_);
+  if (all_ && planned_.refusal.empty()) {
+    plan_page_->ShowAll(outcome_, planned_.settings);
+    check_page_->ShowAll(outcome_, planned_.check_settings);
+  } else {
+    plan_page_->Show(planned_);
+    check_page_->Show(planned_);
+  }
   drawing_->Show(planned_);
   for (QAction* command : {save_, print_, copy_}) command->setEnabled(planned_.HasPlan());
 }
