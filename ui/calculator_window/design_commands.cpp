@@ -11,6 +11,7 @@
 #include "ui/calculator_window/design_io.h"
 #include "ui/calculator_window/form1.h"
 #include "ui/common/utf8.h"
+#include "ui/common/winding_rows.h"
 #include "ui/plan_window/plan_window.h"
 
 namespace ui {
@@ -25,7 +26,7 @@ bool Form1::OpenDesign(const QString& path) {
   for (std::size_t k = 0; k < fields_.size(); ++k) {
     fields_[k]->setText(FromUtf8(design_.fields[k]));
   }
-  keeper_.Replace({design_.plan, design_.check});
+  keeper_.Replace({design_.plan, design_.check}, RowsOf(design_.windings), design_.rectifier);
   ShowDesignTitle();
   return true;
 }
@@ -38,6 +39,8 @@ bool Form1::SaveDesign(const QString& path) {
   const account::Settings& taken = keeper_.Taken();
   design.plan = taken.plan;
   design.check = taken.check;
+  design.windings = RequestOf(keeper_.Rows());
+  design.rectifier = keeper_.Rectifier();
   // A design first saved is named after its file, so that its captions and sheet say which.
   if (design.title.empty()) design.title = QFileInfo(path).completeBaseName().toStdString();
   const QString failure = WriteDesignFile(path, design);

@@ -43,9 +43,7 @@ std::variant<design_file::Design, QString> ReadDesignFile(const QString& path) {
   if (const auto reason = Unreadable(info, file)) return Refused(path, *reason);
   auto read = design_file::Read(std::string_view(bytes.constData(), bytes.size()));
   if (const auto* reason = std::get_if<std::string>(&read)) return Refused(path, *reason);
-  const auto& design = std::get<design_file::Design>(read);
-  if (const auto reason = design_file::NotShown(design)) return Refused(path, *reason);
-  return design;
+  return std::get<design_file::Design>(read);
 }
 
 QString WriteDesignFile(const QString& path, const design_file::Design& design) {

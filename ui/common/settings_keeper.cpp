@@ -78,19 +78,19 @@ void SettingsKeeper::StoreAll() {
   FinishDiode();
 }
 
-void SettingsKeeper::RestoreDefaults() {
-  Rows();
-  rectifier_ = {};
-  diode_refusal_.clear();
-  StoreRectifier(rectifier_);
-  Replace(WindowSettings{});
-  StoreAll();
-}
+void SettingsKeeper::RestoreDefaults() { Replace(WindowSettings{}, Rows(), windings::Settings{}); }
 
-void SettingsKeeper::Replace(const WindowSettings& settings) {
+void SettingsKeeper::Replace(const WindowSettings& settings, const WindingRows& rows,
+                             const windings::Settings& rectifier) {
   loaded_ = true;
   taken_ = settings;
   refusals_ = {};
+  rows_loaded_ = true;
+  rows_ = rows;
+  rectifier_ = rectifier;
+  diode_refusal_.clear();
+  StoreRows(rows_);
+  StoreAll();
   emit Replaced();
   emit Changed();
 }

@@ -48,8 +48,10 @@ class SettingsKeeper final : public QObject {
   /// Back to the defaults in every field, stored at once.
   void RestoreDefaults();
 
-  /// Takes every setting of a design opened, none refused; stored as typed ones are.
-  void Replace(const WindowSettings& settings);
+  /// Takes every setting and the windings table of a design opened, none refused; stored as
+  /// typed ones are.
+  void Replace(const WindowSettings& settings, const WindingRows& rows,
+               const windings::Settings& rectifier);
 
   /// The folder design files were last opened from or saved in; empty before the first.
   const QString& DesignFolder();

@@ -43,6 +43,16 @@ windings::Request RequestOf(const WindingRows& rows) {
   return request;
 }
 
+WindingRows RowsOf(const windings::Request& request) {
+  WindingRows rows{.first = request.first, .further = {}};
+  for (const windings::Secondary& given : request.further) {
+    rows.further.push_back({.voltage = FromUtf8(values::ShortestText(given.voltage)),
+                            .current = FromUtf8(values::ShortestText(given.current)),
+                            .kind = given.kind});
+  }
+  return rows;
+}
+
 WindingRows LoadRows() {
   QSettings stored(kStoredName, kStoredName);
   WindingRows rows;

@@ -36,6 +36,9 @@ std::optional<double> CellNumber(const QString& text);
 /// What the engine is asked: a cell that is not a number reads as 0, which is out of bounds.
 windings::Request RequestOf(const WindingRows& rows);
 
+/// The table that asks `request`, each number in its shortest text.
+WindingRows RowsOf(const windings::Request& request);
+
 /// The table the user last kept; empty before the first.
 WindingRows LoadRows();
 

@@ -56,6 +56,7 @@ WindingsPage::WindingsPage(SettingsKeeper& keeper, QWidget* parent)
   reason_->setTextFormat(Qt::PlainText);
   reason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   column->addWidget(reason_);
+  connect(&keeper_, &SettingsKeeper::Replaced, this, &WindingsPage::Rebuild);
   Rebuild();
 }
 
