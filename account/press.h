@@ -108,6 +108,9 @@ class Calculator {
   /// The last press.
   const Press& press() const { return press_; }
 
+  /// The record as the presses so far left it.
+  const calc::CalculatorState& record() const { return record_; }
+
  private:
   void Run(const calc::InputTexts& texts, Parts parts, calc::ResultDisplay& display);
 
