@@ -2,6 +2,8 @@
 // the engine as typed), answers come back as NUL-terminated UTF-8 JSON.
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 #include <emscripten/emscripten.h>
 
@@ -44,6 +46,16 @@ EMSCRIPTEN_KEEPALIVE const char* ts_calculate(const char* bytes, const std::uint
 
 EMSCRIPTEN_KEEPALIVE const char* ts_settings(const char* bytes, const std::uint32_t* lengths) {
   return Answer(Session().SetSettings(Texts<account::kSettingCount>(bytes, lengths)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ts_windings(const char* bytes, const std::uint32_t* lengths,
+                                             std::uint32_t count) {
+  std::vector<std::string_view> texts(count);
+  for (std::string_view& text : texts) {
+    text = std::string_view(bytes, *lengths);
+    bytes += *lengths++;
+  }
+  return Answer(Session().SetWindings(texts));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ts_results(const char* bytes, const std::uint32_t* lengths) {

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <array>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "account/planned.h"
 #include "account/press.h"
 #include "account/settings.h"
+#include "account/windings_json.h"
 #include "calc/calculator.h"
+#include "windings/design_check.h"
 
 namespace web {
 
@@ -14,12 +20,18 @@ namespace web {
 /// as JSON.
 class PageSession {
  public:
+  PageSession();
+
   /// One press of Calculate on the nine field texts.
   std::string Calculate(const calc::InputTexts& texts);
 
   /// The settings of the plan and the check as typed: each one taken or refused, and the last
   /// press planned and checked again with those taken.
   std::string SetSettings(const account::SettingTexts& texts);
+
+  /// The windings table as typed: row 1's kind code, the diode drop, then each further row's U,
+  /// I and kind code; the plan and check follow the design of all windings it asks for.
+  std::string SetWindings(std::span<const std::string_view> texts);
 
   /// The results as the copy puts them on the clipboard; before the first press, with the
   /// fields' texts.
@@ -30,10 +42,23 @@ class PageSession {
 
  private:
   std::string Answer();
+  account::WindingsAccount Windings() const;
+
+  /// Whether the table asks for more than the described run: a plan of all windings.
+  bool Several() const;
 
   account::Calculator calculator_;
   account::TakenSettings settings_;
   account::Planned planned_;
+  calc::CalculatorState
+      before_;  ///< the record before the last press: all windings are sized on it
+  std::array<std::string, 9> pressed_;  ///< the texts of the last press
+  windings::Request request_;
+  std::vector<std::array<std::string, 2>> further_;  ///< U and I of rows 2, 3, … as typed
+  windings::Settings rectifier_;
+  std::string diode_text_;
+  std::string diode_refusal_;
+  windings::Outcome outcome_;
 };
 
 }  // namespace web
