@@ -9,6 +9,7 @@ const path = require('path');
 const [enginePath, picturesDir, outPath] = process.argv.slice(2);
 const here = __dirname;
 const TWIPS_PER_PIXEL = 15;
+const read = (name) => fs.readFileSync(path.join(here, name), 'utf8');
 
 function escapeHtml(text) {
   return text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;')
@@ -79,12 +80,12 @@ async function main() {
   const template = fs.readFileSync(path.join(here, 'page.html'), 'utf8');
   const html = template
       .replaceAll('@TITLE@', escapeHtml(layout.title))
-      .replace('@STYLE@', () => fs.readFileSync(path.join(here, 'page.css'), 'utf8'))
+      .replace('@STYLE@', () => ['page.css', 'windings_table.css'].map(read).join('\n'))
       .replace('@WINDOW@', () => parts.join('\n'))
       .replace('@SETTINGS@', () => planSettings)
       .replace('@CHECK_SETTINGS@', () => checkSettings)
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
-      .replace('@SCRIPT@', () => fs.readFileSync(path.join(here, 'page.js'), 'utf8'));
+      .replace('@SCRIPT@', () => ['windings_table.js', 'page.js'].map(read).join('\n'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});
   fs.writeFileSync(outPath, html);
 }

@@ -23,7 +23,7 @@
       at += b.length;
       engine.HEAPU32[(lengths >> 2) + k] = b.length;
     });
-    const answer = engine.UTF8ToString(engine[name](bytes, lengths));
+    const answer = engine.UTF8ToString(engine[name](bytes, lengths, encoded.length));
     engine._ts_free(bytes);
     engine._ts_free(lengths);
     return answer;
@@ -64,6 +64,7 @@
     showPlan(answer.plan, answer.noPlan);
     showCheck(answer.check, answer.noCheck);
     showLines($('settings-taken'), answer.settingLines);
+    TsWindings.show(answer);
   }
 
   function cell(row, text, className) {
@@ -231,6 +232,7 @@
     engine = instance;
     // What was typed into the settings before the engine was ready counts from now on.
     changeSettings();
+    TsWindings.ready(call, showAccount);
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');
