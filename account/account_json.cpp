@@ -5,10 +5,14 @@
 #include "account/control_table.h"
 #include "account/copied_text.h"
 #include "account/drawing.h"
+#include "account/hints.h"
+#include "account/picture_words.h"
 #include "account/reasons.h"
 #include "account/several_windings.h"
+#include "account/stale_words.h"
 #include "account/tables.h"
 #include "account/windings_json.h"
+#include "calc/note_words.h"
 #include "calc/run_notes.h"
 #include "values/json_writer.h"
 
@@ -22,6 +26,19 @@ constexpr std::string_view kKindNames[] = {"caption", "heading", "result",
                                            "field",   "button",  "picture"};
 constexpr std::string_view kEndNames[] = {"not-yet", "faulted", "not-fit", "fit"};
 constexpr std::string_view kPartNames[] = {"core", "bobbin", "winding", "between", "wrap", "free"};
+constexpr std::string_view kTurnsNames[] = {"calculated", "refined"};
+
+// The page lists the marks' words under the results, where the window has them in tooltips.
+constexpr std::string_view kMarkedFieldsOnPage =
+    "\nПоля с замечаниями выделены цветом, подробности - в списке «Замечания» под результатами.";
+
+std::string PageFaultWords(std::string words) {
+  if (words.ends_with(calc::kMarkedFieldsWords)) {
+    words.replace(words.size() - calc::kMarkedFieldsWords.size(), std::string::npos,
+                  kMarkedFieldsOnPage);
+  }
+  return words;
+}
 
 template <typename Texts>
 void WriteStrings(const Texts& texts, JsonWriter& json) {
@@ -58,11 +75,12 @@ void WritePress(const Press& press, JsonWriter& json) {
   json.Key("fault");
   if (press.fault) {
     json.Open('{').Key("message").String(press.fault_message);
-    json.Key("explanation").String(press.fault_words).Close('}');
+    json.Key("explanation").String(PageFaultWords(press.fault_words)).Close('}');
   } else {
     json.Null();
   }
   json.Key("coefficientWords").String(press.coefficient_words);
+  json.Key("capacityWords").String(press.capacity_words);
 }
 
 void WriteSettings(const TakenSettings& taken, JsonWriter& json) {
@@ -97,6 +115,14 @@ void WritePlan(const Planned& planned, JsonWriter& json) {
     json.Null();
   } else {
     json.Open('{').Key("turns").String(TurnsWords(planned));
+    json.Key("shown").String(kTurnsNames[static_cast<std::size_t>(planned.turns)]);
+    json.Key("choices").Open('[');
+    for (const Turns turns : {Turns::Calculated, Turns::Refined}) {
+      json.Open('{').Key("turns").String(kTurnsNames[static_cast<std::size_t>(turns)]);
+      json.Key("words").String(TurnsChoice(planned, turns));
+      json.Key("enabled").Bool(turns == Turns::Calculated || HasRefined(planned)).Close('}');
+    }
+    json.Close(']');
     json.Key("verdict").String(plan::VerdictCode(planned.plan.verdict));
     json.Key("verdictWords").String(plan::VerdictText(planned.plan.verdict));
     json.Key("summary");
@@ -164,8 +190,10 @@ std::string AccountJson(const Account& account) {
   WriteCheck(account.planned, json);
   json.Key("settingLines");
   WriteLines(SettingLines(account.planned), json);
+  const std::string marks = TurnMarkWords(account.planned, kPagePlace);
+  json.Key("turnMarks").String(marks);
   const std::string lead = Lead(account.windings);
-  json.Key("copies").Open('{').Key("results").String(ResultsText(account.press));
+  json.Key("copies").Open('{').Key("results").String(ResultsText(account.press, marks));
   json.Key("plan").String(lead + PlanText(account.press, account.planned));
   json.Key("check").String(lead + CheckText(account.planned)).Close('}');
   if (account.windings != nullptr) {
@@ -186,11 +214,22 @@ std::string LayoutJson() {
     json.Key("tab").Number(c.tabIndex).Key("text").String(c.text).Close('}');
   }
   json.Close(']').Key("rows").Open('[');
-  for (const RowSpec& r : kRows) {
+  std::size_t result = 0;
+  for (std::size_t k = 0; k < kRows.size(); ++k) {
+    const RowSpec& r = kRows[k];
+    const bool input = k < std::tuple_size_v<calc::InputTexts>;
     json.Open('{').Key("caption").String(r.caption).Key("index").Number(r.captionIndex);
-    json.Key("field").String(r.field).Close('}');
+    json.Key("field").String(r.field);
+    json.Key("name").String(input ? InputCaption(k) : ResultCaption(result));
+    json.Key("unit").String(input ? std::string_view() : ResultUnit(result++)).Close('}');
   }
-  json.Close(']').Key("settings").Open('[');
+  json.Close(']').Key("pictures").Open('[');
+  for (const PictureWords& picture : kCorePictureWords) {
+    json.Open('{').Key("name").String(picture.name);
+    json.Key("description").String(picture.description).Close('}');
+  }
+  json.Close(']').Key("stale").Open('{').Key("results").String(kStaleResultsWords);
+  json.Key("plan").String(kStalePagePlanWords).Close('}').Key("settings").Open('[');
   for (std::size_t k = 0; k < kSettingCount; ++k) {
     const values::SettingRule& rule = SettingRule(k);
     json.Open('{').Key("key").String(rule.key).Key("name").String(rule.name);

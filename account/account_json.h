@@ -18,8 +18,9 @@ struct Account {
 };
 
 /// The account as the page reads it, one JSON object: the inputs as typed, labels, status, the
-/// notes and fault in words, the settings as taken with each refusal, the plan and the check as
-/// rows with their words, the drawing's bands and the texts the copies put on the clipboard;
+/// notes and fault in words, what a refused core can give, the settings as taken with each
+/// refusal, the plan and the check as rows with their words, the marks of the turns as
+/// calculated, the drawing's bands and the texts the copies put on the clipboard;
 /// and the windings table when there is one.
 std::string AccountJson(const Account& account);
 

@@ -18,6 +18,11 @@ constexpr ControlKind kPicture = ControlKind::Picture;
 // The batch tool names its columns by these captions too.
 constexpr std::string_view ResultRowCaption(std::size_t row) { return calc::kResultCaptions[row]; }
 
+// From the load power to the turns of the 2nd winding, as the results stand.
+constexpr std::array<std::string_view, calc::kResultLabelCount> kResultUnits = {
+    "Вт", "Тл", "А/мм²", "", "см²", "см²", "Вт", "", "", "А", "мм²", "мм²", "мм", "мм", "витков",
+    "витков"};
+
 }  // namespace
 
 // clang-format off
@@ -121,5 +126,7 @@ std::string_view InputCaption(std::size_t field) {
 std::string_view ResultCaption(std::size_t result) {
   return calc::WithoutLeader(calc::kResultCaptions.at(result));
 }
+
+std::string_view ResultUnit(std::size_t result) { return kResultUnits.at(result); }
 
 }  // namespace account

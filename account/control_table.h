@@ -56,4 +56,8 @@ std::string_view InputCaption(std::size_t field);
 /// The caption of result `result` (0 is Label26) without its run of full stops.
 std::string_view ResultCaption(std::size_t result);
 
+/// The unit of result `result` (0 is Label26), written beside its value; empty for a number
+/// without one and for the verdict.
+std::string_view ResultUnit(std::size_t result);
+
 }  // namespace account

@@ -26,14 +26,15 @@ void AppendTable(const Table& table, std::string& out) {
 
 }  // namespace
 
-std::string NotesText(const Press& press) {
+std::string NotesText(const Press& press, std::string_view more) {
   std::string text;
-  if (press.note_lines.empty()) AppendLine(kNotesCaption, "нет", text);
+  if (press.note_lines.empty() && more.empty()) AppendLine(kNotesCaption, "нет", text);
   for (const std::string& line : press.note_lines) AppendLine(kNotesCaption, line, text);
+  if (!more.empty()) AppendLine(kNotesCaption, more, text);
   return text;
 }
 
-std::string ResultsText(const Press& press) {
+std::string ResultsText(const Press& press, std::string_view turn_marks) {
   std::string text;
   for (std::size_t k = 0; k < press.inputs.size(); ++k) {
     AppendLine(InputCaption(k), press.inputs[k], text);
@@ -41,7 +42,7 @@ std::string ResultsText(const Press& press) {
   for (std::size_t k = 0; k < calc::kResultLabelCount; ++k) {
     AppendLine(ResultCaption(k), ResultText(press, k), text);
   }
-  if (press.end != End::NotYet) text += NotesText(press);
+  if (press.end != End::NotYet) text += NotesText(press, turn_marks);
   if (press.fault) AppendLine("Расчет остановлен", press.fault_message, text);
   return text;
 }

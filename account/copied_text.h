@@ -11,13 +11,15 @@ namespace account {
 /// The caption the run's notes are copied and printed under.
 inline constexpr std::string_view kNotesCaption = "Замечания к расчету";
 
-/// The run's notes, one «Замечания к расчету<TAB>sentence» line each, or one line saying «нет».
-std::string NotesText(const Press& press);
+/// The run's notes and then `more` (when given), one «Замечания к расчету<TAB>sentence» line
+/// each, or one line saying «нет».
+std::string NotesText(const Press& press, std::string_view more = {});
 
 /// The nine inputs and sixteen results of a press, one «caption<TAB>value» line each: ready to
-/// paste into a spreadsheet or a message. After a press, its notes; after a fault, only the
-/// results the press wrote, and a last line with the fault.
-std::string ResultsText(const Press& press);
+/// paste into a spreadsheet or a message. After a press, its notes and the marks of its turns
+/// (TurnMarkWords); after a fault, only the results the press wrote, and a last line with the
+/// fault.
+std::string ResultsText(const Press& press, std::string_view turn_marks);
 
 /// The check of both designs as TAB-separated lines with its verdicts, or why there is none.
 std::string CheckText(const Planned& planned);

@@ -2,6 +2,7 @@
 
 #include "account/figure_text.h"
 #include "account/flag_words.h"
+#include "check/turn_marks.h"
 #include "plan/wire_table.h"
 
 namespace account {
@@ -24,6 +25,11 @@ std::string CalculatedCheckWords(const Planned& planned) {
   if (!planned.refusal.empty() || !planned.check.calculated) return {};
   return "Проверка расчетных витков: " +
          FlagSummary(*planned.check_input, *planned.check.calculated, planned.check_settings);
+}
+
+std::string TurnMarkWords(const Planned& planned, std::string_view place) {
+  if (!planned.refusal.empty() || !planned.check_input) return {};
+  return check::TurnMarkWords(*planned.check_input, planned.check, place);
 }
 
 }  // namespace account

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "account/coefficient_words.h"
+#include "calc/core_capacity.h"
 #include "calc/note_words.h"
 
 namespace account {
@@ -50,6 +51,12 @@ void PutWords(const calc::InputTexts& texts, const calc::CalculatorState& record
   // A fault before the fit decision leaves no verdict to rest on anything.
   const bool verdict_shown = !press.fault || press.trace.at > calc::Quantity::Fit;
   press.coefficient_words = verdict_shown ? CoefficientWords(run) : std::string();
+  press.capacity_words.clear();
+  if (press.end == End::NotFit) {
+    if (const auto capacity = calc::FindCoreCapacity(record, texts)) {
+      press.capacity_words = calc::CapacityWords(*capacity);
+    }
+  }
 }
 
 }  // namespace

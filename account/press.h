@@ -74,6 +74,7 @@ struct Press {
   std::string fault_message;               ///< «Ошибка 11: Деление на ноль»
   std::string fault_words;                 ///< what could not be computed, and the likely cause
   std::string coefficient_words;           ///< the coefficients the verdict rests on in vain
+  std::string capacity_words;  ///< on «Неподходит»: what the core can give; else empty
 
   /// Whether the core fits and its design can be planned.
   bool fits() const { return end == End::Fit; }

@@ -280,7 +280,7 @@ std::string FaultWords(const NotedRun& run, const values::Fault& fault) {
   }
   std::string text = std::string(kNotComputed[static_cast<std::size_t>(at)]) +
                      Fill("\nВероятная причина: %1.", {Cause(run, fault, at)});
-  if (marked) text += "\nПоля с замечаниями выделены цветом, подробности - в их подсказках.";
+  if (marked) text += kMarkedFieldsWords;
   return text;
 }
 

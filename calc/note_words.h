@@ -33,6 +33,10 @@ std::string NoteSentence(const NotedRun& run, const RunNote& note);
 /// («I2: Прочитано 1: …»), in the notes' order; empty when the run has none.
 std::vector<std::string> NoteLines(const NotedRun& run);
 
+/// Where a fault's words send the user for the notes of the fields it marked: their tooltips.
+inline constexpr std::string_view kMarkedFieldsWords =
+    "\nПоля с замечаниями выделены цветом, подробности - в их подсказках.";
+
 /// For a run that faulted: what could not be computed and the likely cause, in Russian.
 std::string FaultWords(const NotedRun& run, const values::Fault& fault);
 

@@ -9,6 +9,7 @@ const path = require('path');
 const [enginePath, picturesDir, outPath] = process.argv.slice(2);
 const here = __dirname;
 const TWIPS_PER_PIXEL = 15;
+
 const read = (name) => fs.readFileSync(path.join(here, name), 'utf8');
 
 function escapeHtml(text) {
@@ -16,14 +17,25 @@ function escapeHtml(text) {
       .replace(/"/g, '&quot;');
 }
 
-// Ids inside each picture get its own prefix: the three share glyph names.
-function picture(n) {
+// Ids inside each picture get its own prefix: the three share glyph names. The English title
+// of the drawing file gives way to the engine's Russian name and description.
+function picture(n, words) {
   let svg = fs.readFileSync(path.join(picturesDir, `core_form_${n}.svg`), 'utf8');
-  svg = svg.replace(/<\?xml[^>]*\?>\s*/, '');
+  svg = svg.replace(/<\?xml[^>]*\?>\s*/, '').replace(/<title>[^<]*<\/title>\s*/, '');
   svg = svg.replace(/\bid="([^"]+)"/g, `id="f${n}-$1"`)
       .replace(/href="#([^"]+)"/g, `href="#f${n}-$1"`)
       .replace(/url\(#([^)]+)\)/g, `url(#f${n}-$1)`);
-  return svg.replace('<svg ', `<svg role="img" aria-label="${n})" `);
+  return svg.replace(/<svg [^>]*>/, (open) => open.replace('<svg ',
+      `<svg role="img" aria-labelledby="f${n}-name" aria-describedby="f${n}-description" `) +
+      `<title id="f${n}-name">${escapeHtml(words.name)}</title>` +
+      `<desc id="f${n}-description">${escapeHtml(words.description)}</desc>`);
+}
+
+// A caption keeps its leader dots on screen; only its words name the control.
+function caption(text, name) {
+  const words = text.startsWith(name) ? name : '';
+  return `<span class="caption-words">${escapeHtml(words)}</span>` +
+      `<span class="leader" aria-hidden="true">${escapeHtml(text.slice(words.length))}</span>`;
 }
 
 function place(c) {
@@ -38,54 +50,65 @@ async function main() {
   const byName = (name, index) => layout.controls.find(
       (c) => c.name === name && (index === undefined || index === -1 || c.index === index));
 
-  // The window's Tab order, less the Exit button that a page has no use for.
-  const focusOrder = layout.controls.filter((c) => c.kind === 'field')
-      .sort((x, y) => x.tab - y.tab).map((c) => c.name);
+  const named = (row) => row.unit && !row.name.endsWith(row.unit) ?
+    `${row.name}, ${row.unit}` : row.name;
+  const captionOf = (row) => byName(row.caption, row.index);
+  const captionId = (row) => row.index >= 0 ? `${row.caption}_${row.index}` : row.caption;
+  const label = (row) => `<label class="caption" id="${captionId(row)}" for="${row.field}" ` +
+      `${place(captionOf(row))}>${caption(captionOf(row).text, row.name)}</label>`;
 
+  // What the eye reads, top to bottom: the form and the other inputs, the pictures that explain
+  // them, Calculate, then the results; Tab follows it.
   const parts = [];
+  const inputs = layout.rows.filter((row) => byName(row.field).kind === 'field');
+  const results = layout.rows.filter((row) => byName(row.field).kind !== 'field');
+  for (const row of inputs) {
+    const field = byName(row.field);
+    parts.push(label(row));
+    parts.push(`<input class="field" id="${field.name}" name="${field.name}" type="text" ` +
+        `inputmode="decimal" value="${escapeHtml(field.text)}" ` +
+        `aria-label="${escapeHtml(named(row))}" autocomplete="off" spellcheck="false" ` +
+        `${row === inputs[0] ? 'autofocus ' : ''}${place(field)}>` +
+        `<span class="note" id="${field.name}-note" hidden></span>` +
+        `<span class="printed" id="${field.name}-printed" ${place(field)}>` +
+        `${escapeHtml(field.text)}</span>`);
+  }
   const heading = byName('Label2');
   parts.push(`<p class="heading" id="Label2" ${place(heading)}>${escapeHtml(heading.text)}</p>`);
-  for (const row of layout.rows) {
-    const caption = byName(row.caption, row.index);
-    const field = byName(row.field);
-    const captionId = row.index >= 0 ? `${row.caption}_${row.index}` : row.caption;
-    parts.push(`<label class="caption" id="${captionId}" for="${field.name}" ${place(caption)}>` +
-        `${escapeHtml(caption.text)}</label>`);
-    if (field.kind === 'field') {
-      const tab = focusOrder.indexOf(field.name) + 1;
-      parts.push(`<input class="field" id="${field.name}" name="${field.name}" type="text" ` +
-          `value="${escapeHtml(field.text)}" tabindex="${tab}" autocomplete="off" ` +
-          `spellcheck="false" ${field.name === focusOrder[0] ? 'autofocus ' : ''}${place(field)}>` +
-          `<span class="note" id="${field.name}-note" hidden></span>`);
-    } else {
-      parts.push(`<output class="result" id="${field.name}" ${place(field)}></output>`);
-    }
-  }
-  for (const n of [1, 2, 3]) {
-    parts.push(`<div class="picture" id="Image${n}" ${place(byName(`Image${n}`))}>` +
-        `${picture(n)}</div>`);
-  }
+  layout.pictures.forEach((words, k) => {
+    parts.push(`<div class="picture" id="Image${k + 1}" ${place(byName(`Image${k + 1}`))}>` +
+        `${picture(k + 1, words)}</div>`);
+  });
   const calculate = byName('Command2');
-  parts.push(`<button class="command" id="Command1" type="button" tabindex="${
-    focusOrder.length + 1}" disabled ${place(calculate)}>${escapeHtml(calculate.text)}</button>`);
+  parts.push(`<button class="command" id="Command1" type="button" disabled ${place(calculate)}>` +
+      `${escapeHtml(calculate.text)}</button>`);
+  for (const row of results) {
+    const field = byName(row.field);
+    parts.push(label(row));
+    parts.push(`<output class="result" id="${field.name}" aria-label="${escapeHtml(named(row))}" ` +
+        `${place(field)}></output>` + (row.unit ? `<span class="unit" aria-hidden="true" ` +
+        `${place(field)}>${escapeHtml(row.unit)}</span>` : ''));
+  }
 
   const settingFields = (s, k) =>
     `<label class="setting"><span>${escapeHtml(s.name)}${s.unit ? ', ' + escapeHtml(s.unit) : ''}` +
-    `</span><input id="setting${k}" type="text" value="${escapeHtml(s.text)}" ` +
-    `autocomplete="off"><span class="refusal" id="setting${k}-refusal" role="status"></span>` +
-    `</label>`;
+    `</span><input id="setting${k}" type="text" inputmode="decimal" ` +
+    `data-key="${escapeHtml(s.key)}" value="${escapeHtml(s.text)}" autocomplete="off">` +
+    `<span class="refusal" id="setting${k}-refusal" role="status"></span></label>`;
   const planSettings = layout.settings.slice(0, 7).map(settingFields).join('\n');
   const checkSettings = layout.settings.slice(7).map((s, k) => settingFields(s, k + 7)).join('\n');
 
   const template = fs.readFileSync(path.join(here, 'page.html'), 'utf8');
   const html = template
       .replaceAll('@TITLE@', escapeHtml(layout.title))
-      .replace('@STYLE@', () => ['page.css', 'windings_table.css'].map(read).join('\n'))
+      .replace('@STYLE@', () => ['page.css', 'turn_marks.css', 'windings_table.css'].map(read).join('\n'))
       .replace('@WINDOW@', () => parts.join('\n'))
       .replace('@SETTINGS@', () => planSettings)
       .replace('@CHECK_SETTINGS@', () => checkSettings)
+      .replace('@STALE_RESULTS@', () => escapeHtml(layout.stale.results))
+      .replace('@STALE_PLAN@', () => escapeHtml(layout.stale.plan))
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
-      .replace('@SCRIPT@', () => ['windings_table.js', 'page.js'].map(read).join('\n'));
+      .replace('@SCRIPT@', () => ['turn_marks.js', 'windings_table.js', 'page.js'].map(read).join('\n'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});
   fs.writeFileSync(outPath, html);
 }

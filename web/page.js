@@ -7,7 +7,12 @@
   const calculate = $('Command1');
   const fields = Array.from({length: FIELDS}, (_, k) => $('Text' + (k + 1)));
   const settingInputs = Array.from(document.querySelectorAll('.settings input'));
+  const verdict = $('Label33');
+  // Notes about the verdict and the turns lead to them.
+  for (const result of [verdict, $('Label40'), $('Label41')]) result.tabIndex = -1;
   const encoder = new TextEncoder();
+  const STORED = 'transformer-sizer-settings';
+  const WINDOW_LAYOUT = window.matchMedia('(min-width: 720px)');
   let engine = null;
   let account = null;
 
@@ -43,12 +48,71 @@
   }
 
   function run() {
+    showForm();
     showAccount(JSON.parse(call('_ts_calculate', fields.map((f) => f.value))));
     if (account.fault) {
       $('fault-message').textContent = account.fault.message;
       $('fault-explanation').textContent = account.fault.explanation;
       $('fault').showModal();
+    } else {
+      // In the frame's own layout, not the press's.
+      requestAnimationFrame(() => verdict.scrollIntoView({block: 'nearest'}));
     }
+  }
+
+  // The first field a fault's notes name, else Calculate.
+  function faultField() {
+    const k = account.fieldWords.findIndex((words) => words !== '');
+    return k >= 0 ? fields[k] : calculate;
+  }
+
+  // Results of a press whose fields were edited since look stale, as in the window.
+  function showStale() {
+    const pressed = account && account.end !== 'not-yet';
+    const stale = pressed && account.inputs.some((input, k) => input.text !== fields[k].value);
+    document.body.classList.toggle('stale', stale);
+    $('results-stale').hidden = !stale;
+    $('plan-stale').hidden = !stale;
+    const capacity = account ? account.capacityWords || '' : '';
+    const words = [stale ? $('results-stale').textContent : '', account ? account.coefficientWords : '',
+      capacity].filter((w) => w !== '').join('\n\n');
+    $('verdict-words').textContent = words;
+    verdict.classList.toggle('refused', capacity !== '');
+    if (words) {
+      verdict.setAttribute('aria-describedby', 'verdict-words');
+      verdict.title = words;
+    } else {
+      verdict.removeAttribute('aria-describedby');
+      verdict.removeAttribute('title');
+    }
+    // The sheet prints the fields the results came from.
+    fields.forEach((field, k) => {
+      $(field.id + '-printed').textContent = pressed ? account.inputs[k].text : field.value;
+    });
+  }
+
+  // Every mark's words as text under the results, each naming its field and leading to it.
+  function showNotes() {
+    const entries = fields.map((field, k) => ({target: field, words: account.fieldWords[k]}));
+    entries.push({target: verdict, words: account.coefficientWords});
+    entries.push({target: verdict, words: account.capacityWords || ''});
+    for (const id of ['Label40', 'Label41']) entries.push({target: $(id), words: account.turnMarks || ''});
+    const list = $('notes-list');
+    list.replaceChildren(...entries.filter((e) => e.words !== '').map((entry) => {
+      const item = document.createElement('li');
+      const go = document.createElement('button');
+      go.type = 'button';
+      go.className = 'note-field';
+      go.textContent = entry.target.getAttribute('aria-label');
+      go.addEventListener('click', () => entry.target.focus());
+      const words = document.createElement('span');
+      words.className = 'note-words';
+      words.textContent = entry.words;
+      item.append(go, words);
+      return item;
+    }));
+    $('notes-empty').hidden = list.children.length > 0;
+    verdict.classList.toggle('warned', account.coefficientWords !== '');
   }
 
   // --- The account as the page shows it -------------------------------------------------------
@@ -61,10 +125,12 @@
       $('setting' + k + '-refusal').textContent = setting.refusal;
       settingInputs[k].setAttribute('aria-invalid', setting.refusal ? 'true' : 'false');
     });
+    showNotes();
+    showStale();
     showPlan(answer.plan, answer.noPlan);
     showCheck(answer.check, answer.noCheck);
     showLines($('settings-taken'), answer.settingLines);
-    TsWindings.show(answer);
+    document.dispatchEvent(new CustomEvent('ts-account', {detail: answer}));
   }
 
   function cell(row, text, className) {
@@ -106,7 +172,12 @@
     $('plan-body').hidden = plan === null;
     $('plan-verdict').textContent = plan ? plan.verdictWords : '';
     $('plan-verdict').className = 'verdict ' + (plan ? plan.verdict : '');
-    $('plan-turns').textContent = plan ? 'План для: ' + plan.turns : '';
+    $('plan-turns-choice').replaceChildren(...(plan ? plan.choices : []).map((choice) => {
+      const option = new Option(choice.words, choice.turns, false, choice.turns === plan.shown);
+      option.disabled = !choice.enabled;
+      return option;
+    }));
+    $('plan-turns-printed').textContent = plan ? plan.turns : '';
     $('plan-note').textContent = plan ? plan.note : '';
     showLines($('plan-summary'), plan ? plan.summary : []);
     showTable($('plan-windings'), plan && plan.windings);
@@ -200,6 +271,56 @@
     showAccount(JSON.parse(call('_ts_settings', settingInputs.map((input) => input.value))));
   }
 
+  function editSetting() {
+    if (!engine) return;
+    changeSettings();
+    keepSettings(account.settings);
+  }
+
+  // The browser keeps each setting the engine took; a refused one never replaces it.
+  function stored() {
+    try {
+      return JSON.parse(localStorage.getItem(STORED)) || {};
+    } catch (error) {
+      return {};
+    }
+  }
+
+  function keepSettings(settings) {
+    const kept = stored();
+    settings.forEach((setting, k) => {
+      if (setting.refusal === '') kept[settingInputs[k].dataset.key] = settingInputs[k].value;
+    });
+    try {
+      localStorage.setItem(STORED, JSON.stringify(kept));
+    } catch (error) {
+      // Storage may be off; the settings still count for this visit.
+    }
+  }
+
+  function restoreSettings() {
+    const kept = stored();
+    for (const input of settingInputs) {
+      if (typeof kept[input.dataset.key] === 'string') input.value = kept[input.dataset.key];
+    }
+  }
+
+  function defaultSettings() {
+    for (const input of settingInputs) input.value = input.defaultValue;
+    try {
+      localStorage.removeItem(STORED);
+    } catch (error) {
+      // Nothing kept to forget.
+    }
+    changeSettings();
+  }
+
+  // The phone shows the picture of the form typed, or all three while none is.
+  function showForm() {
+    const form = fields[0].value.trim();
+    $('Form1').dataset.form = ['1', '2', '3'].includes(form) ? form : '';
+  }
+
   async function copy(text, done) {
     try {
       await navigator.clipboard.writeText(text);
@@ -221,14 +342,44 @@
   const checkText = () => account.copies.check;
 
   calculate.addEventListener('click', () => { if (engine) run(); });
-  $('fault').addEventListener('close', () => calculate.focus());
-  settingInputs.forEach((input) => input.addEventListener('input', changeSettings));
+  $('fault').addEventListener('close', () => faultField().focus());
+  settingInputs.forEach((input) => input.addEventListener('input', editSetting));
+  fields.forEach((field) => field.addEventListener('input', showStale));
+  fields[0].addEventListener('input', showForm);
+  // Enter in any field calculates, as a web form submits.
+  for (const input of [...fields, ...settingInputs]) {
+    input.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing) return;
+      event.preventDefault();
+      if (engine) run();
+    });
+  }
+  $('plan-turns-choice').addEventListener('change', (event) => {
+    showAccount(JSON.parse(engine.UTF8ToString(
+        engine._ts_turns(event.target.value === 'refined' ? 1 : 0))));
+  });
+  $('settings-default').addEventListener('click', defaultSettings);
   $('copy-results').addEventListener('click', () => { if (engine) copy(resultsText(), 'copy-results-done'); });
   $('copy-plan').addEventListener('click', () => { if (account) copy(planText(), 'copy-plan-done'); });
   $('copy-check').addEventListener('click', () => { if (account) copy(checkText(), 'copy-check-done'); });
   $('print').addEventListener('click', () => window.print());
 
-  TransformerSizerEngine().then((instance) => {
+  // A caption whose words the window's width would cut is squeezed instead.
+  function squeezeCaptions() {
+    if (!WINDOW_LAYOUT.matches) return;
+    for (const words of document.querySelectorAll('.caption-words')) {
+      words.style.removeProperty('--squeeze');
+      const over = words.getBoundingClientRect().right - words.parentNode.getBoundingClientRect().right;
+      if (over > 0) words.style.setProperty('--squeeze', `${-(over + 1) / words.textContent.length}px`);
+    }
+  }
+
+  // The kept settings are read while the engine compiles.
+  const made = TransformerSizerEngine();
+  restoreSettings();
+  showForm();
+  WINDOW_LAYOUT.addEventListener('change', squeezeCaptions);
+  made.then((instance) => {
     engine = instance;
     // What was typed into the settings before the engine was ready counts from now on.
     changeSettings();
@@ -236,5 +387,6 @@
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');
+    squeezeCaptions();
   });
 })();

@@ -58,6 +58,11 @@ EMSCRIPTEN_KEEPALIVE const char* ts_windings(const char* bytes, const std::uint3
   return Answer(Session().SetWindings(texts));
 }
 
+EMSCRIPTEN_KEEPALIVE const char* ts_turns(int refined) {
+  return Answer(
+      Session().ChooseTurns(refined != 0 ? account::Turns::Refined : account::Turns::Calculated));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* ts_results(const char* bytes, const std::uint32_t* lengths) {
   return Answer(Session().ResultsText(Texts<9>(bytes, lengths)));
 }

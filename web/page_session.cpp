@@ -4,6 +4,7 @@
 
 #include "account/account_json.h"
 #include "account/copied_text.h"
+#include "account/hints.h"
 #include "account/total_planned.h"
 #include "values/setting_rule.h"
 #include "windings/settings.h"
@@ -11,9 +12,6 @@
 namespace web {
 
 namespace {
-
-// The page shows the plan of the run's own turns, as the batch tool writes it.
-constexpr account::Turns kShownTurns = account::Turns::Calculated;
 
 // A further row's U and I: what the whole cell holds, "." or "," as the decimal sign; a cell
 // that holds no number is out of bounds.
@@ -66,12 +64,17 @@ std::string PageSession::SetWindings(std::span<const std::string_view> texts) {
   return Answer();
 }
 
+std::string PageSession::ChooseTurns(account::Turns turns) {
+  turns_ = turns;
+  return Answer();
+}
+
 std::string PageSession::ResultsText(const calc::InputTexts& fields) const {
   account::Press press = calculator_.press();
   if (press.end == account::End::NotYet) {
     for (std::size_t k = 0; k < fields.size(); ++k) press.inputs[k].assign(fields[k]);
   }
-  return account::ResultsText(press);
+  return account::ResultsText(press, account::TurnMarkWords(planned_, account::kPagePlace));
 }
 
 std::string PageSession::Layout() { return account::LayoutJson(); }
@@ -97,7 +100,7 @@ account::WindingsAccount PageSession::Windings() const {
 }
 
 std::string PageSession::Answer() {
-  account::Replan(settings_.taken, settings_.FirstRefusal(), kShownTurns, planned_);
+  account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
   const bool several = Several() && calculator_.press().end != account::End::NotYet;
   if (several) {
     calc::CalculatorState record = before_;

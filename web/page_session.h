@@ -33,6 +33,10 @@ class PageSession {
   /// I and kind code; the plan and check follow the design of all windings it asks for.
   std::string SetWindings(std::span<const std::string_view> texts);
 
+  /// Which turns the plan is laid for, the refined ones when there are such; the check shows
+  /// both.
+  std::string ChooseTurns(account::Turns turns);
+
   /// The results as the copy puts them on the clipboard; before the first press, with the
   /// fields' texts.
   std::string ResultsText(const calc::InputTexts& fields) const;
@@ -59,6 +63,8 @@ class PageSession {
   std::string diode_text_;
   std::string diode_refusal_;
   windings::Outcome outcome_;
+
+  account::Turns turns_ = account::Turns::Refined;
 };
 
 }  // namespace web

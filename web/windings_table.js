@@ -35,11 +35,12 @@ const TsWindings = (function () {
   section.append(table, element('div', {class: 'tools'}), powerLine, reason, secondaries, flags);
   section.querySelector('.tools').append(add);
 
-  const diode = element('input', {id: 'windings-diode', type: 'text', autocomplete: 'off'});
+  const diode = element('input', {id: 'windings-diode', type: 'text', autocomplete: 'off',
+    inputmode: 'decimal'});
   const diodeCaption = element('span', {id: 'windings-diode-caption'});
   const diodeRefusal = element('span', {class: 'refusal', id: 'windings-diode-refusal',
     role: 'status'});
-  const diodeSetting = element('label', {class: 'setting'});
+  const diodeSetting = element('label', {class: 'windings-diode'});
   diodeSetting.append(diodeCaption, diode, diodeRefusal);
 
   const kindSelect = (label) => {
@@ -52,7 +53,7 @@ const TsWindings = (function () {
   // A cell's input with the caption it has in its row and the place its mark is read from.
   function cellInput(label, id, readOnly) {
     const input = element('input', {type: 'text', id, 'aria-label': label, autocomplete: 'off',
-      spellcheck: 'false', class: 'field'});
+      spellcheck: 'false', inputmode: 'decimal', class: 'windings-cell'});
     if (readOnly) input.readOnly = true;
     const note = element('span', {class: 'windings-mark', id: id + '-mark'});
     const td = element('td');
@@ -203,6 +204,11 @@ const TsWindings = (function () {
     flags.replaceChildren(...(design ? design.flags : []).map((line) => element('p', {}, line)));
   }
 
+  // Every answer the page renders, the windings' part of it too.
+  document.addEventListener('ts-account', (event) => {
+    if (first) showWindings(event.detail.windings);
+  });
+
   function build(windings) {
     kinds = windings.kinds;
     most = windings.most;
@@ -213,7 +219,7 @@ const TsWindings = (function () {
     plan.insertBefore(section, plan.querySelector('h2').nextSibling);
     plan.insertBefore(element('p', {class: 'windings-power', id: 'windings-plan-line', hidden: ''}),
         $('plan-body'));
-    $('check-settings').appendChild(diodeSetting);
+    section.appendChild(diodeSetting);
     diode.addEventListener('input', send);
     add.addEventListener('click', addRow);
   }
@@ -226,9 +232,6 @@ const TsWindings = (function () {
       const answer = JSON.parse(call('_ts_windings', []));
       build(answer.windings);
       show(answer);
-    },
-    show(answer) {
-      if (first) showWindings(answer.windings);
     },
   };
 })();

@@ -58,5 +58,18 @@ TEST(Press, KeepsTheTextsAsTypedAndTheirNotesInWords) {
   EXPECT_TRUE(press.note_lines[0].starts_with("I2: Прочитано 1"));
 }
 
+// Only «Неподходит» says what the core can give; a press after it that fits, or a fault, says
+// nothing of it.
+TEST(Press, SaysWhatARefusedCoreCanGive) {
+  Calculator calculator;
+  const Press& refused = calculator.CalculateInWords(kSmallCore);
+  ASSERT_EQ(refused.end, End::NotFit);
+  EXPECT_TRUE(refused.capacity_words.starts_with("Сердечник отдаст до ")) << refused.capacity_words;
+  EXPECT_EQ(calculator.CalculateInWords(kStart).capacity_words, "");
+  Calculator fresh;
+  ASSERT_TRUE(fresh.CalculateInWords(kFaulting).fault);
+  EXPECT_EQ(fresh.press().capacity_words, "");
+}
+
 }  // namespace
 }  // namespace account

@@ -19,6 +19,7 @@
 
 #include "account/account_json.h"
 #include "account/copied_text.h"
+#include "account/hints.h"
 #include "account/planned.h"
 #include "account/press.h"
 #include "account/tables.h"
@@ -190,8 +191,10 @@ TEST_P(CrossFace, SheetSaysTheAccountsFiguresAndWords) {
 
 TEST_P(CrossFace, BothCopiesAreTheAccountsTexts) {
   window_->findChild<QAction*>(QStringLiteral("copyResults"))->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-            account::ResultsText(expected_.press));
+  EXPECT_EQ(
+      QGuiApplication::clipboard()->text().toStdString(),
+      account::ResultsText(expected_.press,
+                           account::TurnMarkWords(expected_.planned, account::kPlanWindowPlace)));
   plan_->findChild<QAction*>(QStringLiteral("copyPlan"))->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
             account::PlanText(expected_.press, expected_.planned));
@@ -206,6 +209,7 @@ TEST_P(CrossFace, PagesJsonHoldsTheAccountsRowsAndWords) {
             account::CheckVerdicts(expected_.planned));
   EXPECT_EQ(page["plan"]["turns"], account::TurnsWords(expected_.planned));
   EXPECT_EQ(page["copies"]["plan"], account::PlanText(expected_.press, expected_.planned));
+  EXPECT_EQ(page["turnMarks"], account::TurnMarkWords(expected_.planned, account::kPagePlace));
 }
 
 // The batch tool's columns are the account's figures: each winding's plan figures in the

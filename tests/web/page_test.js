@@ -1,6 +1,6 @@
 // The page in Debian's headless chromium: typing and pressing Calculate gives what the batch
 // tool gives, marks and their words, the fault dialog, the plan, print to one A4 page, the
-// phone layout and the window's Tab order.
+// phone layout and the Tab order.
 // Environment: TS_SITE (index.html), TS_NODE_BATCH (the node batch tool).
 'use strict';
 const {test, before, after} = require('node:test');
@@ -37,6 +37,8 @@ after(async () => {
 async function openPage(url = 'file://' + site, width = 1000) {
   const page = await browser.newPage();
   await page.evaluateOnNewDocument(`window.tableOf = ${tableOf.toString()};`);
+  // Each test starts from the default settings, whatever an earlier one kept.
+  await page.evaluateOnNewDocument(() => localStorage.clear());
   // What the copy buttons put on the clipboard, kept for the tests to read.
   await page.evaluateOnNewDocument(() => {
     window.copiedTexts = [];
@@ -73,10 +75,18 @@ function tableOf(id) {
   return {headings: cells(table.tHead.rows[0]).slice(1), rows};
 }
 
+// The batch tool plans the run's own turns; the page shows them when asked.
+async function planCalculated(page) {
+  if (await page.$('#plan-turns-choice option[value="calculated"]')) {
+    await page.select('#plan-turns-choice', 'calculated');
+  }
+}
+
 async function press(page, fields) {
   await type(page, fields);
   await page.click('#Command1');
   const dialog = await page.$('#fault[open]');
+  if (!dialog) await planCalculated(page);
   const state = await page.evaluate(() => ({
     labels: Array.from({length: 16}, (_, k) => document.getElementById('Label' + (26 + k)).textContent),
     marks: Array.from({length: 9}, (_, k) => {
@@ -241,7 +251,8 @@ test('a fault shows the dialog with its cause, and the page goes on', async () =
   assert.deepEqual(state.labels, expected[0].slice(0, 16));
   assert.equal(state.plan, null);
   await dismiss(page);
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'Command1');
+  // The first field the fault's notes name takes the focus.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Text3');
   const good = await press(page, START);
   assert.equal(good.fault, undefined);
   assert.deepEqual(good.labels, expected[1].slice(0, 16));
@@ -307,16 +318,16 @@ test('names a test can hold: labelled fields, results, the Calculate button', as
   await page.close();
 });
 
-test('Tab goes through the fields in the window\'s order', async () => {
+test('Tab goes through the fields as the eye reads them, from the form to Calculate', async () => {
   const page = await openPage();
   const order = [await page.evaluate(() => document.activeElement.id)];
   for (let k = 0; k < 9; k++) {
     await page.keyboard.press('Tab');
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ['Text2', 'Text3', 'Text4', 'Text5', 'Text6', 'Text7', 'Text8', 'Text9',
-    'Text1', 'Command1']);
-  await page.keyboard.press('Enter');  // Enter on the button calculates, in a field it does not
+  assert.deepEqual(order, ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6', 'Text7', 'Text8',
+    'Text9', 'Command1']);
+  await page.keyboard.press('Enter');  // Enter on the button calculates, as it does in a field
   assert.equal(await page.$eval('#Label33', (el) => el.textContent), 'Подходит');
   await page.close();
 });
@@ -408,6 +419,7 @@ async function shownParts(page, media) {
 test('the page shows the engine\'s account of the start input and two shell designs', async () => {
   const Engine = require(path.resolve(process.env.TS_PAGE_ENGINE));
   const engine = await Engine();
+  engine._ts_turns(0);  // the page's plan set to the run's turns by press()
   // One press on a session of the engine's own, as the page makes it.
   const account = (fields) => {
     const texts = fields.map((t) => Buffer.from(t, 'utf8'));
@@ -429,11 +441,12 @@ test('the page shows the engine\'s account of the start input and two shell desi
     assert.deepEqual(await checkShown(page), rows(expected.check.table));
     const words = await page.evaluate(() => ({
       verdicts: Array.from(document.querySelectorAll('#check-verdicts p'), (p) => p.textContent),
-      turns: document.getElementById('plan-turns').textContent,
+      turns: document.getElementById('plan-turns-choice').selectedOptions[0].textContent,
       note: document.getElementById('plan-note').textContent,
       drawing: document.querySelector('#plan-drawing svg').getAttribute('aria-label'),
     }));
-    assert.deepEqual(words, {verdicts: expected.check.verdicts, turns: 'План для: ' + expected.plan.turns,
+    assert.deepEqual(words, {verdicts: expected.check.verdicts,
+      turns: expected.plan.choices.find((c) => c.turns === expected.plan.shown).words,
       note: expected.plan.note, drawing: expected.plan.drawing.words});
     assert.equal(await copied(page, '#copy-plan'), expected.copies.plan);
     assert.equal(await copied(page, '#copy-results'), expected.copies.results);
@@ -482,6 +495,7 @@ test('after «Неподходит» or a fault no earlier plan or check stays, 
 test('settings typed before the engine is ready count once it is', async () => {
   const page = await browser.newPage();
   await page.evaluateOnNewDocument(`window.tableOf = ${tableOf.toString()};`);
+  await page.evaluateOnNewDocument(() => localStorage.clear());
   // The engine waits for the test, as a slow network would keep it.
   await page.evaluateOnNewDocument(() => {
     let made;
@@ -498,5 +512,68 @@ test('settings typed before the engine is ready count once it is', async () => {
   await page.waitForSelector('html[data-ready="true"]');
   const state = await press(page, START);
   expectPlanOf(batchNamed([START], ['--bobbin', '0.5'])[0], state.plan);
+  await page.close();
+});
+
+// The words beside a result: its title, the text its aria-describedby points at, what a screen
+// reader is given as its description, and whether it carries its mark.
+async function describedResult(page, id) {
+  const shown = await page.$eval('#' + id, (result) => {
+    const described = result.getAttribute('aria-describedby');
+    return {
+      text: result.textContent,
+      marked: result.classList.contains('marked') || result.classList.contains('refused'),
+      title: result.getAttribute('title'),
+      description: described ? document.getElementById(described).textContent : null,
+    };
+  });
+  const node = await page.accessibility.snapshot({root: await page.$('#' + id), interestingOnly: false});
+  shown.heard = (node && node.description) || null;
+  return shown;
+}
+
+const PASSING_SHELL = ['1', '220', '110', '0.5', '3', '6', '3', '6', '0.35'];
+
+test('the turns the check finds wrong carry its words and the refined turns', async () => {
+  const page = await openPage();
+  await press(page, START);
+  for (const [id, text] of [['Label40', '562'], ['Label41', '50']]) {
+    const turns = await describedResult(page, id);
+    assert.equal(turns.text, text);
+    assert.ok(turns.marked, id);
+    assert.equal(turns.title, 'Проверка: при этих витках индукция без нагрузки 2.002 Тл (по таблице ' +
+        '1.700), под нагрузкой 18.45 В вместо 12 В. Уточненные витки: W1 662, W2 40 — раздел ' +
+        '«Проверка расчета» ниже');
+    assert.equal(turns.description, turns.title);
+    assert.equal(turns.heard, turns.title);
+  }
+  assert.match(await copied(page, '#copy-results'),
+      /\nЗамечания к расчету\tПроверка: при этих витках .* W1 662, W2 40 — раздел «Проверка расчета» ниже\n$/);
+  // Readable without hovering: the notes list has the turns' words and leads to each.
+  const noted = await page.$$eval('#notes-list .note-words', (words) => words.map((w) => w.textContent));
+  assert.equal(noted.filter((w) => w.startsWith('Проверка: при этих витках')).length, 2);
+  await page.focus('#notes-list li:last-child button');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Label41');
+  await press(page, PASSING_SHELL);
+  for (const id of ['Label40', 'Label41']) {
+    assert.deepEqual(await describedResult(page, id),
+        {text: (await page.$eval('#' + id, (r) => r.textContent)), marked: false, title: null,
+          description: null, heard: null}, id);
+  }
+  await page.close();
+});
+
+test('«Неподходит» says what the core can give', async () => {
+  const page = await openPage();
+  // A small shell refused on a first run, then the start input that fits.
+  await press(page, ['1', '220', '12', '2', '2', '2.5', '1.2', '3', '0.35']);
+  const verdict = await describedResult(page, 'Label33');
+  assert.equal(verdict.text, 'Неподходит');
+  assert.equal(verdict.title, 'Сердечник отдаст до 18 Вт: при U2 = 12 В ток нагрузки до 1.15 А');
+  assert.equal(verdict.description, verdict.title);
+  assert.equal(verdict.heard, verdict.title);
+  await press(page, START);
+  assert.equal((await describedResult(page, 'Label33')).title, null);
   await page.close();
 });

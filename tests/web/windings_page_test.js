@@ -200,7 +200,7 @@ test('a cell out of bounds is marked with the engine\'s reason, and no design is
   await page.close();
 });
 
-test('the diode drop is a setting of the check, refused out of its bounds', async () => {
+test('the diode drop beside the table, refused out of its bounds', async () => {
   const page = await openPage();
   await page.select('#windings-kind-1', 'bridge-c');
   await press(page, START);
@@ -212,7 +212,7 @@ test('the diode drop is a setting of the check, refused out of its bounds', asyn
   await page.type('#windings-diode', '00');
   assert.match(await page.$eval('#windings-diode-refusal', (s) => s.textContent), /от 0 до 100 В/);
   assert.equal(await page.$eval('#plan-body', (d) => d.hidden), true);
-  assert.equal(await page.$eval('#check-settings', (f) => f.contains(
+  assert.equal(await page.$eval('#windings', (f) => f.contains(
       document.getElementById('windings-diode'))), true);
   await page.close();
 });

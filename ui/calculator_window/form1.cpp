@@ -139,8 +139,8 @@ bool TakesFocus(const ControlSpec& row) {
   return row.kind == ControlKind::InputField || row.kind == ControlKind::PushButton;
 }
 
-// Tab follows the tab indices; the focus starts at the lowest.
-void ChainFocus(const std::vector<Built>& built) {
+// Tab follows the tab indices; the focus starts at the lowest. Returns the last of the ring.
+QWidget* ChainFocus(const std::vector<Built>& built) {
   std::vector<Built> ring;
   std::copy_if(built.begin(), built.end(), std::back_inserter(ring),
                [](const Built& control) { return TakesFocus(*control.row); });
@@ -150,6 +150,7 @@ void ChainFocus(const std::vector<Built>& built) {
     QWidget::setTabOrder(ring[k - 1].widget, ring[k].widget);
   }
   ring.front().widget->setFocus();
+  return ring.back().widget;
 }
 
 }  // namespace
@@ -167,7 +168,7 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
   const Pictures pictures = {CorePicture(1, ratio), CorePicture(2, ratio), CorePicture(3, ratio)};
   const std::vector<Built> built = BuildControls(pictures, this);
   NameByCaptions(built);
-  ChainFocus(built);
+  QWidget* last_in_ring = ChainFocus(built);
 
   for (int k = 0; k < static_cast<int>(fields_.size()); ++k) {
     fields_[k] = Numbered<QLineEdit>(built, "Text", k + 1);
@@ -184,9 +185,23 @@ Form1::Form1(FaultReport report) : report_(std::move(report)) {
   connect(actions_.plan, &QAction::triggered, this, &Form1::OpenPlan);
   connect(actions_.copy, &QAction::triggered, this, &Form1::CopyResults);
   ExtendFieldMenus(fields_, actions_);
+  LinkTurns(last_in_ring);
   result_marks_.SetVerdictHint(VerdictHint(actions_.plan->shortcut()));
   for (QLineEdit* field : fields_) connect(field, &QLineEdit::textChanged, this, &Form1::ShowStale);
   connect(&keeper_, &SettingsKeeper::Changed, this, &Form1::ShowHints);
+}
+
+// The turns, while they are links, come after every control of the ring and open the plan.
+void Form1::LinkTurns(QWidget* last_in_ring) {
+  const auto turns = result_marks_.Turns();
+  // Qt chains widgets reliably only while they take the focus by Tab.
+  for (ResultLabel* label : turns) label->setFocusPolicy(Qt::TabFocus);
+  for (ResultLabel* label : turns) {
+    QWidget::setTabOrder(last_in_ring, label);
+    last_in_ring = label;
+    connect(label, &ResultLabel::Activated, this, &Form1::OpenPlan);
+  }
+  for (ResultLabel* label : turns) label->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
@@ -221,7 +236,7 @@ void Form1::ShowResults(const account::Press& press) {
   std::array<QString, 9> words;
   for (std::size_t k = 0; k < words.size(); ++k) words[k] = FromUtf8(press.field_words[k]);
   marks_.Show(words);
-  result_marks_.ShowRun(FromUtf8(press.coefficient_words));
+  result_marks_.ShowRun(FromUtf8(press.coefficient_words), FromUtf8(press.capacity_words));
   account::Follow(press, planned_);
   ShowHints();
   if (plan_window_ != nullptr && plan_window_->isVisible()) plan_window_->Follow(press);
@@ -262,7 +277,8 @@ void Form1::OpenPlan() {
 }
 
 void Form1::CopyResults() {
-  QGuiApplication::clipboard()->setText(FromUtf8(account::ResultsText(LastPress())));
+  const std::string marks = account::TurnMarkWords(planned_, account::kPlanWindowPlace);
+  QGuiApplication::clipboard()->setText(FromUtf8(account::ResultsText(LastPress(), marks)));
 }
 
 // The settings are read only after a press that fits, so start-up never touches them.
@@ -276,6 +292,8 @@ void Form1::ShowHints() {
     wires = account::WireWords(planned_);
   }
   result_marks_.SetVerdictHint(verdict.trimmed());
+  result_marks_.ShowTurnMarks(
+      FromUtf8(account::TurnMarkWords(planned_, account::kPlanWindowPlace)));
   for (std::size_t j = 0; j < kDiameterResults; ++j) {
     const QString hint = j < wires.size() ? FromUtf8(wires[j]) : QString();
     ResultLabel* label = results_[kFirstDiameterResult + j];

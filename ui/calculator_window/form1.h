@@ -30,6 +30,7 @@ class Form1 final : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void LinkTurns(QWidget* last_in_ring);
   void Calculate();
   void OpenPlan();
   void CopyResults();

@@ -3,6 +3,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "ui/common/theme_tint.h"
 
@@ -23,6 +28,30 @@ class ResultLabelAccessible final : public QAccessibleWidget, public QAccessible
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
+  }
+
+  QAccessible::Role role() const override {
+    return Label()->IsLink() ? QAccessible::Link : QAccessible::StaticText;
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.linked = Label()->IsLink();
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (Label()->IsLink()) names.prepend(pressAction());
+    return names;
+  }
+
+  void doAction(const QString& name) override {
+    if (name == pressAction()) {
+      Label()->Follow();
+    } else {
+      QAccessibleWidget::doAction(name);
+    }
   }
 
   QString text(QAccessible::Text kind) const override {
@@ -55,7 +84,8 @@ class ResultLabelAccessible final : public QAccessibleWidget, public QAccessible
   void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
 
  private:
-  QString Shown() const { return static_cast<const ResultLabel*>(widget())->text(); }
+  ResultLabel* Label() const { return static_cast<ResultLabel*>(widget()); }
+  QString Shown() const { return Label()->text(); }
 };
 
 QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* object) {
@@ -109,11 +139,90 @@ void ResultLabel::ShowResult(const QString& text) {
 }
 
 // Waits for the first result: an empty label has nothing to select, and start-up makes no text
-// documents. A result is copied with the mouse only, so it never takes the keyboard focus.
+// documents. A result is copied with the mouse only, so only a link takes the keyboard focus.
 void ResultLabel::AllowSelection() {
   if (textInteractionFlags() & Qt::TextSelectableByMouse) return;
   setTextInteractionFlags(Qt::TextSelectableByMouse);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(link_ ? Qt::TabFocus : Qt::NoFocus);
+}
+
+// Tab reaches a link, a click does not move the focus to it. A link goes away only while the
+// plan window has the focus; the window's focus is not left where Tab no longer comes, so it
+// starts again from the first field.
+void ResultLabel::ShowLink(const QString& words) {
+  setToolTip(words);
+  setAccessibleDescription(words);
+  const bool link = !words.isEmpty();
+  if (link == link_) return;
+  link_ = link;
+  ShowWarning(link);
+  QFont shown = font();
+  shown.setUnderline(link);
+  setFont(shown);
+  if (link) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    unsetCursor();
+  }
+  if (!link && window()->focusWidget() == this) clearFocus();
+  setFocusPolicy(link ? Qt::TabFocus : Qt::NoFocus);
+  if (QAccessible::isActive()) {
+    QAccessible::State changed;
+    changed.linked = true;
+    changed.focusable = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void ResultLabel::Follow() {
+  if (link_) emit Activated();
+}
+
+void ResultLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (link_ && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    event->accept();
+    Follow();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void ResultLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_at_ = event->position().toPoint();
+  QLabel::mousePressEvent(event);
+}
+
+// A click follows the link; a drag that selects part of the result does not.
+void ResultLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  const QPoint at = event->position().toPoint();
+  const bool click = (at - pressed_at_).manhattanLength() < QApplication::startDragDistance();
+  if (event->button() == Qt::LeftButton && click && rect().contains(at) && !hasSelectedText()) {
+    Follow();
+  }
+}
+
+void ResultLabel::focusInEvent(QFocusEvent* event) {
+  QLabel::focusInEvent(event);
+  update();
+}
+
+void ResultLabel::focusOutEvent(QFocusEvent* event) {
+  QLabel::focusOutEvent(event);
+  update();
+}
+
+// A link with the focus shows it as the theme draws a focused control.
+void ResultLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!link_ || !hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect option;
+  option.initFrom(this);
+  option.backgroundColor = palette().color(QPalette::Window);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 }  // namespace ui

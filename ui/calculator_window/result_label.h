@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPoint>
 
 namespace ui {
 
@@ -21,8 +22,34 @@ class ResultLabel final : public QLabel {
   /// Gives the box the warning tint of a marked input field.
   void ShowWarning(bool warning);
 
+  /// Makes the result a link to where `words` lead: the warning tint, underlined text, `words`
+  /// as tooltip and accessible description, a link's role, and a place in the Tab ring; empty
+  /// `words` take it all away. The text stays as the run wrote it.
+  void ShowLink(const QString& words);
+
+  /// Whether the result is a link now.
+  bool IsLink() const { return link_; }
+
+  /// Follows the link, as a click does; nothing when the result is not one.
+  void Follow();
+
+ signals:
+  /// The user followed the link: a click, Enter, Return or Space, or an assistive tool's press.
+  void Activated();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   void AllowSelection();
+
+  bool link_ = false;
+  QPoint pressed_at_;
 };
 
 }  // namespace ui

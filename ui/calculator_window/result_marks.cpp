@@ -2,15 +2,15 @@
 
 #include <QStringList>
 
+#include "account/stale_words.h"
+#include "ui/common/utf8.h"
+
 namespace ui {
 
 namespace {
 
 constexpr int kVerdict = 33 - calc::kFirstResultLabel;
-
-const char kStaleWords[] =
-    "Данные в полях изменены после расчета: результаты относятся к прежним данным. Нажмите "
-    "«Вычислить», чтобы пересчитать.";
+constexpr int kFirstTurns = 40 - calc::kFirstResultLabel;
 
 }  // namespace
 
@@ -19,11 +19,20 @@ void ResultMarks::SetVerdictHint(const QString& hint) {
   Describe();
 }
 
-void ResultMarks::ShowRun(const QString& warning) {
+void ResultMarks::ShowRun(const QString& warning, const QString& capacity) {
   warning_ = warning;
+  capacity_ = capacity;
   labels_[kVerdict]->ShowWarning(!warning.isEmpty());
   stale_ = true;  // so that ShowStale draws every label afresh
   ShowStale(false);
+}
+
+void ResultMarks::ShowTurnMarks(const QString& words) {
+  for (ResultLabel* label : Turns()) label->ShowLink(words);
+}
+
+std::array<ResultLabel*, 2> ResultMarks::Turns() const {
+  return {labels_[kFirstTurns], labels_[kFirstTurns + 1]};
 }
 
 void ResultMarks::ShowStale(bool stale) {
@@ -35,8 +44,9 @@ void ResultMarks::ShowStale(bool stale) {
 
 void ResultMarks::Describe() {
   QStringList parts;
-  if (stale_) parts << QString::fromUtf8(kStaleWords);
+  if (stale_) parts << FromUtf8(account::kStaleResultsWords);
   if (!warning_.isEmpty()) parts << warning_;
+  if (!capacity_.isEmpty()) parts << capacity_;
   if (!hint_.isEmpty()) parts << hint_;
   const QString text = parts.join(QStringLiteral("\n\n"));
   labels_[kVerdict]->setToolTip(text);

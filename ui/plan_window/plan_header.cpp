@@ -8,6 +8,7 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "account/stale_words.h"
 #include "account/tables.h"
 #include "ui/common/theme_tint.h"
 #include "ui/common/utf8.h"
@@ -69,9 +70,7 @@ PlanHeader::PlanHeader(QWidget* parent) : QWidget(parent) {
   verdict_->setFont(bold);
   column->addWidget(verdict_);
   stale_ = MakeLine(this, QStringLiteral("stale"), QStringLiteral("Данные изменены"));
-  stale_->setText(QStringLiteral(
-      "Данные в окне расчета изменены после расчета: план и проверка относятся к прежним "
-      "данным. Нажмите «Вычислить», чтобы пересчитать."));
+  stale_->setText(FromUtf8(account::kStalePlanWords));
   stale_->hide();
   column->addWidget(stale_);
 
