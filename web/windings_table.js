@@ -184,11 +184,6 @@ const TsWindings = (function () {
     diodeCaption.textContent = windings.diode.caption;
     diodeRefusal.textContent = windings.diode.refusal;
     diode.setAttribute('aria-invalid', windings.diode.refusal ? 'true' : 'false');
-    const taken = $('settings-taken').tBodies[0].insertRow();
-    for (const text of [windings.diode.line.caption, windings.diode.line.value]) {
-      taken.appendChild(element('td', {}, text));
-    }
-    taken.cells[1].className = 'number';
     section.classList.toggle('active', windings.active);
     const design = windings.design;
     powerLine.hidden = !design || !design.powerLine;
