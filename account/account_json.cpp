@@ -8,8 +8,10 @@
 #include "account/hints.h"
 #include "account/picture_words.h"
 #include "account/reasons.h"
+#include "account/several_windings.h"
 #include "account/stale_words.h"
 #include "account/tables.h"
+#include "account/windings_json.h"
 #include "calc/note_words.h"
 #include "calc/run_notes.h"
 #include "values/json_writer.h"
@@ -43,20 +45,6 @@ void WriteStrings(const Texts& texts, JsonWriter& json) {
   json.Open('[');
   for (const auto& text : texts) json.String(text);
   json.Close(']');
-}
-
-void WriteTable(const Table& table, JsonWriter& json) {
-  json.Open('{').Key("headings");
-  WriteStrings(table.headings, json);
-  json.Key("rows").Open('[');
-  for (const Row& row : table.rows) {
-    json.Open('{').Key("caption").String(row.caption).Key("cells").Open('[');
-    for (const Cell& cell : row.cells) {
-      json.Open('{').Key("text").String(cell.text).Key("flagged").Bool(cell.flagged).Close('}');
-    }
-    json.Close(']').Close('}');
-  }
-  json.Close(']').Close('}');
 }
 
 void WriteLines(const std::vector<Line>& lines, JsonWriter& json) {
@@ -169,7 +157,29 @@ void WriteCheck(const Planned& planned, JsonWriter& json) {
   json.Key("noCheck").String(missing);
 }
 
+// Copies of the design of all windings lead with its Pt.
+std::string Lead(const WindingsAccount* windings) {
+  if (windings == nullptr || !windings->active || !windings->evaluated) return {};
+  std::string line = PowerLine(windings->outcome);
+  if (!line.empty()) line += '\n';
+  return line;
+}
+
 }  // namespace
+
+void WriteTable(const Table& table, JsonWriter& json) {
+  json.Open('{').Key("headings");
+  WriteStrings(table.headings, json);
+  json.Key("rows").Open('[');
+  for (const Row& row : table.rows) {
+    json.Open('{').Key("caption").String(row.caption).Key("cells").Open('[');
+    for (const Cell& cell : row.cells) {
+      json.Open('{').Key("text").String(cell.text).Key("flagged").Bool(cell.flagged).Close('}');
+    }
+    json.Close(']').Close('}');
+  }
+  json.Close(']').Close('}');
+}
 
 std::string AccountJson(const Account& account) {
   JsonWriter json;
@@ -182,9 +192,14 @@ std::string AccountJson(const Account& account) {
   WriteLines(SettingLines(account.planned), json);
   const std::string marks = TurnMarkWords(account.planned, kPagePlace);
   json.Key("turnMarks").String(marks);
+  const std::string lead = Lead(account.windings);
   json.Key("copies").Open('{').Key("results").String(ResultsText(account.press, marks));
-  json.Key("plan").String(PlanText(account.press, account.planned));
-  json.Key("check").String(CheckText(account.planned)).Close('}');
+  json.Key("plan").String(lead + PlanText(account.press, account.planned));
+  json.Key("check").String(lead + CheckText(account.planned)).Close('}');
+  if (account.windings != nullptr) {
+    json.Key("windings");
+    WriteWindings(*account.windings, json);
+  }
   return json.Close('}').text();
 }
 

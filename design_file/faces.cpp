@@ -51,12 +51,12 @@ std::optional<std::string> NotShown(const Design& design) {
   if (count > 1) {
     // Russian counts 2 to 4 in the plural's nominative, 5 and more in its genitive.
     const char* const noun = count <= 4 ? " вторичные обмотки" : " вторичных обмоток";
-    return "в нем " + std::to_string(count) + noun + ", а окно и страница пока считают одну";
+    return "в нем " + std::to_string(count) + noun + ", а страница пока считает одну";
   }
   if (design.windings.first != windings::Kind::Ac) {
     return "вторичная обмотка в нем вида «" +
            std::string(windings::FactsOf(design.windings.first).code) +
-           "», а окно и страница пока считают только простую (ac)";
+           "», а страница пока считает только простую (ac)";
   }
   return std::nullopt;
 }

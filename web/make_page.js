@@ -101,7 +101,7 @@ async function main() {
   const template = fs.readFileSync(path.join(here, 'page.html'), 'utf8');
   const html = template
       .replaceAll('@TITLE@', escapeHtml(layout.title))
-      .replace('@STYLE@', () => read('page.css') + read('turn_marks.css'))
+      .replace('@STYLE@', () => ['page.css', 'turn_marks.css', 'windings_table.css'].map(read).join('\n'))
       .replace('@WINDOW@', () => parts.join('\n'))
       .replace('@SETTINGS@', () => planSettings)
       .replace('@CHECK_SETTINGS@', () => checkSettings)
@@ -109,7 +109,8 @@ async function main() {
       .replace('@STALE_PLAN@', () => escapeHtml(layout.stale.plan))
       .replace('@ENGINE@', () => fs.readFileSync(enginePath, 'utf8'))
       .replace('@DESIGN_FILES@', () => read('design_files.html'))
-      .replace('@SCRIPT@', () => read('turn_marks.js') + read('design_files.js') + read('page.js'));
+      .replace('@SCRIPT@', () => ['turn_marks.js', 'design_files.js', 'windings_table.js', 'page.js']
+          .map(read).join('\n'));
   fs.mkdirSync(path.dirname(outPath), {recursive: true});
   fs.writeFileSync(outPath, html);
 }

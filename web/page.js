@@ -28,7 +28,7 @@
       at += b.length;
       engine.HEAPU32[(lengths >> 2) + k] = b.length;
     });
-    const answer = engine.UTF8ToString(engine[name](bytes, lengths));
+    const answer = engine.UTF8ToString(engine[name](bytes, lengths, encoded.length));
     engine._ts_free(bytes);
     engine._ts_free(lengths);
     return answer;
@@ -386,6 +386,7 @@
     // design in the address, after.
     changeSettings();
     document.dispatchEvent(new CustomEvent('ts-engine', {detail: instance}));
+    TsWindings.ready(call, showAccount);
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 #include <emscripten/emscripten.h>
 
@@ -54,6 +55,16 @@ EMSCRIPTEN_KEEPALIVE const char* ts_calculate(const char* bytes, const std::uint
 
 EMSCRIPTEN_KEEPALIVE const char* ts_settings(const char* bytes, const std::uint32_t* lengths) {
   return Answer(Session().SetSettings(Texts<account::kSettingCount>(bytes, lengths)));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* ts_windings(const char* bytes, const std::uint32_t* lengths,
+                                             std::uint32_t count) {
+  std::vector<std::string_view> texts(count);
+  for (std::string_view& text : texts) {
+    text = std::string_view(bytes, *lengths);
+    bytes += *lengths++;
+  }
+  return Answer(Session().SetWindings(texts));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* ts_turns(int refined) {

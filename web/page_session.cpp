@@ -1,12 +1,18 @@
 #include "web/page_session.h"
 
+#include <cmath>
+#include <limits>
+
 #include "account/account_json.h"
 #include "account/copied_text.h"
 #include "account/hints.h"
+#include "account/total_planned.h"
 #include "design_file/design_file.h"
 #include "design_file/faces.h"
 #include "design_file/fragment.h"
 #include "values/json_writer.h"
+#include "values/setting_rule.h"
+#include "windings/settings.h"
 
 namespace web {
 
@@ -24,15 +30,54 @@ std::string LinkRefusal(std::string_view, std::string_view reason) {
   return design_file::LinkRefusal(reason);
 }
 
+// A further row's U and I: what the whole cell holds, "." or "," as the decimal sign; a cell
+// that holds no number is out of bounds.
+double CellNumber(std::string_view text) {
+  return values::ReadSettingNumber(text).value_or(std::numeric_limits<double>::quiet_NaN());
+}
+
+windings::Kind KindOf(std::string_view code) {
+  return windings::FindKind(code).value_or(windings::Kind::Ac);
+}
+
+calc::InputTexts Views(const std::array<std::string, 9>& texts) {
+  calc::InputTexts views;
+  for (std::size_t k = 0; k < texts.size(); ++k) views[k] = texts[k];
+  return views;
+}
+
 }  // namespace
 
+PageSession::PageSession() : diode_text_(values::ShortestText(rectifier_.diode)) {}
+
 std::string PageSession::Calculate(const calc::InputTexts& texts) {
+  before_ = calculator_.record();
+  for (std::size_t k = 0; k < texts.size(); ++k) pressed_[k].assign(texts[k]);
   account::Follow(calculator_.CalculateInWords(texts), planned_);
   return Answer();
 }
 
 std::string PageSession::SetSettings(const account::SettingTexts& texts) {
   settings_ = account::TakeSettings(settings_.taken, texts);
+  return Answer();
+}
+
+std::string PageSession::SetWindings(std::span<const std::string_view> texts) {
+  constexpr std::size_t kLead = 2;
+  request_ = {};
+  further_.clear();
+  if (texts.size() >= kLead) {
+    request_.first = KindOf(texts[0]);
+    diode_text_.assign(texts[1]);
+    const auto refusal = windings::SetFromText(rectifier_, windings::Setting::Diode, diode_text_);
+    diode_refusal_ = refusal.value_or(std::string());
+  }
+  for (std::size_t at = kLead;
+       at + 3 <= texts.size() && request_.further.size() + 1 < windings::kMaxSecondaries; at += 3) {
+    further_.push_back({std::string(texts[at]), std::string(texts[at + 1])});
+    request_.further.push_back(
+        {CellNumber(texts[at]), CellNumber(texts[at + 1]), KindOf(texts[at + 2])});
+  }
   return Answer();
 }
 
@@ -84,6 +129,13 @@ design_file::Design PageSession::Shown(const calc::InputTexts& fields,
   for (std::size_t k = 0; k < fields.size(); ++k) design.fields[k].assign(fields[k]);
   design.plan = settings_.taken.plan;
   design.check = settings_.taken.check;
+  // The table as it stands; a cell that holds no number is saved as 0, which a press refuses.
+  design.windings = request_;
+  for (windings::Secondary& given : design.windings.further) {
+    if (!std::isfinite(given.voltage)) given.voltage = 0;
+    if (!std::isfinite(given.current)) given.current = 0;
+  }
+  design.rectifier = rectifier_;
   return design;
 }
 
@@ -104,11 +156,40 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
     json.String(account::SettingText(settings_.taken, k));
   }
   return json.Close(']').Close('}').text();
-}
+  bool PageSession::Several() const {
+    return !request_.further.empty() || request_.first != windings::Kind::Ac;
+  }
 
-std::string PageSession::Answer() {
-  account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
-  return account::AccountJson({calculator_.press(), settings_, planned_});
-}
+  account::WindingsAccount PageSession::Windings() const {
+    account::WindingsAccount table{.outcome = outcome_, .check_settings = settings_.taken.check};
+    const calc::InputTexts texts = Views(pressed_);
+    table.read = windings::Secondaries(texts, request_);
+    table.rows.push_back({request_.first, pressed_[2], pressed_[3]});
+    for (std::size_t k = 0; k < further_.size(); ++k) {
+      table.rows.push_back({request_.further[k].kind, further_[k][0], further_[k][1]});
+    }
+    table.active = Several();
+    table.evaluated = calculator_.press().end != account::End::NotYet;
+    table.diode = rectifier_.diode;
+    table.diode_text = diode_text_;
+    table.diode_refusal = diode_refusal_;
+    return table;
+  }
+
+  std::string PageSession::Answer() {
+    account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
+    const bool several = Several() && calculator_.press().end != account::End::NotYet;
+    if (several) {
+      calc::CalculatorState record = before_;
+      windings::Evaluate(record, Views(pressed_), request_,
+                         {settings_.taken.plan, settings_.taken.check, rectifier_}, outcome_);
+    }
+    const account::WindingsAccount table = Windings();
+    std::string refusal(settings_.FirstRefusal());
+    if (refusal.empty()) refusal = diode_refusal_;
+    const account::Planned shown =
+        several ? account::TotalPlanned(outcome_, settings_.taken, refusal) : planned_;
+    return account::AccountJson({calculator_.press(), settings_, shown, &table});
+  }
 
 }  // namespace web

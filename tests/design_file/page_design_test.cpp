@@ -45,8 +45,8 @@ TEST(PageDesign, ARefusedFileNamesItselfAndChangesNothing) {
                 "два.json", R"({"transformer-sizer-design":1,"fields":["","","","","","","","",""],
                               "secondaries":[{"kind":"ac"},{"U":1,"I":1,"kind":"ac"}]})"))
                 ["refusal"],
-            "Проект «два.json» не открыт: в нем 2 вторичные обмотки, а окно и страница пока "
-            "считают одну.");
+            "Проект «два.json» не открыт: в нем 2 вторичные обмотки, а страница пока считает "
+            "одну.");
   EXPECT_EQ(Json::parse(session.OpenFragment("design=!"))["refusal"],
             "Проект из ссылки не открыт: ссылка обрезана.");
   EXPECT_EQ(Json::parse(web::PageSession::UnreadableDesign("y.json"))["refusal"],

@@ -1,0 +1,218 @@
+// The windings table of the page in Debian's headless chromium: a valve amplifier's design with
+// its figures, rows added and removed, cells typed key by key, a cell out of bounds marked.
+// Environment: TS_SITE (index.html), TS_CHROMIUM.
+'use strict';
+const {test, before, after} = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const puppeteer = require('puppeteer-core');
+
+const site = path.resolve(process.env.TS_SITE);
+const START = ['3', '220', '12', '1.5', '2', '5', '7', '12', '0.2'];
+const VALVE = ['1', '220', '500', '0.1', '3.2', '4', '2', '5', '0.35'];
+let browser;
+let profile;
+
+before(async () => {
+  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ts-chromium-'));
+  browser = await puppeteer.launch({
+    executablePath: process.env.TS_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+});
+
+after(async () => {
+  await browser.close();
+  fs.rmSync(profile, {recursive: true, force: true});
+});
+
+async function openPage() {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => {
+    window.copiedTexts = [];
+    Object.defineProperty(navigator, 'clipboard',
+        {value: {writeText: async (text) => { window.copiedTexts.push(text); }}});
+  });
+  await page.setViewport({width: 1000, height: 900});
+  await page.goto('file://' + site);
+  await page.waitForSelector('html[data-ready="true"]');
+  return page;
+}
+
+async function press(page, fields) {
+  for (let k = 0; k < 9; k++) {
+    await page.$eval('#Text' + (k + 1), (el, v) => {
+      el.value = v;
+      el.dispatchEvent(new Event('input'));
+    }, fields[k]);
+  }
+  await page.click('#Command1');
+}
+
+const rowSelector = (n) => `#windings-rows tbody tr:nth-child(${n})`;
+
+// Adds a row and types its U and I key by key.
+async function addWinding(page, voltage, current, kind) {
+  await page.click('#windings-add');
+  const n = await page.$$eval('#windings-rows tbody tr', (rows) => rows.length);
+  await page.type(`${rowSelector(n)} td:nth-child(3) input`, voltage);
+  await page.type(`${rowSelector(n)} td:nth-child(4) input`, current);
+  if (kind) await page.select(`${rowSelector(n)} select`, kind);
+}
+
+// Each row as the page shows it: number, kind, U, I, their marks and the current's caption.
+function rowsShown(page) {
+  return page.$$eval('#windings-rows tbody tr', (rows) => rows.map((tr) => {
+    const [u, i] = tr.querySelectorAll('input');
+    const select = tr.querySelector('select');
+    const mark = (input) => (input.classList.contains('marked') ?
+      document.getElementById(input.getAttribute('aria-describedby')).textContent : '');
+    return {n: tr.cells[0].textContent, kind: select.selectedOptions[0].textContent,
+      U: u.value, I: i.value, markU: mark(u), markI: mark(i),
+      caption: tr.cells[3].querySelector('.windings-caption').textContent};
+  }));
+}
+
+// A table's rows by caption, a cell text each.
+function tableRows(page, id) {
+  return page.$eval('#' + id, (table) => Object.fromEntries(Array.from(table.tBodies[0].rows,
+      (tr) => [tr.cells[0].textContent, Array.from(tr.cells, (c) => c.textContent).slice(1)])));
+}
+
+async function copied(page, button) {
+  await page.click(button);
+  return page.evaluate(() => window.copiedTexts.at(-1));
+}
+
+test('a valve amplifier: the plan and check of all three windings, with Pt', async () => {
+  const page = await openPage();
+  await page.select('#windings-kind-1', 'ct-c');
+  await addWinding(page, '6.3', '2', 'ac');
+  await addWinding(page, '5', '2');
+  await press(page, VALVE);
+  assert.equal(await page.$eval('#windings-plan-line', (p) => p.textContent),
+      'Расчет по всем обмоткам: вторичных 3, мощность Pt = 82.6 Вт');
+  const shown = await rowsShown(page);
+  assert.deepEqual(shown.map((r) => [r.n, r.kind, r.U, r.I, r.caption]), [
+    ['1', 'средняя точка, ёмкость', '500', '0.1', 'Iпост, А'],
+    ['2', 'переменный ток', '6.3', '2', 'I, А'],
+    ['3', 'переменный ток', '5', '2', 'I, А']]);
+  const secondaries = await tableRows(page, 'windings-secondaries');
+  assert.deepEqual(secondaries['Сечение провода, мм²'], ['0.05', '0.91', '0.91']);
+  assert.deepEqual(secondaries['Диаметр провода, мм'], ['0.25', '1.08', '1.08']);
+  assert.deepEqual(secondaries['Число витков'], ['1192', '35', '32']);
+  assert.deepEqual(secondaries['Отвод после витка'], ['596', '', '']);
+  assert.deepEqual(secondaries['Напряжение под нагрузкой UL, В'], ['453.26', '13.27', '12.12']);
+  assert.deepEqual(secondaries['Разница напряжений половин, В'], ['0.22', '', '']);
+  assert.deepEqual(secondaries['Постоянное напряжение Udc, В'], ['304.03', '', '']);
+  assert.deepEqual(secondaries['Действующий ток обмотки, А'], ['0.156', '', '']);
+  assert.deepEqual(secondaries['Пиковый ток обмотки, А'], ['0.61', '', '']);
+  const flags = await page.$$eval('#windings-flags p', (ps) => ps.map((p) => p.textContent));
+  assert.ok(flags.some((f) => f.startsWith('1-я вторичная: ток обмотки при выпрямителе выше ' +
+      'принятого на ') && f.endsWith(' %: провод греется сильнее')), flags.join('\n'));
+  // The plan, its drawing and the check are of the four windings.
+  const plan = await tableRows(page, 'plan-windings');
+  assert.ok(Object.values(plan).some((cells) =>
+    cells.join(' ') === '0.560 0.280 1.120 1.120'), JSON.stringify(plan));
+  assert.ok(Object.values(await tableRows(page, 'plan-summary')).some((c) => c[0].startsWith('66.9')));
+  assert.equal(await page.$$eval('#plan-drawing svg rect title', (ts) =>
+    ts.filter((t) => /^\d-я обмотка$/.test(t.textContent)).length), 4);
+  // Both designs of the check: the turns as sized and the refined ones, B0, UL, Tw, efficiency.
+  const check = Object.values(await tableRows(page, 'check-table')).map((c) => c.join(' '));
+  for (const pair of ['559 617', '1192 1462', '35 19', '32 15', '1.488 1.348', '453.26 503.77',
+    '55.6 53.6', '91.9 90.1']) {
+    assert.ok(check.includes(pair), `${pair} in ${check.join(', ')}`);
+  }
+  assert.match(await copied(page, '#copy-plan'),
+      /^Расчет по всем обмоткам: вторичных 3, мощность Pt = 82\.6 Вт\nПлан намотки и проверка\n/);
+  assert.match(await copied(page, '#copy-check'), /^Расчет по всем обмоткам: .*Pt = 82\.6 Вт\nПроверка\n/);
+  await page.close();
+});
+
+test('rows are added up to eight windings and each removed, the others kept as typed', async () => {
+  const page = await openPage();
+  await press(page, START);
+  for (let k = 2; k <= 8; k++) await addWinding(page, `${k}.5`, `0.${k}`);
+  assert.equal(await page.$eval('#windings-add', (b) => b.disabled), true);
+  assert.equal((await rowsShown(page)).length, 8);
+  await page.click(`${rowSelector(3)} .windings-remove`);
+  await page.click(`${rowSelector(7)} .windings-remove`);
+  const shown = await rowsShown(page);
+  assert.deepEqual(shown.map((r) => [r.n, r.U, r.I]), [['1', '12', '1.5'], ['2', '2.5', '0.2'],
+    ['3', '4.5', '0.4'], ['4', '5.5', '0.5'], ['5', '6.5', '0.6'], ['6', '7.5', '0.7']]);
+  assert.equal(await page.$eval('#windings-add', (b) => b.disabled), false);
+  const secondaries = await tableRows(page, 'windings-secondaries');
+  assert.deepEqual(secondaries['U, В'], ['12', '2.5', '4.5', '5.5', '6.5', '7.5']);
+  assert.match(await page.$eval('#windings-plan-line', (p) => p.textContent), /вторичных 6,/);
+  // With every row removed and row 1 plain, the plan is the described one again.
+  for (let k = 0; k < 5; k++) await page.click(`${rowSelector(2)} .windings-remove`);
+  assert.equal(await page.$eval('#windings-plan-line', (p) => p.hidden), true);
+  await page.close();
+});
+
+test('keystrokes in a row never lose or corrupt it or its neighbours', async () => {
+  const page = await openPage();
+  await press(page, START);
+  await addWinding(page, '6.3', '1');
+  await addWinding(page, '5', '2');
+  const u = `${rowSelector(2)} td:nth-child(3) input`;
+  await page.click(u, {clickCount: 3});
+  for (const key of ['Backspace', 'Backspace']) await page.keyboard.press(key);
+  await page.type(u, '6,,x');
+  await page.keyboard.press('ArrowLeft');
+  await page.keyboard.press('Backspace');
+  const shown = await rowsShown(page);
+  assert.deepEqual(shown.map((r) => [r.U, r.I]), [['12', '1.5'], ['6,x', '1'], ['5', '2']]);
+  assert.notEqual(shown[1].markU, '');
+  assert.equal(shown[2].markU, '');
+  await page.keyboard.press('End');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type('3');
+  assert.deepEqual((await rowsShown(page)).map((r) => [r.U, r.markU]),
+      [['12', ''], ['6,3', ''], ['5', '']]);
+  assert.deepEqual((await tableRows(page, 'windings-secondaries'))['U, В'], ['12', '6.3', '5']);
+  await page.close();
+});
+
+test('a cell out of bounds is marked with the engine\'s reason, and no design is made', async () => {
+  const page = await openPage();
+  await addWinding(page, '0', '1');
+  // Before a press a further row is marked at once; row 1 waits for the texts a press reads.
+  assert.deepEqual((await rowsShown(page)).map((r) => r.markU !== ''), [false, true]);
+  await press(page, START);
+  const reason = '2-я вторичная обмотка вне границ: U должно быть от 0.001 до 1000000 В, ' +
+      'I — от 0.000001 до 1000000 А';
+  const [, second] = await rowsShown(page);
+  assert.deepEqual([second.markU, second.markI], [reason, '']);
+  assert.equal(await page.$eval(`${rowSelector(2)} td:nth-child(3) input`,
+      (i) => [i.title, i.getAttribute('aria-invalid')].join('|')), reason + '|true');
+  assert.equal(await page.$eval('#windings-reason', (p) => p.textContent), reason);
+  assert.equal(await page.$eval('#plan-body', (d) => d.hidden), true);
+  assert.equal(await page.$eval('#plan-empty', (p) => p.textContent), reason);
+  // Row 1 is read from the main fields as the described run reads them.
+  await press(page, ['3', '220', '', '1.5', '2', '5', '7', '12', '0.2']);
+  assert.match((await rowsShown(page))[0].markU, /^1-я вторичная обмотка вне границ/);
+  await page.close();
+});
+
+test('the diode drop beside the table, refused out of its bounds', async () => {
+  const page = await openPage();
+  await page.select('#windings-kind-1', 'bridge-c');
+  await press(page, START);
+  const udc = async () => (await tableRows(page, 'windings-secondaries'))['Постоянное напряжение Udc, В'];
+  assert.deepEqual(await udc(), ['21.67']);
+  await page.$eval('#windings-diode', (i) => { i.value = ''; });
+  await page.type('#windings-diode', '2');
+  assert.deepEqual(await udc(), ['19.67']);
+  await page.type('#windings-diode', '00');
+  assert.match(await page.$eval('#windings-diode-refusal', (s) => s.textContent), /от 0 до 100 В/);
+  assert.equal(await page.$eval('#plan-body', (d) => d.hidden), true);
+  assert.equal(await page.$eval('#windings', (f) => f.contains(
+      document.getElementById('windings-diode'))), true);
+  await page.close();
+});
