@@ -156,40 +156,42 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
     json.String(account::SettingText(settings_.taken, k));
   }
   return json.Close(']').Close('}').text();
-  bool PageSession::Several() const {
-    return !request_.further.empty() || request_.first != windings::Kind::Ac;
-  }
+}
 
-  account::WindingsAccount PageSession::Windings() const {
-    account::WindingsAccount table{.outcome = outcome_, .check_settings = settings_.taken.check};
-    const calc::InputTexts texts = Views(pressed_);
-    table.read = windings::Secondaries(texts, request_);
-    table.rows.push_back({request_.first, pressed_[2], pressed_[3]});
-    for (std::size_t k = 0; k < further_.size(); ++k) {
-      table.rows.push_back({request_.further[k].kind, further_[k][0], further_[k][1]});
-    }
-    table.active = Several();
-    table.evaluated = calculator_.press().end != account::End::NotYet;
-    table.diode = rectifier_.diode;
-    table.diode_text = diode_text_;
-    table.diode_refusal = diode_refusal_;
-    return table;
-  }
+bool PageSession::Several() const {
+  return !request_.further.empty() || request_.first != windings::Kind::Ac;
+}
 
-  std::string PageSession::Answer() {
-    account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
-    const bool several = Several() && calculator_.press().end != account::End::NotYet;
-    if (several) {
-      calc::CalculatorState record = before_;
-      windings::Evaluate(record, Views(pressed_), request_,
-                         {settings_.taken.plan, settings_.taken.check, rectifier_}, outcome_);
-    }
-    const account::WindingsAccount table = Windings();
-    std::string refusal(settings_.FirstRefusal());
-    if (refusal.empty()) refusal = diode_refusal_;
-    const account::Planned shown =
-        several ? account::TotalPlanned(outcome_, settings_.taken, refusal) : planned_;
-    return account::AccountJson({calculator_.press(), settings_, shown, &table});
+account::WindingsAccount PageSession::Windings() const {
+  account::WindingsAccount table{.outcome = outcome_, .check_settings = settings_.taken.check};
+  const calc::InputTexts texts = Views(pressed_);
+  table.read = windings::Secondaries(texts, request_);
+  table.rows.push_back({request_.first, pressed_[2], pressed_[3]});
+  for (std::size_t k = 0; k < further_.size(); ++k) {
+    table.rows.push_back({request_.further[k].kind, further_[k][0], further_[k][1]});
   }
+  table.active = Several();
+  table.evaluated = calculator_.press().end != account::End::NotYet;
+  table.diode = rectifier_.diode;
+  table.diode_text = diode_text_;
+  table.diode_refusal = diode_refusal_;
+  return table;
+}
+
+std::string PageSession::Answer() {
+  account::Replan(settings_.taken, settings_.FirstRefusal(), turns_, planned_);
+  const bool several = Several() && calculator_.press().end != account::End::NotYet;
+  if (several) {
+    calc::CalculatorState record = before_;
+    windings::Evaluate(record, Views(pressed_), request_,
+                       {settings_.taken.plan, settings_.taken.check, rectifier_}, outcome_);
+  }
+  const account::WindingsAccount table = Windings();
+  std::string refusal(settings_.FirstRefusal());
+  if (refusal.empty()) refusal = diode_refusal_;
+  const account::Planned shown =
+      several ? account::TotalPlanned(outcome_, settings_.taken, refusal) : planned_;
+  return account::AccountJson({calculator_.press(), settings_, shown, &table});
+}
 
 }  // namespace web
