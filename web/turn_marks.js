@@ -13,7 +13,7 @@
       note.id = id;
       note.className = 'note';
       note.hidden = true;
-      result.after(note);
+      document.body.append(note);  // apart, so that a result keeps its unit beside it
     }
     note.textContent = words;
     result.classList.toggle('marked', words !== '');
