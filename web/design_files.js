@@ -51,6 +51,11 @@
     $('design-title').value = answer.title;
     answer.settings.forEach((text, k) => { $('setting' + k).value = text; });
     $('setting0').dispatchEvent(new Event('input', {bubbles: true}));
+    const diode = $('windings-diode');
+    if (diode) {
+      diode.value = answer.diode;
+      diode.dispatchEvent(new Event('input', {bubbles: true}));
+    }
     say('');
   }
 

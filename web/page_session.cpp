@@ -148,6 +148,9 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
   if (const auto reason = design_file::NotShown(design)) return Refusal(refusal(name, *reason));
   design_ = std::move(design);
   settings_ = {.taken = {design_.plan, design_.check}, .refusals = {}};
+  rectifier_ = design_.rectifier;
+  diode_text_ = values::ShortestText(rectifier_.diode);
+  diode_refusal_.clear();
   values::JsonWriter json;
   json.Open('{').Key("title").String(design_.title).Key("fields").Open('[');
   for (const std::string& field : design_.fields) json.String(field);
@@ -155,7 +158,7 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
   for (std::size_t k = 0; k < account::kSettingCount; ++k) {
     json.String(account::SettingText(settings_.taken, k));
   }
-  return json.Close(']').Close('}').text();
+  return json.Close(']').Key("diode").String(diode_text_).Close('}').text();
 }
 
 bool PageSession::Several() const {

@@ -24,6 +24,7 @@ TEST(PageDesign, OpensTheSharedFileAndWritesItByteForByte) {
   EXPECT_EQ(opened["fields"], Json::parse(R"(["3","220","12","1,5","2","5","7","12 см","0.2"])"));
   EXPECT_EQ(opened["settings"], Json::parse(R"(["1","1.5","0.05","0.3","0.3","","0.45",
                                                 "60","1.5","25.5","105","1.2"])"));
+  EXPECT_EQ(opened["diode"], "0.7");
   std::array<std::string, 9> fields;
   calc::InputTexts texts;
   for (std::size_t k = 0; k < 9; ++k) {
