@@ -46,21 +46,6 @@ std::string SuggestedFileName(std::string_view title) {
   return name + std::string(kExtension);
 }
 
-std::optional<std::string> NotShown(const Design& design) {
-  const std::size_t count = design.windings.further.size() + 1;
-  if (count > 1) {
-    // Russian counts 2 to 4 in the plural's nominative, 5 and more in its genitive.
-    const char* const noun = count <= 4 ? " вторичные обмотки" : " вторичных обмоток";
-    return "в нем " + std::to_string(count) + noun + ", а страница пока считает одну";
-  }
-  if (design.windings.first != windings::Kind::Ac) {
-    return "вторичная обмотка в нем вида «" +
-           std::string(windings::FactsOf(design.windings.first).code) +
-           "», а страница пока считает только простую (ac)";
-  }
-  return std::nullopt;
-}
-
 std::string FileRefusal(std::string_view name, std::string_view reason) {
   return "Проект «" + calc::ShortenedUtf8(name, kTitleUnits, "…") +
          "» не открыт: " + std::string(reason) + ".";

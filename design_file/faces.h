@@ -22,10 +22,6 @@ std::string ShortTitle(std::string_view title);
 /// characters a file name cannot hold, «Проект» without one, and the extension.
 std::string SuggestedFileName(std::string_view title);
 
-/// Why the page cannot open `design`: it opens one plain secondary, whose U and I are fields 3
-/// and 4. None when it can.
-std::optional<std::string> NotShown(const Design& design);
-
 /// What a face says of the file `name` it does not open: «Проект «a.json» не открыт: пусто.»
 std::string FileRefusal(std::string_view name, std::string_view reason);
 

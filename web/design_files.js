@@ -51,11 +51,7 @@
     $('design-title').value = answer.title;
     answer.settings.forEach((text, k) => { $('setting' + k).value = text; });
     $('setting0').dispatchEvent(new Event('input', {bubbles: true}));
-    const diode = $('windings-diode');
-    if (diode) {
-      diode.value = answer.diode;
-      diode.dispatchEvent(new Event('input', {bubbles: true}));
-    }
+    TsWindings.put(answer.windings);
     say('');
   }
 

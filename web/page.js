@@ -385,8 +385,8 @@
     // What was typed into the settings before the engine was ready counts from now on; a
     // design in the address, after.
     changeSettings();
-    document.dispatchEvent(new CustomEvent('ts-engine', {detail: instance}));
     TsWindings.ready(call, showAccount);
+    document.dispatchEvent(new CustomEvent('ts-engine', {detail: instance}));
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');

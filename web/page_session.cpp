@@ -145,7 +145,6 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
                                 std::string_view name) {
   if (const auto* reason = std::get_if<std::string>(&read)) return Refusal(refusal(name, *reason));
   design_file::Design& design = std::get<design_file::Design>(read);
-  if (const auto reason = design_file::NotShown(design)) return Refusal(refusal(name, *reason));
   design_ = std::move(design);
   settings_ = {.taken = {design_.plan, design_.check}, .refusals = {}};
   rectifier_ = design_.rectifier;
@@ -158,7 +157,14 @@ std::string PageSession::Opened(std::variant<design_file::Design, std::string> r
   for (std::size_t k = 0; k < account::kSettingCount; ++k) {
     json.String(account::SettingText(settings_.taken, k));
   }
-  return json.Close(']').Key("diode").String(diode_text_).Close('}').text();
+  json.Close(']').Key("windings").Open('{');
+  json.Key("first").String(windings::FactsOf(design_.windings.first).code).Key("further").Open('[');
+  for (const windings::Secondary& given : design_.windings.further) {
+    json.Open('[').String(values::ShortestText(given.voltage));
+    json.String(values::ShortestText(given.current));
+    json.String(windings::FactsOf(given.kind).code).Close(']');
+  }
+  return json.Close(']').Key("diode").String(diode_text_).Close('}').Close('}').text();
 }
 
 bool PageSession::Several() const {

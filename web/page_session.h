@@ -53,7 +53,8 @@ class PageSession {
   /// The same design as the address's fragment: {"fragment": "design=…"}.
   std::string DesignFragment(const calc::InputTexts& fields, std::string_view title) const;
 
-  /// Opens the design file `name` holding `text`: {"title", "fields", "settings", "diode"}, the
+  /// Opens the design file `name` holding `text`: {"title", "fields", "settings",
+  /// "windings": {"first", "further": [[U, I, kind]], "diode"}}, the
   /// texts for the page to put in, its settings taken here; or {"refusal"} naming the file, and
   /// nothing changes.
   std::string OpenDesign(std::string_view name, std::string_view text);

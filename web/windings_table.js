@@ -97,8 +97,9 @@ const TsWindings = (function () {
     add.disabled = rows.length + 1 >= most;
   }
 
-  function addRow() {
-    if (rows.length + 1 >= most) return;
+  // `typed`: the row comes from a design opened, with its texts; otherwise the user added it.
+  function addRow(typed) {
+    if (rows.length + 1 >= most) return null;
     const row = body.insertRow();
     made += 1;
     const id = `windings-row-${made}`;
@@ -125,7 +126,22 @@ const TsWindings = (function () {
     });
     rows.push(entry);
     renumber();
+    if (Array.isArray(typed)) {
+      [voltage.input.value, current.input.value, kind.value] = typed;
+      return entry;
+    }
     voltage.input.focus();
+    send();
+    return entry;
+  }
+
+  // A design opened: its table replaces the rows, the texts as the file gives them.
+  function put(opened) {
+    for (const r of rows.splice(0)) r.row.remove();
+    first.kind.value = opened.first;
+    for (const typed of opened.further) addRow(typed);
+    diode.value = opened.diode;
+    renumber();
     send();
   }
 
@@ -216,10 +232,11 @@ const TsWindings = (function () {
         $('plan-body'));
     section.appendChild(diodeSetting);
     diode.addEventListener('input', send);
-    add.addEventListener('click', addRow);
+    add.addEventListener('click', () => addRow());
   }
 
   return {
+    put,
     // The engine is ready: `engineCall` asks it, `showAccount` renders its answer.
     ready(engineCall, showAccount) {
       call = engineCall;

@@ -162,10 +162,22 @@ const BAD_FILES = [
     'поле 1 должно быть строкой'],
   ['setting.json', designText(',"settings":{"frequency":"60"}'), 'Частота сети'],
   ['refused-setting.json', designText(',"settings":{"bobbin":500}'), 'Толщина каркаса'],
-  ['windings.json', designText(',"secondaries":[{"kind":"ac"},{"U":6.3,"I":1,"kind":"ac"}]'),
-    'в нем 2 вторичные обмотки'],
   ['empty.json', '', 'пусто'],
 ];
+
+test('a design of several windings opens into the windings table', async () => {
+  const page = await openPage();
+  const where = path.join(folder, 'windings.json');
+  fs.writeFileSync(where, designText(
+      ',"secondaries":[{"kind":"ct-c"},{"U":6.3,"I":2,"kind":"ac"}],"settings":{"diode":0.7}'));
+  assert.equal(await openFile(page, where), '');
+  assert.equal(await page.$eval('#windings-kind-1', (s) => s.value), 'ct-c');
+  const further = await page.$$eval('#windings-rows tbody tr', (rows) => rows.slice(1).map(
+      (r) => [...r.querySelectorAll('input, select')].map((e) => e.value)));
+  assert.deepEqual(further, [['ac', '6.3', '2']]);
+  assert.equal(await page.$eval('#windings-diode', (d) => d.value), '0.7');
+  await page.close();
+});
 
 test('a bad file is refused with its name and reason, and nothing on the page changes', async () => {
   const page = await openPage();
