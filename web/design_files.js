@@ -1,7 +1,7 @@
 'use strict';
 // Design files on the page: the engine writes and reads them as the window does, and the design
 // stands in the address after each calculation. Runs before the page script, whose events it
-// follows: "ts-engine" when the engine is ready, "ts-calculated" after each press.
+// follows: "ts-engine" when the engine is ready, "ts-account" with each answer the page shows.
 (function () {
   const FIELDS = 9;
   const $ = (id) => document.getElementById(id);
@@ -90,7 +90,9 @@
   $('save-design').addEventListener('click', save);
   $('open-design').addEventListener('change', openFile);
   window.addEventListener('hashchange', openAddress);
-  document.addEventListener('ts-calculated', () => {
+  // From the first press on, the address follows the design, its settings changed since too.
+  document.addEventListener('ts-account', (event) => {
+    if (!engine || event.detail.end === 'not-yet') return;
     history.replaceState(null, '', '#' + ask('_ts_design_fragment', shown()).fragment);
   });
   document.addEventListener('ts-engine', (event) => {

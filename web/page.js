@@ -50,7 +50,6 @@
   function run() {
     showForm();
     showAccount(JSON.parse(call('_ts_calculate', fields.map((f) => f.value))));
-    document.dispatchEvent(new CustomEvent('ts-calculated'));
     if (account.fault) {
       $('fault-message').textContent = account.fault.message;
       $('fault-explanation').textContent = account.fault.explanation;
