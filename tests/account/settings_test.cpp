@@ -1,5 +1,6 @@
 #include "account/settings.h"
 
+#include <array>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -47,8 +48,10 @@ TEST(TakeSettings, KeepsWhatWasTakenAndTellsTheFirstRefusal) {
   texts[3] = "abc";
   texts[4] = "0.3";
   texts[kFrequency] = "80";
+  std::array<std::string, kSettingCount> defaults;  // the texts outlive their views
   for (std::size_t k = kFrequency + 1; k < kSettingCount; ++k) {
-    texts[k] = SettingText(Settings{}, k);
+    defaults[k] = SettingText(Settings{}, k);
+    texts[k] = defaults[k];
   }
   const TakenSettings taken = TakeSettings(Settings{}, texts);
   EXPECT_EQ(taken.taken.plan.grade, 1);
