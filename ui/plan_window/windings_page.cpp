@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "account/several_windings.h"
 #include "ui/common/field_marks.h"
@@ -181,7 +182,9 @@ void WindingsPage::ShowMarks() {
   for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = press_.inputs[k];
   const std::vector<windings::Secondary> secondaries =
       windings::Secondaries(texts, RequestOf(rows));
-  for (int row = 0; row < table_->rowCount(); ++row) {
+  // While a row is removed the table still shows it: mark only the rows the keeper holds.
+  const int rows_held = std::min(table_->rowCount(), static_cast<int>(secondaries.size()));
+  for (int row = 0; row < rows_held; ++row) {
     const windings::Secondary& given = secondaries[static_cast<std::size_t>(row)];
     for (const int column : {kVoltage, kCurrent}) {
       auto* cell = static_cast<QLineEdit*>(table_->cellWidget(row, column));
