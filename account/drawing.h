@@ -40,7 +40,7 @@ struct Tap {
 std::vector<Tap> Taps(const Planned& planned);
 
 /// Where a tap lies, in words: «2-я обмотка: отвод от середины после витка 596 — слой 5 из 9,
-/// 6.12 мм от стержня.»
+/// 8.37 мм от стержня.»
 std::string TapWords(const Planned& planned, const Tap& tap);
 
 /// The tap's mark in the legend, and its short label on the drawing.
