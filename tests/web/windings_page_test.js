@@ -4,35 +4,16 @@
 'use strict';
 const {test, before, after} = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const os = require('node:os');
-const path = require('node:path');
-const puppeteer = require('puppeteer-core');
+const web = require('./browser.js');
 
-const site = path.resolve(process.env.TS_SITE);
-const START = ['3', '220', '12', '1.5', '2', '5', '7', '12', '0.2'];
+const {site, START} = web;
 const VALVE = ['1', '220', '500', '0.1', '3.2', '4', '2', '5', '0.35'];
-let browser;
-let profile;
 
-before(async () => {
-  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ts-chromium-'));
-  browser = await puppeteer.launch({
-    executablePath: process.env.TS_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-});
-
-after(async () => {
-  await browser.close();
-  fs.rmSync(profile, {recursive: true, force: true});
-});
+before(() => web.launch());
+after(() => web.close());
 
 async function openPage() {
-  const page = await browser.newPage();
+  const page = await web.browser().newPage();
   await page.evaluateOnNewDocument(() => {
     window.copiedTexts = [];
     Object.defineProperty(navigator, 'clipboard',
