@@ -18,9 +18,10 @@
   let engine = null;
   let account = null;
 
-  // Texts go to the engine as UTF-8 bytes with their lengths; the answer is its text.
+  // Texts go to the engine as UTF-8 bytes with their lengths, bytes as they are; the answer is
+  // its text.
   function call(name, texts) {
-    const encoded = texts.map((t) => encoder.encode(t));
+    const encoded = texts.map((t) => (typeof t === 'string' ? encoder.encode(t) : t));
     const size = encoded.reduce((n, b) => n + b.length, 0);
     const bytes = engine._ts_alloc(size + 1);
     const lengths = engine._ts_alloc(4 * encoded.length);
@@ -412,7 +413,7 @@
     dropRefused(kept);
     TsWindings.ready(call, showAccount, keepWindings);
     TsWindings.restore(kept[ROWS], kept[DIODE]);
-    document.dispatchEvent(new CustomEvent('ts-engine', {detail: instance}));
+    document.dispatchEvent(new CustomEvent('ts-engine', {detail: {engine: instance, call}}));
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');
