@@ -1,31 +1,17 @@
 'use strict';
 // Design files on the page: the engine writes and reads them as the window does, and the design
 // stands in the address after each calculation. Runs before the page script, whose events it
-// follows: "ts-engine" when the engine is ready, "ts-account" with each answer the page shows.
+// follows: "ts-engine" when the engine is ready, with the engine and the page's call of it, and
+// "ts-account" with each answer the page shows.
 (function () {
   const FIELDS = 9;
   const $ = (id) => document.getElementById(id);
-  const encoder = new TextEncoder();
   let engine = null;
+  let call = null;
   let download = null;
 
-  // Texts and bytes go to the engine with their lengths; the answer is JSON.
-  function ask(name, parts) {
-    const encoded = parts.map((p) => (typeof p === 'string' ? encoder.encode(p) : p));
-    const size = encoded.reduce((n, b) => n + b.length, 0);
-    const bytes = engine._ts_alloc(size + 1);
-    const lengths = engine._ts_alloc(4 * encoded.length);
-    let at = bytes;
-    encoded.forEach((b, k) => {
-      engine.HEAPU8.set(b, at);
-      at += b.length;
-      engine.HEAPU32[(lengths >> 2) + k] = b.length;
-    });
-    const answer = engine.UTF8ToString(engine[name](bytes, lengths));
-    engine._ts_free(bytes);
-    engine._ts_free(lengths);
-    return JSON.parse(answer);
-  }
+  // Texts and bytes go to the engine through the page's call; the answer is JSON.
+  const ask = (name, parts) => JSON.parse(call(name, parts));
 
   const field = (k) => $('Text' + (k + 1));
   const shown = () => [...Array.from({length: FIELDS}, (_, k) => field(k).value),
@@ -96,7 +82,7 @@
     history.replaceState(null, '', '#' + ask('_ts_design_fragment', shown()).fragment);
   });
   document.addEventListener('ts-engine', (event) => {
-    engine = event.detail;
+    ({engine, call} = event.detail);
     openAddress();
   });
 })();

@@ -12,13 +12,16 @@
   for (const result of [verdict, $('Label40'), $('Label41')]) result.tabIndex = -1;
   const encoder = new TextEncoder();
   const STORED = 'transformer-sizer-settings';
+  const ROWS = 'windings';  // the windings table, beside the settings' own keys
+  const DIODE = 'diode';
   const WINDOW_LAYOUT = window.matchMedia('(min-width: 720px)');
   let engine = null;
   let account = null;
 
-  // Texts go to the engine as UTF-8 bytes with their lengths; the answer is its text.
+  // Texts go to the engine as UTF-8 bytes with their lengths, bytes as they are; the answer is
+  // its text.
   function call(name, texts) {
-    const encoded = texts.map((t) => encoder.encode(t));
+    const encoded = texts.map((t) => (typeof t === 'string' ? encoder.encode(t) : t));
     const size = encoded.reduce((n, b) => n + b.length, 0);
     const bytes = engine._ts_alloc(size + 1);
     const lengths = engine._ts_alloc(4 * encoded.length);
@@ -300,9 +303,19 @@
   // The browser keeps each setting the engine took; a refused one never replaces it.
   function stored() {
     try {
-      return JSON.parse(localStorage.getItem(STORED)) || {};
+      const kept = JSON.parse(localStorage.getItem(STORED));
+      // Anything else there was not written by the page.
+      return kept !== null && typeof kept === 'object' && !Array.isArray(kept) ? kept : {};
     } catch (error) {
       return {};
+    }
+  }
+
+  function store(kept) {
+    try {
+      localStorage.setItem(STORED, JSON.stringify(kept));
+    } catch (error) {
+      // Storage may be off or full; what is typed still counts for this visit.
     }
   }
 
@@ -311,11 +324,16 @@
     settings.forEach((setting, k) => {
       if (setting.refusal === '') kept[settingInputs[k].dataset.key] = settingInputs[k].value;
     });
-    try {
-      localStorage.setItem(STORED, JSON.stringify(kept));
-    } catch (error) {
-      // Storage may be off; the settings still count for this visit.
-    }
+    store(kept);
+  }
+
+  // The windings table's rows as typed, as the window keeps them; its diode drop, null while
+  // refused, never replaces the one kept.
+  function keepWindings(rows, diode) {
+    const kept = stored();
+    kept[ROWS] = rows;
+    if (diode !== null) kept[DIODE] = diode;
+    store(kept);
   }
 
   function restoreSettings() {
@@ -325,14 +343,21 @@
     }
   }
 
+  // A kept setting the engine refuses (garbage, or an older page's) reads as its default, as
+  // the window reads its own; one typed since stays as typed.
+  function dropRefused(kept) {
+    const refused = settingInputs.filter((input, k) => account.settings[k].refusal !== '' &&
+        input.value === kept[input.dataset.key]);
+    for (const input of refused) input.value = input.defaultValue;
+    if (refused.length > 0) changeSettings();
+  }
+
   function defaultSettings() {
     for (const input of settingInputs) input.value = input.defaultValue;
-    try {
-      localStorage.removeItem(STORED);
-    } catch (error) {
-      // Nothing kept to forget.
-    }
+    // The rows stay, as the window's defaults button keeps them.
+    store({[ROWS]: stored()[ROWS]});
     changeSettings();
+    TsWindings.resetDiode();
   }
 
   // The phone shows the picture of the form typed, or all three while none is.
@@ -401,11 +426,14 @@
   WINDOW_LAYOUT.addEventListener('change', squeezeCaptions);
   made.then((instance) => {
     engine = instance;
-    // What was typed into the settings before the engine was ready counts from now on; a
-    // design in the address, after.
+    // What was typed into the settings before the engine was ready counts from now on; what
+    // the browser kept of the windings table, after; a design in the address, last.
     changeSettings();
-    TsWindings.ready(call, showAccount);
-    document.dispatchEvent(new CustomEvent('ts-engine', {detail: instance}));
+    const kept = stored();
+    dropRefused(kept);
+    TsWindings.ready(call, showAccount, keepWindings);
+    TsWindings.restore(kept[ROWS], kept[DIODE]);
+    document.dispatchEvent(new CustomEvent('ts-engine', {detail: {engine: instance, call}}));
     calculate.disabled = false;
     document.documentElement.dataset.ready = 'true';
     performance.mark('ts-ready');

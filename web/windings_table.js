@@ -6,6 +6,8 @@ const TsWindings = (function () {
   const $ = (id) => document.getElementById(id);
   let call = null;
   let show = null;
+  let keep = null;
+  let diodeDefault = '';
   let kinds = [];
   let most = 0;
   const rows = [];  // the further rows: {row, voltage, current, kind, remove}
@@ -145,14 +147,41 @@ const TsWindings = (function () {
     send();
   }
 
-  function texts() {
-    const all = [first.kind.value, diode.value];
-    for (const r of rows) all.push(r.voltage.input.value, r.current.input.value, r.kind.value);
-    return all;
+  // A table kept by the browser: what is not as the page keeps it stays at its default, and so
+  // does a diode drop the engine no longer takes, as the window reads its own.
+  function restore(table, keptDiode) {
+    const known = (code) => kinds.some((kind) => kind.code === code);
+    const text = (t) => typeof t === 'string';
+    const given = table !== null && typeof table === 'object' ? table : {};
+    const further = Array.isArray(given.further) ? given.further : [];
+    put({
+      first: known(given.first) ? given.first : first.kind.value,
+      further: further.filter((row) => Array.isArray(row) && row.length === 3 && text(row[0]) &&
+          text(row[1]) && known(row[2])),
+      diode: text(keptDiode) ? keptDiode : diodeDefault,
+    });
+    if (diodeRefusal.textContent !== '') resetDiode();
   }
 
+  function resetDiode() {
+    diode.value = diodeDefault;
+    send();
+  }
+
+  // The rows as typed, in the shape `put` takes.
+  function typed() {
+    return {first: first.kind.value,
+      further: rows.map((r) => [r.voltage.input.value, r.current.input.value, r.kind.value])};
+  }
+
+  // The table is kept at every change, its diode drop only while the engine takes it.
   function send() {
-    if (call) show(JSON.parse(call('_ts_windings', texts())));
+    if (!call) return;
+    const table = typed();
+    const texts = [table.first, diode.value, ...table.further.flat()];
+    const answer = JSON.parse(call('_ts_windings', texts));
+    show(answer);
+    keep(table, answer.windings.diode.refusal === '' ? diode.value : null);
   }
 
   function mark(cell, words) {
@@ -223,7 +252,8 @@ const TsWindings = (function () {
   function build(windings) {
     kinds = windings.kinds;
     most = windings.most;
-    diode.value = windings.diode.text;
+    diodeDefault = windings.diode.text;
+    diode.value = diodeDefault;
     firstRow();
     renumber();
     const plan = $('plan');
@@ -237,10 +267,17 @@ const TsWindings = (function () {
 
   return {
     put,
-    // The engine is ready: `engineCall` asks it, `showAccount` renders its answer.
-    ready(engineCall, showAccount) {
+    restore,
+    // «По умолчанию»: the rows stay, as the window's defaults button keeps them.
+    resetDiode() {
+      if (call) resetDiode();
+    },
+    // The engine is ready: `engineCall` asks it, `showAccount` renders its answer and
+    // `keepTable(rows, diode)` keeps the rows as typed and the diode drop, null while refused.
+    ready(engineCall, showAccount, keepTable) {
       call = engineCall;
       show = showAccount;
+      keep = keepTable;
       const answer = JSON.parse(call('_ts_windings', []));
       build(answer.windings);
       show(answer);

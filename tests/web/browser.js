@@ -33,11 +33,13 @@ async function close() {
   fs.rmSync(profile, {recursive: true, force: true});
 }
 
-// A fresh tab on the page at `view`'s size with nothing kept from another test.
-async function open(view, {keep = false} = {}) {
+// A fresh tab on the page at `view`'s size with nothing kept from another test, unless `keep`;
+// `address` follows the page's file name, `prepare(page)` runs before the page loads.
+async function open(view, {keep = false, address = '', prepare = async () => {}} = {}) {
   const page = await browser.newPage();
+  await prepare(page);
   await page.setViewport(view);
-  await page.goto('file://' + site);
+  await page.goto('file://' + site + address);
   if (!keep) {
     await page.evaluate(() => localStorage.clear());
     await page.reload();

@@ -8,36 +8,25 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const puppeteer = require('puppeteer-core');
+const web = require('./browser.js');
 
-const site = path.resolve(process.env.TS_SITE);
+const {site, START, setSetting} = web;
 const bothFaces = path.resolve(process.env.TS_BOTH_FACES_DESIGN);
-const START = ['3', '220', '12', '1.5', '2', '5', '7', '12', '0.2'];
-let browser;
-let profile;
 let folder;
 
 before(async () => {
-  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ts-chromium-'));
   folder = fs.mkdtempSync(path.join(os.tmpdir(), 'ts-designs-'));
-  browser = await puppeteer.launch({
-    executablePath: process.env.TS_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
+  await web.launch();
 });
 
 after(async () => {
-  await browser.close();
-  fs.rmSync(profile, {recursive: true, force: true});
+  await web.close();
   fs.rmSync(folder, {recursive: true, force: true});
 });
 
 // A page whose downloads are kept for the test to read instead of saved.
 async function openPage(url = 'file://' + site) {
-  const page = await browser.newPage();
+  const page = await web.browser().newPage();
   await page.evaluateOnNewDocument(() => {
     window.savedDesigns = [];
     const click = HTMLAnchorElement.prototype.click;
@@ -57,10 +46,6 @@ async function type(page, fields, title = '') {
     await page.$eval('#Text' + (k + 1), (el, v) => { el.value = v; }, fields[k]);
   }
   await page.$eval('#design-title', (el, v) => { el.value = v; }, title);
-}
-
-async function setSetting(page, k, text) {
-  await page.$eval('#setting' + k, (el, v) => { el.value = v; el.dispatchEvent(new Event('input')); }, text);
 }
 
 async function saved(page) {

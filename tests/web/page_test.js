@@ -8,34 +8,17 @@ const assert = require('node:assert/strict');
 const {execFileSync} = require('node:child_process');
 const fs = require('node:fs');
 const http = require('node:http');
-const os = require('node:os');
 const path = require('node:path');
-const puppeteer = require('puppeteer-core');
+const web = require('./browser.js');
 
-const site = path.resolve(process.env.TS_SITE);
+const {site, START, type, dismiss, setSetting} = web;
 const batchTool = path.resolve(process.env.TS_NODE_BATCH);
-const START = ['3', '220', '12', '1.5', '2', '5', '7', '12', '0.2'];
-let browser;
-let profile;
 
-before(async () => {
-  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ts-chromium-'));
-  browser = await puppeteer.launch({
-    executablePath: process.env.TS_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-});
-
-after(async () => {
-  await browser.close();
-  fs.rmSync(profile, {recursive: true, force: true});
-});
+before(() => web.launch());
+after(() => web.close());
 
 async function openPage(url = 'file://' + site, width = 1000) {
-  const page = await browser.newPage();
+  const page = await web.browser().newPage();
   await page.evaluateOnNewDocument(`window.tableOf = ${tableOf.toString()};`);
   // Each test starts from the default settings, whatever an earlier one kept.
   await page.evaluateOnNewDocument(() => localStorage.clear());
@@ -57,12 +40,6 @@ function batchLines(runs, options = []) {
   const out = execFileSync('node', [batchTool, '--notes', '--plan', '--check', ...options],
       {input: Buffer.from(input)});
   return out.toString('utf8').split('\n').slice(0, runs.length).map((l) => l.split('\t'));
-}
-
-async function type(page, fields) {
-  for (let k = 0; k < 9; k++) {
-    await page.$eval('#Text' + (k + 1), (el, v) => { el.value = v; }, fields[k]);
-  }
 }
 
 // A table of the page: its column headings, and each row's cells by the row's caption.
@@ -111,11 +88,6 @@ async function press(page, fields) {
     }));
   }
   return state;
-}
-
-async function dismiss(page) {
-  await page.click('#fault-ok');
-  await page.waitForSelector('#fault:not([open])');
 }
 
 // The batch tool's fields by the names its header gives them, one object a run.
@@ -403,10 +375,6 @@ async function copied(page, button) {
   return page.evaluate(() => window.copiedTexts.at(-1));
 }
 
-async function setSetting(page, k, text) {
-  await page.$eval('#setting' + k, (el, v) => { el.value = v; el.dispatchEvent(new Event('input')); }, text);
-}
-
 // Which of the plan's and the check's parts are laid out in the given media.
 async function shownParts(page, media) {
   await page.emulateMediaType(media);
@@ -493,7 +461,7 @@ test('after «Неподходит» or a fault no earlier plan or check stays, 
 });
 
 test('settings typed before the engine is ready count once it is', async () => {
-  const page = await browser.newPage();
+  const page = await web.browser().newPage();
   await page.evaluateOnNewDocument(`window.tableOf = ${tableOf.toString()};`);
   await page.evaluateOnNewDocument(() => localStorage.clear());
   // The engine waits for the test, as a slow network would keep it.

@@ -1,47 +1,28 @@
 // The windings table of the page in Debian's headless chromium: a valve amplifier's design with
-// its figures, rows added and removed, cells typed key by key, a cell out of bounds marked.
+// its figures, rows added and removed, cells typed key by key, a cell out of bounds marked; the
+// table the browser keeps across visits, with broken or garbage storage, the defaults button and
+// a design in the address.
 // Environment: TS_SITE (index.html), TS_CHROMIUM.
 'use strict';
 const {test, before, after} = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
-const os = require('node:os');
-const path = require('node:path');
-const puppeteer = require('puppeteer-core');
+const web = require('./browser.js');
 
-const site = path.resolve(process.env.TS_SITE);
-const START = ['3', '220', '12', '1.5', '2', '5', '7', '12', '0.2'];
+const {START} = web;
 const VALVE = ['1', '220', '500', '0.1', '3.2', '4', '2', '5', '0.35'];
-let browser;
-let profile;
 
-before(async () => {
-  profile = fs.mkdtempSync(path.join(os.tmpdir(), 'ts-chromium-'));
-  browser = await puppeteer.launch({
-    executablePath: process.env.TS_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-  });
-});
+before(() => web.launch());
+after(() => web.close());
 
-after(async () => {
-  await browser.close();
-  fs.rmSync(profile, {recursive: true, force: true});
-});
+const WIDE = {width: 1000, height: 900};
 
-async function openPage() {
-  const page = await browser.newPage();
-  await page.evaluateOnNewDocument(() => {
+// A fresh tab whose table starts empty, whatever an earlier test left kept.
+function openPage() {
+  return web.open(WIDE, {prepare: (page) => page.evaluateOnNewDocument(() => {
     window.copiedTexts = [];
     Object.defineProperty(navigator, 'clipboard',
         {value: {writeText: async (text) => { window.copiedTexts.push(text); }}});
-  });
-  await page.setViewport({width: 1000, height: 900});
-  await page.goto('file://' + site);
-  await page.waitForSelector('html[data-ready="true"]');
-  return page;
+  })});
 }
 
 async function press(page, fields) {
@@ -224,4 +205,165 @@ test('the diode drop beside the table, refused out of its bounds', async () => {
   assert.equal(await page.$eval('#windings', (f) => f.contains(
       document.getElementById('windings-diode'))), true);
   await page.close();
+});
+
+// The table as typed, in codes: row 1's kind, each further row's U, I and kind, the diode drop.
+function tableTyped(page) {
+  return page.evaluate(() => ({
+    first: document.getElementById('windings-kind-1').value,
+    further: Array.from(document.querySelectorAll('#windings-rows tbody tr'), (tr) =>
+      [...tr.querySelectorAll('input'), tr.querySelector('select')].map((e) => e.value)).slice(1),
+    diode: document.getElementById('windings-diode').value,
+  }));
+}
+
+const EMPTY = {first: 'ac', further: [], diode: '1'};
+
+const settingsAreDefaults = (page) => page.$$eval('.settings input',
+    (inputs) => inputs.every((input) => input.value === input.defaultValue));
+
+// Errors the page throws, from before it loads.
+function errorsOf(page) {
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  return errors;
+}
+
+// A table unlike the first kept one, typed over whatever the page shows.
+async function typeOther(page) {
+  while (await page.$(`${rowSelector(2)} .windings-remove`)) {
+    await page.click(`${rowSelector(2)} .windings-remove`);
+  }
+  await page.select('#windings-kind-1', 'bridge-c');
+  await addWinding(page, '9', '1', 'half-c');
+  await web.retype(page, '#windings-diode', '2');
+}
+
+test('the rows as typed and the diode drop outlast a reload and a new visit', async () => {
+  const page = await openPage();
+  await page.select('#windings-kind-1', 'bridge-c');
+  await addWinding(page, '6.3', '2', 'ct-c');
+  await addWinding(page, '5', '1');
+  await web.retype(page, '#windings-diode', '0.7');
+  const typed = await tableTyped(page);
+  assert.deepEqual(typed,
+      {first: 'bridge-c', further: [['6.3', '2', 'ct-c'], ['5', '1', 'ac']], diode: '0.7'});
+  await press(page, START);
+  const sized = await tableRows(page, 'windings-secondaries');
+  await page.close();
+  // Its address bare, a new visit has only what the browser kept; so has its reload.
+  const visit = await web.open(WIDE, {keep: true});
+  assert.deepEqual(await tableTyped(visit), typed);
+  await web.reload(visit);
+  assert.deepEqual(await tableTyped(visit), typed);
+  // The engine sizes the table restored as it sized the one typed.
+  await press(visit, START);
+  assert.deepEqual((await tableRows(visit, 'windings-secondaries'))['U, В'], ['12', '6.3', '5']);
+  assert.deepEqual(await tableRows(visit, 'windings-secondaries'), sized);
+  await visit.close();
+});
+
+test('a refused diode drop is never kept: the last one taken comes back', async () => {
+  const page = await openPage();
+  await web.retype(page, '#windings-diode', '7');
+  await page.type('#windings-diode', '00');
+  assert.match(await page.$eval('#windings-diode-refusal', (s) => s.textContent), /от 0 до 100 В/);
+  await web.reload(page);
+  assert.equal(await page.$eval('#windings-diode', (d) => d.value), '70');
+  assert.equal(await page.$eval('#windings-diode-refusal', (s) => s.textContent), '');
+  await page.close();
+});
+
+// What the browser may hold under the page's name that the page never wrote.
+const STORED = 'transformer-sizer-settings';
+const GARBAGE = ['не JSON', '5', '[1, 2]', 'null', '"windings"', '{"windings": 5, "diode": 7}',
+  '{"windings": {"first": "zz", "further": "x"}, "diode": "500"}',
+  '{"windings": {"first": null, "further": [null, 5, [6, 1, "ac"], ["6", "1", "zz"], ' +
+    '["6", "1"]]}, "bobbin": "x", "frequency": 60}'];
+
+test('garbage kept by the browser gives the defaults, and the table is kept again', async () => {
+  const page = await openPage();
+  const errors = errorsOf(page);
+  for (const garbage of GARBAGE) {
+    await page.evaluate((key, text) => localStorage.setItem(key, text), STORED, garbage);
+    await web.reload(page);
+    assert.deepEqual(await tableTyped(page), EMPTY, garbage);
+    assert.ok(await settingsAreDefaults(page), garbage);
+    await addWinding(page, '6.3', '2');
+    await web.setSetting(page, 1, '0.5');
+    await web.reload(page);
+    assert.deepEqual((await tableTyped(page)).further, [['6.3', '2', 'ac']], garbage);
+    await page.click(`${rowSelector(2)} .windings-remove`);
+    assert.deepEqual(errors, [], garbage);
+  }
+  await page.close();
+});
+
+// Ways a browser's storage fails: absent, refused for the page, and full.
+const BROKEN = {
+  missing: () => Object.defineProperty(window, 'localStorage', {value: undefined}),
+  disabled: () => Object.defineProperty(window, 'localStorage',
+      {get: () => { throw new DOMException('Access is denied', 'SecurityError'); }}),
+  full: () => {
+    localStorage.clear();
+    Storage.prototype.setItem = () => { throw new DOMException('Quota', 'QuotaExceededError'); };
+  },
+};
+
+for (const [name, breakStorage] of Object.entries(BROKEN)) {
+  test(`storage ${name}: the page starts with the defaults and the table still works`, async () => {
+    let errors;
+    const page = await web.open(WIDE, {keep: true, prepare: async (tab) => {
+      errors = errorsOf(tab);
+      await tab.evaluateOnNewDocument(breakStorage);
+    }});
+    assert.deepEqual(await tableTyped(page), EMPTY);
+    await addWinding(page, '6.3', '2');
+    await web.retype(page, '#windings-diode', '0.7');
+    await web.setSetting(page, 1, '0.5');
+    await press(page, START);
+    assert.match(await page.$eval('#windings-plan-line', (p) => p.textContent), /вторичных 2,/);
+    await page.click('#settings-default');
+    assert.equal(await page.$eval('#windings-diode', (d) => d.value), '1');
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+}
+
+test('«По умолчанию» brings the diode drop back with the settings and keeps the rows, as the ' +
+    'window\'s button does', async () => {
+  const page = await openPage();
+  await page.select('#windings-kind-1', 'ct-c');
+  await addWinding(page, '6.3', '2');
+  await web.retype(page, '#windings-diode', '0.7');
+  await web.setSetting(page, 1, '0.5');
+  await page.click('#settings-default');
+  const kept = {first: 'ct-c', further: [['6.3', '2', 'ac']], diode: '1'};
+  assert.deepEqual(await tableTyped(page), kept);
+  assert.equal(await page.$eval('#windings-diode-refusal', (s) => s.textContent), '');
+  await web.reload(page);
+  assert.deepEqual(await tableTyped(page), kept);
+  assert.ok(await settingsAreDefaults(page));
+  await page.close();
+});
+
+test('a design in the address wins over the table the browser kept, rows or none', async () => {
+  const page = await openPage();
+  await press(page, START);
+  const plain = new URL(page.url()).hash;
+  await page.select('#windings-kind-1', 'ct-c');
+  await addWinding(page, '6.3', '2');
+  await web.retype(page, '#windings-diode', '0.7');
+  await press(page, START);
+  const several = new URL(page.url()).hash;
+  const opened = await tableTyped(page);
+  await typeOther(page);
+  await page.close();
+  for (const [address, table] of [[several, opened], [plain, EMPTY]]) {
+    const visit = await web.open(WIDE, {keep: true, address});
+    assert.equal(await visit.$eval('#design-message', (m) => m.textContent), '');
+    assert.deepEqual(await tableTyped(visit), table, address);
+    await typeOther(visit);
+    await visit.close();
+  }
 });
