@@ -27,6 +27,7 @@ after(async () => {
 // A page whose downloads are kept for the test to read instead of saved.
 async function openPage(url = 'file://' + site) {
   const page = await web.browser().newPage();
+  page.setDefaultNavigationTimeout(120000);  // an address of 1.4 MB loads slowly on a busy machine
   await page.evaluateOnNewDocument(() => {
     window.savedDesigns = [];
     const click = HTMLAnchorElement.prototype.click;
