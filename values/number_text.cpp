@@ -1,6 +1,7 @@
 #include "values/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -233,6 +234,16 @@ namespace {
 
 __extension__ using Wide = unsigned __int128;
 
+// "00" … "99", so that digits come two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t k = 0; k < 100; ++k) {
+    pairs[2 * k] = static_cast<char>('0' + k / 10);
+    pairs[2 * k + 1] = static_cast<char>('0' + k % 10);
+  }
+  return pairs;
+}();
+
 // Writes the digits of `value` backwards from `end`; returns where they start.
 // 128-bit division is a library call; a shown figure almost always fits in 64 bits.
 char* WriteWideDigits(Wide value, char* end) {
@@ -241,10 +252,18 @@ char* WriteWideDigits(Wide value, char* end) {
     value /= 10;
   }
   auto narrow = static_cast<std::uint64_t>(value);
-  do {
-    *--end = static_cast<char>('0' + static_cast<int>(narrow % 10));
-    narrow /= 10;
-  } while (narrow != 0);
+  while (narrow >= 100) {
+    const std::uint64_t pair = narrow % 100;
+    narrow /= 100;
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * pair], 2);
+  }
+  if (narrow >= 10) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * narrow], 2);
+  } else {
+    *--end = static_cast<char>('0' + narrow);
+  }
   return end;
 }
 
@@ -269,30 +288,34 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
 
 }  // namespace
 
-void AppendExactFixed(double x, int decimals, std::string& out) {
+char* WriteExactFixed(double x, int decimals, char* out) noexcept {
   const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
-  if (!scaled) {
-    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309
-    // whole digits, the point, 9 decimals and a sign: the text always fits.
-    char text[400];
-    const auto end = compat::ToCharsFixed(text, text + sizeof text, x, decimals);
-    out.append(text, end.ptr);
+  if (!scaled) return nullptr;
+  char digits[kExactFixedCapacity];
+  char* const end = digits + sizeof digits;
+  const char* first = WriteWideDigits(*scaled, end);
+  const char* const point = end - decimals;
+  if (std::signbit(x) && *scaled != 0) *out++ = '-';
+  if (first >= point) *out++ = '0';  // a whole digit before the point
+  while (first < point) *out++ = *first++;
+  if (decimals == 0) return out;
+  *out++ = '.';
+  for (const char* zero = point; zero < first; ++zero) *out++ = '0';
+  while (first != end) *out++ = *first++;
+  return out;
+}
+
+void AppendExactFixed(double x, int decimals, std::string& out) {
+  char text[kExactFixedCapacity];
+  if (const char* end = WriteExactFixed(x, decimals, text)) {
+    out.append(text, static_cast<std::size_t>(end - text));
     return;
   }
-  // Sign, digits and point are put together here and appended at once.
-  char text[48];
-  char* const digits_end = text + sizeof text - 1;
-  char* first = WriteWideDigits(*scaled, digits_end);
-  while (digits_end - first <= decimals) *--first = '0';  // a whole digit before the point
-  char* end = digits_end;
-  if (decimals > 0) {
-    std::memmove(digits_end - decimals + 1, digits_end - decimals,
-                 static_cast<std::size_t>(decimals));
-    digits_end[-decimals] = '.';
-    ++end;
-  }
-  if (std::signbit(x) && *scaled != 0) *--first = '-';
-  out.append(first, static_cast<std::size_t>(end - first));
+  // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309 whole
+  // digits, the point, 9 decimals and a sign: the text always fits.
+  char wide[400];
+  const auto end = compat::ToCharsFixed(wide, wide + sizeof wide, x, decimals);
+  out.append(wide, end.ptr);
 }
 
 std::size_t FormatGeneral(double x, char* out) noexcept {
