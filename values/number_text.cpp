@@ -288,21 +288,54 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
 
 }  // namespace
 
+namespace {
+
+// The `count` last decimal digits of `value`, leading zeros included, written to end there.
+void WriteDigitsBefore(std::uint64_t value, int count, char* end) {
+  for (; count >= 2; count -= 2) {
+    const std::uint64_t pair = value % 100;
+    value /= 100;
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * pair], 2);
+  }
+  if (count == 1) end[-1] = static_cast<char>('0' + value % 10);
+}
+
+int DigitCount(std::uint64_t value) {
+  int count = 1;
+  while (count < 20 && value >= detail::kTens[count]) ++count;
+  return count;
+}
+
+// The digits of a magnitude of 2^64 or more, and the point among them.
+char* WriteWide(Wide scaled, int decimals, char* out) {
+  char digits[kExactFixedCapacity];
+  char* const end = digits + sizeof digits;
+  const char* first = WriteWideDigits(scaled, end);
+  const char* const point = end - decimals;
+  out = std::copy(first, point, out);
+  if (decimals == 0) return out;
+  *out++ = '.';
+  return std::copy(point, static_cast<const char*>(end), out);
+}
+
+}  // namespace
+
 char* WriteExactFixed(double x, int decimals, char* out) noexcept {
   const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
   if (!scaled) return nullptr;
-  char digits[kExactFixedCapacity];
-  char* const end = digits + sizeof digits;
-  const char* first = WriteWideDigits(*scaled, end);
-  const char* const point = end - decimals;
   if (std::signbit(x) && *scaled != 0) *out++ = '-';
-  if (first >= point) *out++ = '0';  // a whole digit before the point
-  while (first < point) *out++ = *first++;
+  if (*scaled > std::numeric_limits<std::uint64_t>::max()) return WriteWide(*scaled, decimals, out);
+  const auto value = static_cast<std::uint64_t>(*scaled);
+  const std::uint64_t unit = detail::kTens[decimals];
+  const std::uint64_t whole = value / unit;
+  const int count = DigitCount(whole);
+  WriteDigitsBefore(whole, count, out + count);
+  out += count;
   if (decimals == 0) return out;
   *out++ = '.';
-  for (const char* zero = point; zero < first; ++zero) *out++ = '0';
-  while (first != end) *out++ = *first++;
-  return out;
+  WriteDigitsBefore(value - whole * unit, decimals, out + decimals);
+  return out + decimals;
 }
 
 void AppendExactFixed(double x, int decimals, std::string& out) {
