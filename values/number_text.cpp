@@ -321,20 +321,65 @@ char* WriteWide(Wide scaled, int decimals, char* out) {
 
 }  // namespace
 
+namespace {
+
+// ScaledMagnitude in 64 bits, for the usual figure: a fraction-bearing |x| and at most three
+// decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
+bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
+  constexpr int kMostDecimals = 3;
+  const auto bits = compat::BitCast<std::uint64_t>(x);
+  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  const int shift = 1075 - biased;  // |x| = m × 2^-shift
+  if (decimals > kMostDecimals || biased == 0 || shift <= 0) return false;
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const std::uint64_t n = m * detail::kTens[decimals];
+  // At a half or above, the bit just below the last kept one is set.
+  scaled = shift >= 64 ? 0 : (n >> shift) + ((n >> (shift - 1)) & 1);
+  return true;
+}
+
+// Divisions by a constant, which the compiler turns into multiplications.
+template <std::uint64_t kUnit>
+std::uint64_t Whole(std::uint64_t value) {
+  return value / kUnit;
+}
+
+std::uint64_t WholeOf(std::uint64_t value, int decimals) {
+  switch (decimals) {
+    case 0:
+      return value;
+    case 1:
+      return Whole<10>(value);
+    case 2:
+      return Whole<100>(value);
+    case 3:
+      return Whole<1000>(value);
+    default:
+      return value / detail::kTens[decimals];
+  }
+}
+
+}  // namespace
+
 char* WriteExactFixed(double x, int decimals, char* out) noexcept {
-  const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
-  if (!scaled) return nullptr;
-  if (std::signbit(x) && *scaled != 0) *out++ = '-';
-  if (*scaled > std::numeric_limits<std::uint64_t>::max()) return WriteWide(*scaled, decimals, out);
-  const auto value = static_cast<std::uint64_t>(*scaled);
-  const std::uint64_t unit = detail::kTens[decimals];
-  const std::uint64_t whole = value / unit;
+  std::uint64_t value = 0;
+  if (!NarrowScaledMagnitude(x, decimals, value)) {
+    const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
+    if (!scaled) return nullptr;
+    if (*scaled > std::numeric_limits<std::uint64_t>::max()) {
+      if (std::signbit(x)) *out++ = '-';
+      return WriteWide(*scaled, decimals, out);
+    }
+    value = static_cast<std::uint64_t>(*scaled);
+  }
+  if (std::signbit(x) && value != 0) *out++ = '-';
+  const std::uint64_t whole = WholeOf(value, decimals);
   const int count = DigitCount(whole);
   WriteDigitsBefore(whole, count, out + count);
   out += count;
   if (decimals == 0) return out;
   *out++ = '.';
-  WriteDigitsBefore(value - whole * unit, decimals, out + decimals);
+  WriteDigitsBefore(value - whole * detail::kTens[decimals], decimals, out + decimals);
   return out + decimals;
 }
 
