@@ -286,10 +286,6 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
   return (n >> shift) + (rest >= half ? 1 : 0);
 }
 
-}  // namespace
-
-namespace {
-
 // The `count` last decimal digits of `value`, leading zeros included, written to end there.
 void WriteDigitsBefore(std::uint64_t value, int count, char* end) {
   for (; count >= 2; count -= 2) {
@@ -319,11 +315,7 @@ char* WriteWide(Wide scaled, int decimals, char* out) {
   return std::copy(point, static_cast<const char*>(end), out);
 }
 
-}  // namespace
-
-namespace {
-
-// ScaledMagnitude in 64 bits, for the usual figure: a fraction-bearing |x| and at most three
+// ScaledMagnitude in 64 bits, for the usual figure: a normal |x| below 2^53 and at most three
 // decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
 bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
   constexpr int kMostDecimals = 3;
