@@ -14,16 +14,22 @@ namespace batch {
 
 namespace {
 
+using values::JsonKey;
 using values::JsonWriter;
+using namespace values::json_literals;
 
 // clang-format off
-constexpr std::array<std::string_view, 11> kWindingKeys{
-    "d", "o", "n", "m", "b", "length", "R", "mass", "loss", "drop", "J"};
-constexpr std::array<std::string_view, 15> kFigureKeys{
-    "B0", "U0", "UL", "regulation", "deviation", "steel_mass", "P_fe", "P_cu", "efficiency",
-    "area", "Tw", "X", "Y", "Z", "mass"};
-constexpr std::array<std::string_view, 6> kRefinedKeys{
-    "refined_B0", "refined_U0", "refined_UL", "refined_Tw", "refined_P_cu", "refined_P_fe"};
+constexpr std::array kWindingKeys{
+    "d"_key, "o"_key, "n"_key, "m"_key, "b"_key, "length"_key, "R"_key, "mass"_key, "loss"_key,
+    "drop"_key, "J"_key};
+constexpr std::array kFigureKeys{
+    "B0"_key, "U0"_key, "UL"_key, "regulation"_key, "deviation"_key, "steel_mass"_key, "P_fe"_key,
+    "P_cu"_key, "efficiency"_key, "area"_key, "Tw"_key, "X"_key, "Y"_key, "Z"_key, "mass"_key};
+constexpr std::array kRefinedKeys{
+    "refined_B0"_key, "refined_U0"_key, "refined_UL"_key, "refined_Tw"_key, "refined_P_cu"_key,
+    "refined_P_fe"_key};
+// The winding resistance, after which a design of several windings gives each half's.
+constexpr std::size_t kResistanceAt = 6;
 // The figures of the whole design of several windings; the per-winding ones are listed apart.
 constexpr std::array kDesignFigures{
     check::Figure::FluxDensity, check::Figure::SteelMass, check::Figure::CoreLoss,
@@ -51,12 +57,12 @@ void Fixed(JsonWriter& json, std::optional<double> x, int decimals) {
   }
 }
 
-void Nulls(JsonWriter& json, std::initializer_list<std::string_view> keys) {
-  for (const std::string_view key : keys) json.Key(key).Null();
+void Nulls(JsonWriter& json, std::initializer_list<JsonKey> keys) {
+  for (const JsonKey& key : keys) json.Key(key).Null();
 }
 
 void WriteLabels(const account::Press& press, JsonWriter& json) {
-  json.Key("labels").Open('[');
+  json.Key("labels"_key).Open('[');
   for (std::size_t k = 0; k < calc::kResultLabelCount; ++k) json.String(press.labels.text(k));
   json.Close(']');
 }
@@ -64,7 +70,7 @@ void WriteLabels(const account::Press& press, JsonWriter& json) {
 void WriteNotes(const account::Press& press, JsonWriter& json) {
   std::string codes;
   calc::AppendCodes(press.notes, codes);
-  json.Key("notes").Open('[');
+  json.Key("notes"_key).Open('[');
   std::string_view rest = codes;
   while (!rest.empty()) {
     const std::size_t blank = rest.find(' ');
@@ -84,21 +90,21 @@ void WriteWinding(const plan::WindingPlan& winding, JsonWriter& json) {
 }
 
 void WritePlan(const account::Planned& planned, JsonWriter& json) {
-  json.Key("plan");
+  json.Key("plan"_key);
   if (!planned.input) {
     json.Null();
     return;
   }
   const plan::Plan& plan = planned.calculated;
-  json.Open('{').Key("verdict").String(plan::VerdictCode(plan.verdict));
+  json.Open('{').Key("verdict"_key).String(plan::VerdictCode(plan.verdict));
   if (plan.windings.empty()) {
-    Nulls(json, {"fill", "T", "hole", "primary", "secondary"});
+    Nulls(json, {"fill"_key, "T"_key, "hole"_key, "primary"_key, "secondary"_key});
   } else {
-    json.Key("fill").Fixed(plan.fill * 100, plan::kFillDecimals);
-    json.Key("T").Fixed(plan.depth, plan::kDepthDecimals);
-    Fixed(json.Key("hole"), plan.hole_left, plan::kHoleDecimals);
-    WriteWinding(plan.windings[0], json.Key("primary"));
-    WriteWinding(plan.windings[1], json.Key("secondary"));
+    json.Key("fill"_key).Fixed(plan.fill * 100, plan::kFillDecimals);
+    json.Key("T"_key).Fixed(plan.depth, plan::kDepthDecimals);
+    Fixed(json.Key("hole"_key), plan.hole_left, plan::kHoleDecimals);
+    WriteWinding(plan.windings[0], json.Key("primary"_key));
+    WriteWinding(plan.windings[1], json.Key("secondary"_key));
   }
   json.Close('}');
 }
@@ -116,16 +122,16 @@ std::optional<double> Count(const std::vector<std::int64_t>& turns, std::size_t 
 
 void WriteRefined(const check::Refined& refined, JsonWriter& json) {
   const bool turns = refined.check.has_value();
-  Fixed(json.Key("W1r"), Count(refined.turns, 0), check::kTurnsDecimals);
-  Fixed(json.Key("W2r"), turns ? Count(refined.turns, 1) : std::nullopt, check::kTurnsDecimals);
-  json.Key("refined_plan").String(plan::VerdictCode(refined.plan.verdict));
+  Fixed(json.Key("W1r"_key), Count(refined.turns, 0), check::kTurnsDecimals);
+  Fixed(json.Key("W2r"_key), turns ? Count(refined.turns, 1) : std::nullopt, check::kTurnsDecimals);
+  json.Key("refined_plan"_key).String(plan::VerdictCode(refined.plan.verdict));
   if (!turns) {
-    json.Key("refined_fill").Null().Key("refined_check").Null();
-    for (const std::string_view key : kRefinedKeys) json.Key(key).Null();
+    json.Key("refined_fill"_key).Null().Key("refined_check"_key).Null();
+    for (const JsonKey& key : kRefinedKeys) json.Key(key).Null();
     return;
   }
-  json.Key("refined_fill").Fixed(refined.plan.fill * 100, check::kRefinedFillDecimals);
-  json.Key("refined_check").String(Verdict(*refined.check));
+  json.Key("refined_fill"_key).Fixed(refined.plan.fill * 100, check::kRefinedFillDecimals);
+  json.Key("refined_check"_key).String(Verdict(*refined.check));
   for (std::size_t f = 0; f < kRefinedKeys.size(); ++f) {
     const check::DesignFigure& figure = check::FigureOf(check::kRefinedFigures[f]);
     Fixed(json.Key(kRefinedKeys[f]), figure.value(*refined.check), figure.decimals);
@@ -133,13 +139,13 @@ void WriteRefined(const check::Refined& refined, JsonWriter& json) {
 }
 
 void WriteCheck(const account::Planned& planned, JsonWriter& json) {
-  json.Key("check");
+  json.Key("check"_key);
   if (!planned.input) {
     json.Null();
     return;
   }
   const std::optional<check::DesignCheck>& calculated = planned.check.calculated;
-  json.Open('{').Key("verdict").String(calculated ? Verdict(*calculated) : check::kNoneCode);
+  json.Open('{').Key("verdict"_key).String(calculated ? Verdict(*calculated) : check::kNoneCode);
   for (std::size_t f = 0; f < kFigureKeys.size(); ++f) {
     const check::DesignFigure& figure = check::kDesignFigures[f];
     json.Key(kFigureKeys[f]);
@@ -148,8 +154,9 @@ void WriteCheck(const account::Planned& planned, JsonWriter& json) {
   if (calculated) {
     WriteRefined(planned.check.refined, json);
   } else {
-    Nulls(json, {"W1r", "W2r", "refined_plan", "refined_fill", "refined_check"});
-    for (const std::string_view key : kRefinedKeys) json.Key(key).Null();
+    Nulls(json,
+          {"W1r"_key, "W2r"_key, "refined_plan"_key, "refined_fill"_key, "refined_check"_key});
+    for (const JsonKey& key : kRefinedKeys) json.Key(key).Null();
   }
   json.Close('}');
 }
@@ -157,21 +164,21 @@ void WriteCheck(const account::Planned& planned, JsonWriter& json) {
 // The design of several windings.
 
 void WriteSizedWindings(const windings::Design& design, JsonWriter& json) {
-  json.Key("windings").Open('[');
+  json.Key("windings"_key).Open('[');
   for (std::size_t k = 0; k < design.windings.size(); ++k) {
     const windings::SizedWinding& winding = design.windings[k];
-    json.Open('{').Key("k").Integer(static_cast<std::int64_t>(k + 1));
-    json.Key("kind").String(windings::FactsOf(winding.given.kind).code);
-    json.Key("U").General(winding.given.voltage);
-    json.Key("I").General(winding.given.current);
-    json.Key("Irms").General(winding.rms);
+    json.Open('{').Key("k"_key).Integer(static_cast<std::int64_t>(k + 1));
+    json.Key("kind"_key).String(windings::FactsOf(winding.given.kind).code);
+    json.Key("U"_key).General(winding.given.voltage);
+    json.Key("I"_key).General(winding.given.current);
+    json.Key("Irms"_key).General(winding.rms);
     if (winding.turns) {
-      json.Key("S").String(winding.section).Key("D").String(winding.diameter);
-      json.Key("W").Integer(*winding.turns);
+      json.Key("S"_key).String(winding.section).Key("D"_key).String(winding.diameter);
+      json.Key("W"_key).Integer(*winding.turns);
     } else {
-      Nulls(json, {"S", "D", "W"});
+      Nulls(json, {"S"_key, "D"_key, "W"_key});
     }
-    json.Key("tap");
+    json.Key("tap"_key);
     if (winding.tap) {
       json.Integer(*winding.tap);
     } else {
@@ -184,25 +191,27 @@ void WriteSizedWindings(const windings::Design& design, JsonWriter& json) {
 
 void WriteDesignPlan(const windings::DesignPlan& planned, JsonWriter& json) {
   const plan::Plan& plan = planned.plan;
-  json.Open('{').Key("verdict").String(plan::VerdictCode(plan.verdict));
+  json.Open('{').Key("verdict"_key).String(plan::VerdictCode(plan.verdict));
   if (plan.windings.empty()) {
-    Nulls(json, {"fill", "T", "hole", "windings"});
+    Nulls(json, {"fill"_key, "T"_key, "hole"_key, "windings"_key});
     json.Close('}');
     return;
   }
-  json.Key("fill").Fixed(plan.fill * 100, plan::kFillDecimals);
-  json.Key("T").Fixed(plan.depth, plan::kDepthDecimals);
-  Fixed(json.Key("hole"), plan.hole_left, plan::kHoleDecimals);
-  json.Key("windings").Open('[');
+  json.Key("fill"_key).Fixed(plan.fill * 100, plan::kFillDecimals);
+  json.Key("T"_key).Fixed(plan.depth, plan::kDepthDecimals);
+  Fixed(json.Key("hole"_key), plan.hole_left, plan::kHoleDecimals);
+  json.Key("windings"_key).Open('[');
   for (std::size_t j = 0; j < plan.windings.size(); ++j) {
     const std::optional<windings::Halves> halves = j == 0 ? std::nullopt : planned.halves[j - 1];
     json.Open('{');
     for (std::size_t f = 0; f < kWindingKeys.size(); ++f) {
       const plan::WindingFigure& figure = plan::kWindingFigures[f];
       json.Key(kWindingKeys[f]).Fixed(figure.value(plan.windings[j]), figure.decimals);
-      if (kWindingKeys[f] != "R") continue;
-      Fixed(json.Key("Ra"), halves ? std::optional(halves->inner) : std::nullopt, kHalfDecimals);
-      Fixed(json.Key("Rb"), halves ? std::optional(halves->outer) : std::nullopt, kHalfDecimals);
+      if (f != kResistanceAt) continue;
+      Fixed(json.Key("Ra"_key), halves ? std::optional(halves->inner) : std::nullopt,
+            kHalfDecimals);
+      Fixed(json.Key("Rb"_key), halves ? std::optional(halves->outer) : std::nullopt,
+            kHalfDecimals);
     }
     json.Close('}');
   }
@@ -218,23 +227,24 @@ void WriteFlags(const windings::Flags& flags, JsonWriter& json) {
 }
 
 void WriteSecondaryChecks(const windings::DesignCheck& check, JsonWriter& json) {
-  json.Key("windings").Open('[');
+  json.Key("windings"_key).Open('[');
   for (std::size_t k = 0; k < check.secondaries.size(); ++k) {
     const check::OutputCheck& output = check.core.outputs[k];
     const windings::SecondaryCheck& secondary = check.secondaries[k];
     const std::optional<windings::Rectified>& dc = secondary.rectified;
-    json.Open('{').Key("k").Integer(static_cast<std::int64_t>(k + 1));
+    json.Open('{').Key("k"_key).Integer(static_cast<std::int64_t>(k + 1));
     const auto decimals = [](check::Figure which) { return check::FigureOf(which).decimals; };
-    json.Key("U0").Fixed(output.no_load, decimals(check::Figure::NoLoadVoltage));
-    json.Key("UL").Fixed(output.full_load, decimals(check::Figure::FullLoadVoltage));
-    Fixed(json.Key("regulation"), output.regulation, decimals(check::Figure::Regulation));
-    json.Key("deviation").Fixed(output.deviation, decimals(check::Figure::Deviation));
-    Fixed(json.Key("imbalance"), secondary.imbalance, kImbalanceDecimals);
-    Fixed(json.Key("Udc"), dc ? std::optional(dc->dc_voltage) : std::nullopt, kDcVoltageDecimals);
-    Fixed(json.Key("Iw"), dc ? std::optional(dc->winding_current) : std::nullopt,
+    json.Key("U0"_key).Fixed(output.no_load, decimals(check::Figure::NoLoadVoltage));
+    json.Key("UL"_key).Fixed(output.full_load, decimals(check::Figure::FullLoadVoltage));
+    Fixed(json.Key("regulation"_key), output.regulation, decimals(check::Figure::Regulation));
+    json.Key("deviation"_key).Fixed(output.deviation, decimals(check::Figure::Deviation));
+    Fixed(json.Key("imbalance"_key), secondary.imbalance, kImbalanceDecimals);
+    Fixed(json.Key("Udc"_key), dc ? std::optional(dc->dc_voltage) : std::nullopt,
+          kDcVoltageDecimals);
+    Fixed(json.Key("Iw"_key), dc ? std::optional(dc->winding_current) : std::nullopt,
           kWindingCurrentDecimals);
-    Fixed(json.Key("Ipk"), dc ? std::optional(dc->peak_current) : std::nullopt, kPeakDecimals);
-    WriteFlags(secondary.flags, json.Key("flags"));
+    Fixed(json.Key("Ipk"_key), dc ? std::optional(dc->peak_current) : std::nullopt, kPeakDecimals);
+    WriteFlags(secondary.flags, json.Key("flags"_key));
     json.Close('}');
   }
   json.Close(']');
@@ -246,7 +256,7 @@ void WriteDesignCheck(const std::optional<windings::DesignCheck>& check, JsonWri
     verdict.clear();
     windings::AppendVerdict(check->flags, verdict);
   }
-  json.Open('{').Key("verdict").String(verdict);
+  json.Open('{').Key("verdict"_key).String(verdict);
   for (const check::Figure which : kDesignFigures) {
     const check::DesignFigure& figure = check::FigureOf(which);
     json.Key(kFigureKeys[static_cast<std::size_t>(which)]);
@@ -255,7 +265,7 @@ void WriteDesignCheck(const std::optional<windings::DesignCheck>& check, JsonWri
   if (check) {
     WriteSecondaryChecks(*check, json);
   } else {
-    json.Key("windings").Null();
+    json.Key("windings"_key).Null();
   }
   json.Close('}');
 }
@@ -268,24 +278,24 @@ void WriteIntegers(const std::vector<std::int64_t>& values, JsonWriter& json) {
 
 void WriteDesignRefined(const windings::Outcome& several, JsonWriter& json) {
   const windings::Refined& refined = several.refined;
-  json.Open('{').Key("W1");
+  json.Open('{').Key("W1"_key);
   if (refined.primary) {
     json.Integer(*refined.primary);
   } else {
     json.Null();
   }
-  json.Key("W");
+  json.Key("W"_key);
   if (refined.check) {
     WriteIntegers(refined.turns, json);
   } else {
     json.Null();
   }
-  json.Key("Iref").Open('[');
+  json.Key("Iref"_key).Open('[');
   for (const double current : refined.wire_currents) json.Fixed(current, kIrefDecimals);
   json.Close(']');
-  json.Key("plan");
+  json.Key("plan"_key);
   WriteDesignPlan(refined.plan, json);
-  json.Key("check");
+  json.Key("check"_key);
   if (refined.check) {
     WriteDesignCheck(refined.check, json);
   } else {
@@ -296,33 +306,33 @@ void WriteDesignRefined(const windings::Outcome& several, JsonWriter& json) {
 
 void WriteDesign(const windings::Outcome& several, JsonWriter& json) {
   const windings::Design& design = several.design;
-  json.Key("design").Open('{');
+  json.Key("design"_key).Open('{');
   if (design.out_of_bounds) {
-    json.Key("status").Null().Key("verdict").String("none");
-    json.Key("reason").String("secondary:" + std::to_string(*design.out_of_bounds));
-    Nulls(json, {"Pt", "labels", "windings", "plan", "check", "refined"});
+    json.Key("status"_key).Null().Key("verdict"_key).String("none");
+    json.Key("reason"_key).String("secondary:" + std::to_string(*design.out_of_bounds));
+    Nulls(json, {"Pt"_key, "labels"_key, "windings"_key, "plan"_key, "check"_key, "refined"_key});
     json.Close('}');
     return;
   }
-  json.Key("status").String(account::StatusCode(design.fault)).Key("verdict");
+  json.Key("status"_key).String(account::StatusCode(design.fault)).Key("verdict"_key);
   if (design.fault) {
     json.Null();
   } else {
     json.String(design.verdict == windings::Verdict::Fits ? "fits" : "not-fit");
   }
-  json.Key("reason").Null().Key("Pt").General(design.power);
-  json.Key("labels").Open('[');
+  json.Key("reason"_key).Null().Key("Pt"_key).General(design.power);
+  json.Key("labels"_key).Open('[');
   for (const std::string& label : design.labels) json.String(label);
   json.Close(']');
   WriteSizedWindings(design, json);
   if (design.verdict != windings::Verdict::Fits) {
-    Nulls(json, {"plan", "check", "refined"});
+    Nulls(json, {"plan"_key, "check"_key, "refined"_key});
     json.Close('}');
     return;
   }
-  WriteDesignPlan(several.plan, json.Key("plan"));
-  WriteDesignCheck(several.check, json.Key("check"));
-  json.Key("refined");
+  WriteDesignPlan(several.plan, json.Key("plan"_key));
+  WriteDesignCheck(several.check, json.Key("check"_key));
+  json.Key("refined"_key);
   if (several.check) {
     WriteDesignRefined(several, json);
   } else {
@@ -334,15 +344,17 @@ void WriteDesign(const windings::Outcome& several, JsonWriter& json) {
 }  // namespace
 
 void AppendJsonLine(const RunResults& results, const Columns& columns, std::string& out) {
-  JsonWriter json(out);
-  json.Open('{');
-  WriteLabels(results.press, json);
-  json.Key("status").String(account::StatusCode(results.press));
-  if (columns.notes) WriteNotes(results.press, json);
-  if (columns.plan) WritePlan(*results.planned, json);
-  if (columns.check) WriteCheck(*results.planned, json);
-  if (results.several != nullptr) WriteDesign(*results.several, json);
-  json.Close('}');
+  {
+    JsonWriter json(out);
+    json.Open('{');
+    WriteLabels(results.press, json);
+    json.Key("status"_key).String(account::StatusCode(results.press));
+    if (columns.notes) WriteNotes(results.press, json);
+    if (columns.plan) WritePlan(*results.planned, json);
+    if (columns.check) WriteCheck(*results.planned, json);
+    if (results.several != nullptr) WriteDesign(*results.several, json);
+    json.Close('}');
+  }
   out += '\n';
 }
 

@@ -1,24 +1,59 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace values {
 
+/// An object key with its quotes and colon, made while compiling: `"name"_key`.
+class JsonKey {
+ public:
+  static constexpr std::size_t kCapacity = 32;
+
+  /// Refuses to compile a key that needs an escape or does not fit.
+  consteval explicit JsonKey(std::string_view name) : size_(name.size() + 3) {
+    if (name.size() + 3 > kCapacity) throw "a key of JsonKey::kCapacity - 3 characters at most";
+    text_[0] = '"';
+    for (std::size_t k = 0; k < name.size(); ++k) {
+      const char c = name[k];
+      if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20) throw "an escape";
+      text_[k + 1] = c;
+    }
+    text_[name.size() + 1] = '"';
+    text_[name.size() + 2] = ':';
+  }
+
+ private:
+  friend class JsonWriter;
+  char text_[kCapacity]{};
+  std::size_t size_;
+};
+
+inline namespace json_literals {
+/// The key `"name":`, built while compiling.
+consteval JsonKey operator""_key(const char* name, std::size_t size) {
+  return JsonKey(std::string_view(name, size));
+}
+}  // namespace json_literals
+
 /// Builds one JSON text; the page reads the engine's answers from it.
 class JsonWriter {
  public:
   /// Writes into a text of its own.
   JsonWriter() = default;
-  /// Appends to `out`, which must outlive the writer.
+  /// Appends to `out`, which must outlive the writer; what is written reaches `out` by text(),
+  /// Flush() or the writer's end.
   explicit JsonWriter(std::string& out) : out_(&out) {}
   JsonWriter(const JsonWriter&) = delete;
   JsonWriter& operator=(const JsonWriter&) = delete;
+  ~JsonWriter() { Flush(); }
 
   JsonWriter& Open(char bracket);
   JsonWriter& Close(char bracket);
   JsonWriter& Key(std::string_view name);
+  JsonWriter& Key(const JsonKey& key);
   /// A UTF-8 string; control characters are escaped.
   JsonWriter& String(std::string_view text);
   /// The shortest number that reads back exactly ("0.05", "1e+300"); null when not finite.
@@ -30,16 +65,37 @@ class JsonWriter {
   JsonWriter& Integer(std::int64_t n);
   JsonWriter& Bool(bool value);
   JsonWriter& Null();
-  const std::string& text() const { return *out_; }
+  /// Everything written so far.
+  const std::string& text() {
+    Flush();
+    return *out_;
+  }
+  /// Puts what the writer holds into its text.
+  void Flush();
 
  private:
-  void Separate();
-  // The separator, `text` quoted and escaped, then `after`.
-  void Quoted(std::string_view text, std::string_view after);
+  // Longer strings go straight to the text, escaped there.
+  static constexpr std::size_t kLongString = 256;
+  // Room for a string below kLongString escaped throughout and a number, with their separator.
+  static constexpr std::size_t kStaged = 2048;
+
+  // A pointer to `size` free chars at the end of what is staged.
+  char* Room(std::size_t size);
+  // The separator at `at`, if one is due; returns the char after it.
+  char* Separate(char* at);
+  void Commit(const char* end) { staged_ = static_cast<std::size_t>(end - stage_); }
+  // `text` quoted and escaped at `at`, then `after`; returns its end.
+  static char* Quote(std::string_view text, char after, char* at);
+  void LongString(std::string_view text, std::string_view after);
+  JsonWriter& Word(std::string_view word);
 
   std::string own_;
   std::string* out_ = &own_;
   bool first_ = true;
+  // A batch line writes about a thousand keys, strings and numbers: they gather here and reach
+  // the text a few kilobytes at a time.
+  std::size_t staged_ = 0;
+  char stage_[kStaged];
 };
 
 }  // namespace values

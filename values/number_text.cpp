@@ -1,6 +1,7 @@
 #include "values/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -233,6 +234,16 @@ namespace {
 
 __extension__ using Wide = unsigned __int128;
 
+// "00" … "99", so that digits come two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t k = 0; k < 100; ++k) {
+    pairs[2 * k] = static_cast<char>('0' + k / 10);
+    pairs[2 * k + 1] = static_cast<char>('0' + k % 10);
+  }
+  return pairs;
+}();
+
 // Writes the digits of `value` backwards from `end`; returns where they start.
 // 128-bit division is a library call; a shown figure almost always fits in 64 bits.
 char* WriteWideDigits(Wide value, char* end) {
@@ -241,10 +252,18 @@ char* WriteWideDigits(Wide value, char* end) {
     value /= 10;
   }
   auto narrow = static_cast<std::uint64_t>(value);
-  do {
-    *--end = static_cast<char>('0' + static_cast<int>(narrow % 10));
-    narrow /= 10;
-  } while (narrow != 0);
+  while (narrow >= 100) {
+    const std::uint64_t pair = narrow % 100;
+    narrow /= 100;
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * pair], 2);
+  }
+  if (narrow >= 10) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * narrow], 2);
+  } else {
+    *--end = static_cast<char>('0' + narrow);
+  }
   return end;
 }
 
@@ -267,32 +286,106 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
   return (n >> shift) + (rest >= half ? 1 : 0);
 }
 
+// The `count` last decimal digits of `value`, leading zeros included, written to end there.
+void WriteDigitsBefore(std::uint64_t value, int count, char* end) {
+  for (; count >= 2; count -= 2) {
+    const std::uint64_t pair = value % 100;
+    value /= 100;
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * pair], 2);
+  }
+  if (count == 1) end[-1] = static_cast<char>('0' + value % 10);
+}
+
+int DigitCount(std::uint64_t value) {
+  int count = 1;
+  while (count < 20 && value >= detail::kTens[count]) ++count;
+  return count;
+}
+
+// The digits of a magnitude of 2^64 or more, and the point among them.
+char* WriteWide(Wide scaled, int decimals, char* out) {
+  char digits[kExactFixedCapacity];
+  char* const end = digits + sizeof digits;
+  const char* first = WriteWideDigits(scaled, end);
+  const char* const point = end - decimals;
+  out = std::copy(first, point, out);
+  if (decimals == 0) return out;
+  *out++ = '.';
+  return std::copy(point, static_cast<const char*>(end), out);
+}
+
+// ScaledMagnitude in 64 bits, for the usual figure: a normal |x| below 2^53 and at most three
+// decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
+bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
+  constexpr int kMostDecimals = 3;
+  const auto bits = compat::BitCast<std::uint64_t>(x);
+  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  const int shift = 1075 - biased;  // |x| = m × 2^-shift
+  if (decimals > kMostDecimals || biased == 0 || shift <= 0) return false;
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const std::uint64_t n = m * detail::kTens[decimals];
+  // At a half or above, the bit just below the last kept one is set.
+  scaled = shift >= 64 ? 0 : (n >> shift) + ((n >> (shift - 1)) & 1);
+  return true;
+}
+
+// Divisions by a constant, which the compiler turns into multiplications.
+template <std::uint64_t kUnit>
+std::uint64_t Whole(std::uint64_t value) {
+  return value / kUnit;
+}
+
+std::uint64_t WholeOf(std::uint64_t value, int decimals) {
+  switch (decimals) {
+    case 0:
+      return value;
+    case 1:
+      return Whole<10>(value);
+    case 2:
+      return Whole<100>(value);
+    case 3:
+      return Whole<1000>(value);
+    default:
+      return value / detail::kTens[decimals];
+  }
+}
+
 }  // namespace
 
+char* WriteExactFixed(double x, int decimals, char* out) noexcept {
+  std::uint64_t value = 0;
+  if (!NarrowScaledMagnitude(x, decimals, value)) {
+    const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
+    if (!scaled) return nullptr;
+    if (*scaled > std::numeric_limits<std::uint64_t>::max()) {
+      if (std::signbit(x)) *out++ = '-';
+      return WriteWide(*scaled, decimals, out);
+    }
+    value = static_cast<std::uint64_t>(*scaled);
+  }
+  if (std::signbit(x) && value != 0) *out++ = '-';
+  const std::uint64_t whole = WholeOf(value, decimals);
+  const int count = DigitCount(whole);
+  WriteDigitsBefore(whole, count, out + count);
+  out += count;
+  if (decimals == 0) return out;
+  *out++ = '.';
+  WriteDigitsBefore(value - whole * detail::kTens[decimals], decimals, out + decimals);
+  return out + decimals;
+}
+
 void AppendExactFixed(double x, int decimals, std::string& out) {
-  const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
-  if (!scaled) {
-    // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309
-    // whole digits, the point, 9 decimals and a sign: the text always fits.
-    char text[400];
-    const auto end = compat::ToCharsFixed(text, text + sizeof text, x, decimals);
-    out.append(text, end.ptr);
+  char text[kExactFixedCapacity];
+  if (const char* end = WriteExactFixed(x, decimals, text)) {
+    out.append(text, static_cast<std::size_t>(end - text));
     return;
   }
-  // Sign, digits and point are put together here and appended at once.
-  char text[48];
-  char* const digits_end = text + sizeof text - 1;
-  char* first = WriteWideDigits(*scaled, digits_end);
-  while (digits_end - first <= decimals) *--first = '0';  // a whole digit before the point
-  char* end = digits_end;
-  if (decimals > 0) {
-    std::memmove(digits_end - decimals + 1, digits_end - decimals,
-                 static_cast<std::size_t>(decimals));
-    digits_end[-decimals] = '.';
-    ++end;
-  }
-  if (std::signbit(x) && *scaled != 0) *--first = '-';
-  out.append(first, static_cast<std::size_t>(end - first));
+  // Beyond 2^44 × 2^53 a double is a whole number, so nothing lies at a half. At most 309 whole
+  // digits, the point, 9 decimals and a sign: the text always fits.
+  char wide[400];
+  const auto end = compat::ToCharsFixed(wide, wide + sizeof wide, x, decimals);
+  out.append(wide, end.ptr);
 }
 
 std::size_t FormatGeneral(double x, char* out) noexcept {

@@ -51,6 +51,13 @@ FixedNumber FormatFixedUnchecked(double x, int decimals = kDefaultDecimals);
 /// from the double's exact value, without exponent and without a sign on a zero; x is finite.
 void AppendExactFixed(double x, int decimals, std::string& out);
 
+/// Room that WriteExactFixed needs.
+inline constexpr std::size_t kExactFixedCapacity = 48;
+
+/// Writes what AppendExactFixed appends to `out` (kExactFixedCapacity chars) and returns its
+/// end; nullptr, writing nothing, when |x| × 10^decimals is 2^127 or more.
+char* WriteExactFixed(double x, int decimals, char* out) noexcept;
+
 /// x as C's "%.15g" writes it, "0" for either zero; `out` has kGeneralTextCapacity chars.
 /// Returns the length written.
 std::size_t FormatGeneral(double x, char* out) noexcept;

@@ -148,16 +148,14 @@ std::vector<double> WireCurrents(const Design& design, const DesignCheck& calcul
   return currents;
 }
 
-// The input with each secondary's wire for `currents`, and, when `carried`, those currents too.
-plan::PlanInput WithWires(const plan::PlanInput& run, const std::vector<double>& currents,
-                          double current_density, bool carried) {
-  plan::PlanInput out = run;
+// Gives each secondary the wire for `currents`, and, when `carried`, those currents too.
+void SetWires(const std::vector<double>& currents, double current_density, bool carried,
+              plan::PlanInput& run) {
   for (std::size_t k = 0; k < currents.size(); ++k) {
-    plan::WindingDemand& winding = out.windings[k + 1];
+    plan::WindingDemand& winding = run.windings[k + 1];
     winding.diameter = plan::kWireFactor * std::sqrt(currents[k] / current_density);
     if (carried) winding.current = currents[k];
   }
-  return out;
 }
 
 void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out) {
@@ -165,7 +163,7 @@ void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out
   const std::vector<Kind> kinds = KindsOf(design);
   out.wire_currents = WireCurrents(design, *calculated.check);
   check::CheckInput search = design.input;
-  search.run = WithWires(design.input.run, out.wire_currents, design.current_density, false);
+  SetWires(out.wire_currents, design.current_density, false, search.run);
   std::vector<int> steps;
   for (const Kind kind : kinds) steps.push_back(FactsOf(kind).centre_tapped ? 2 : 1);
   check::Refined turns;
@@ -174,8 +172,9 @@ void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out
   out.plan.plan.verdict = turns.plan.verdict;
   if (turns.plan.windings.empty()) return;
   out.turns.assign(turns.turns.begin() + 1, turns.turns.end());
-  plan::PlanInput refined =
-      WithWires(design.input.run, out.wire_currents, design.current_density, true);
+  // The search's input, done with, becomes the refined plan's.
+  plan::PlanInput& refined = search.run;
+  SetWires(out.wire_currents, design.current_density, true, refined);
   for (std::size_t j = 0; j < turns.turns.size(); ++j) {
     refined.windings[j].turns = static_cast<double>(turns.turns[j]);
   }

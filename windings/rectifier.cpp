@@ -1,5 +1,6 @@
 #include "windings/rectifier.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -11,7 +12,7 @@ using std::numbers::pi;
 
 constexpr double kSeriesBelow = 0.05;
 constexpr double kNarrowEnough = 1e-12;
-constexpr int kMaxHalvings = 200;  // 2^-200 of π/2 is far past any double's precision
+constexpr int kMaxSteps = 200;  // halvings alone reach 2^-200 of π/2, far past a double's precision
 
 // Turns that conduct at once and their resistance: the whole winding, or the mean half of a
 // centre tap.
@@ -68,6 +69,25 @@ double ChargeArea(double t) {
   return std::sin(t) - t * std::cos(t);
 }
 
+namespace {
+
+// S(θ) and its slope θ sin θ, from the series' own slope below 0.05.
+struct Area {
+  double value;
+  double slope;
+};
+
+Area ChargeAreaAndSlope(double t) {
+  if (t < kSeriesBelow) {
+    const double t2 = t * t;
+    return {ChargeArea(t), t2 - t2 * t2 / 6 + t2 * t2 * t2 / 120 - t2 * t2 * t2 * t2 / 5040};
+  }
+  const double sine = std::sin(t);
+  return {sine - t * std::cos(t), t * sine};
+}
+
+}  // namespace
+
 double HeatArea(double t) {
   if (t < kSeriesBelow) {
     const double t2 = t * t;
@@ -81,15 +101,27 @@ double HeatArea(double t) {
 double ConductionAngle(double a) {
   double low = 0;
   double high = pi / 2;
-  for (int k = 0; k < kMaxHalvings && high - low >= kNarrowEnough * high; ++k) {
-    const double middle = (low + high) / 2;
-    if (ChargeArea(middle) < a) {
-      low = middle;
+  // S(θ) < θ³/3, so this lies below the root, and from there Newton's steps on the convex S
+  // come down to it in a handful; a step that leaves the bracket or does not halve the one
+  // before is a halving instead.
+  double theta = std::min(std::cbrt(3 * a), high);
+  double step_before = high - low;
+  for (int k = 0; k < kMaxSteps; ++k) {
+    const Area area = ChargeAreaAndSlope(theta);
+    if (area.value < a) {
+      low = theta;
     } else {
-      high = middle;
+      high = theta;
     }
+    double next = theta - (area.value - a) / area.slope;
+    if (!(next > low && next < high) || std::fabs(next - theta) > step_before / 2) {
+      next = (low + high) / 2;
+    }
+    step_before = std::fabs(next - theta);
+    if (step_before < kNarrowEnough * next || high - low < kNarrowEnough * high) return next;
+    theta = next;
   }
-  return (low + high) / 2;
+  return theta;
 }
 
 }  // namespace detail

@@ -37,7 +37,8 @@ double ChargeArea(double theta);
 /// X(θ) = θ (2 + cos 2θ) − 1.5 sin 2θ, from its series below 0.05.
 double HeatArea(double theta);
 
-/// θ in (0, π/2) with S(θ) = a, 0 < a < 1, by bisection to 10⁻¹² of the interval's upper end.
+/// θ in (0, π/2) with S(θ) = a, 0 < a < 1, to 10⁻¹² of θ: Newton's steps inside a bisection's
+/// bracket.
 double ConductionAngle(double a);
 
 }  // namespace detail

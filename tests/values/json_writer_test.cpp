@@ -1,0 +1,57 @@
+#include "values/json_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "values/number_text.h"
+
+namespace values {
+namespace {
+
+// A string quoted and escaped one character at a time.
+std::string Quoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// Strings and keys of every length around the one that goes straight to the text, escapes
+// among them, and numbers too large for the quick digits, over many fills of what the writer
+// gathers: the text reaches `out` whole and in order, after what it held before.
+TEST(JsonWriter, GathersTheSameTextAsWrittenOneByOne) {
+  std::string out = "kept ";
+  std::string expected = out + "{";
+  {
+    JsonWriter json(out);
+    json.Open('{');
+    for (int k = 0; k < 600; ++k) {
+      std::string text(static_cast<std::size_t>(k % 300), 'x');
+      if (k % 3 == 0) text += "\"\\\n\x01\x1f";
+      if (k > 0) expected += ',';
+      const double x = k % 7 == 0 ? 1e300 : k * 0.125;
+      json.Key(text).Open('{').Key("s"_key).String(text).Key("x"_key).Fixed(x, k % 4);
+      json.Key("n"_key).Integer(-k).Key("none"_key).Null().Close('}');
+      expected += Quoted(text) + ":{\"s\":" + Quoted(text) + ",\"x\":";
+      AppendExactFixed(x, k % 4, expected);
+      expected += ",\"n\":" + std::to_string(-k) + ",\"none\":null}";
+    }
+    json.Close('}');
+  }
+  EXPECT_EQ(out, expected + "}");
+}
+
+}  // namespace
+}  // namespace values
