@@ -1,8 +1,8 @@
 // Draws the window as it looks after Calculate, into a PNG file: the calculator window with the
 // start inputs, or with --plan its plan window, with --plan-tight that of a tight shell core, with
 // --check the check of the start inputs (flagged), with --check-clean that of a design without
-// flags, with --settings the settings of plan and check. Settings are the defaults, whatever the
-// user running it has stored.
+// flags, with --windings the windings of a valve amplifier, with --settings the settings of plan
+// and check. Settings are the defaults, whatever the user running it has stored.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +20,7 @@
 
 #include "ui/calculator_window/form1.h"
 #include "ui/common/application_setup.h"
+#include "ui/common/winding_rows.h"
 #include "ui/plan_window/plan_window.h"
 
 namespace {
@@ -27,15 +28,23 @@ namespace {
 using Inputs = std::array<const char*, 9>;
 
 struct Shot {
-  const char* option;            ///< empty for the calculator window
-  std::optional<Inputs> inputs;  ///< none: the start inputs as the window opens with them
-  int page;                      ///< the plan window's page shown
+  const char* option;                     ///< empty for the calculator window
+  std::optional<Inputs> inputs;           ///< none: the start inputs as the window opens with them
+  int page;                               ///< the plan window's page shown
+  const ui::WindingRows* rows = nullptr;  ///< the windings table kept before the window opens
 };
 
 // A tape-wound shell core whose windings fill 98 % of its window.
 constexpr Inputs kTightCore = {"2", "230", "5", "19.9", "3", "5.3", "0.74", "12.5", "0.2"};
 // A shell core whose calculated turns raise no flag of the check.
 constexpr Inputs kCleanCore = {"1", "110", "24", "3", "1", "8", "4", "6", "0.35"};
+// A valve amplifier: 250-0-250 V at 100 mA DC through two diodes and a capacitor, and two heater
+// windings, 6.3 V 2 A and 5 V 2 A.
+constexpr Inputs kValveAmplifier = {"1", "220", "500", "0.1", "3.2", "4", "2", "5", "0.35"};
+const ui::WindingRows kValveWindings = {
+    windings::Kind::CtC,
+    {{QStringLiteral("6.3"), QStringLiteral("2"), windings::Kind::Ac},
+     {QStringLiteral("5"), QStringLiteral("2"), windings::Kind::Ac}}};
 
 // clang-format off
 const Shot kShots[] = {
@@ -44,7 +53,8 @@ const Shot kShots[] = {
     {"--plan-tight", kTightCore, 0},
     {"--check", std::nullopt, 1},
     {"--check-clean", kCleanCore, 1},
-    {"--settings", std::nullopt, 2},
+    {"--windings", kValveAmplifier, 2, &kValveWindings},
+    {"--settings", std::nullopt, 3},
 };
 // clang-format on
 
@@ -77,7 +87,8 @@ int main(int argc, char** argv) {
   const Shot* shot = ReadArguments(argc, argv);
   if (shot == nullptr) {
     std::fprintf(stderr,
-                 "Использование: %s [--plan | --plan-tight | --check | --check-clean | --settings] "
+                 "Использование: %s [--plan | --plan-tight | --check | --check-clean | --windings "
+                 "| --settings] "
                  "ФАЙЛ.png\n",
                  argv[0]);
     return EXIT_FAILURE;
@@ -88,6 +99,7 @@ int main(int argc, char** argv) {
   ui::SetUpApplication();
   const QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+  if (shot->rows != nullptr) ui::StoreRows(*shot->rows);
   ui::Form1 window;
   window.show();
   if (!Calculated(window, *shot)->grab().save(QString::fromLocal8Bit(file), "PNG")) {

@@ -42,7 +42,13 @@ WindingsPage::WindingsPage(SettingsKeeper& keeper, QWidget* parent)
   table_->setAccessibleName(QStringLiteral("Обмотки"));
   table_->setSelectionMode(QAbstractItemView::NoSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->horizontalHeader()->setSectionResizeMode(kKind, QHeaderView::Stretch);
+  // The kinds are a row's longest words: U and I get room for their captions, the kind the rest.
+  QHeaderView* header = table_->horizontalHeader();
+  const int figures = header->fontMetrics().horizontalAdvance(QStringLiteral("Iпост, А / I, А"));
+  header->resizeSection(kVoltage, figures * 2 / 3 + 16);
+  header->resizeSection(kCurrent, figures + 16);
+  header->setSectionResizeMode(kKind, QHeaderView::Stretch);
+  header->setSectionResizeMode(kRemove, QHeaderView::ResizeToContents);
   column->addWidget(table_, 1);
   add_ = new QPushButton(QStringLiteral("Добавить"), this);
   add_->setObjectName(QStringLiteral("addWinding"));
