@@ -105,6 +105,12 @@ void WriteDrawing(const Planned& planned, JsonWriter& json) {
     json.Key("name").String(PartName(band.part, band.winding, ring));
     json.Key("from").Number(band.from).Key("to").Number(band.to).Close('}');
   }
+  json.Close(']').Key("taps").Open('[');
+  for (const Tap& tap : Taps(planned)) {
+    json.Open('{').Key("winding").Number(static_cast<double>(tap.winding));
+    json.Key("depth").Number(tap.depth).Key("label").String(kTapLabel);
+    json.Key("words").String(TapWords(planned, tap)).Close('}');
+  }
   json.Close(']').Close('}');
 }
 

@@ -6,6 +6,7 @@
 #include "account/reasons.h"
 #include "account/tables.h"
 #include "plan/figures.h"
+#include "windings/design_plan.h"
 
 namespace account {
 
@@ -56,6 +57,24 @@ std::vector<Band> Bands(const Planned& planned) {
   return bands;
 }
 
+std::vector<Tap> Taps(const Planned& planned) {
+  std::vector<Tap> taps;
+  for (const std::size_t j : planned.tapped) {
+    const windings::TapPlace place =
+        windings::TapOf(*planned.input, planned.plan, planned.settings, j);
+    taps.push_back({j, place.turn, place.layer, place.depth});
+  }
+  return taps;
+}
+
+std::string TapWords(const Planned& planned, const Tap& tap) {
+  const char* from = planned.plan.hole_left ? " мм от стенки." : " мм от стержня.";
+  return WindingName(tap.winding) + ": отвод от середины после витка " + std::to_string(tap.turn) +
+         " — слой " + std::to_string(tap.layer) + " из " +
+         std::to_string(planned.plan.windings[tap.winding].layers) + ", " +
+         FigureText(tap.depth, plan::kDepthDecimals) + from;
+}
+
 std::string PartName(Part part, std::size_t winding, bool ring) {
   switch (part) {
     case Part::Core:
@@ -86,8 +105,10 @@ bool IsCut(const ShellScene& scene) { return ShownHeight(scene) < scene.height +
 
 std::string DrawingWords(const Planned& planned) {
   if (!planned.HasPlan()) return NoPlanReason(planned);
-  const std::string turns = "Обмотки — " + TurnsWords(planned) + ". ";
-  return turns + (planned.plan.hole_left ? RingWords(planned) : ShellWords(planned));
+  std::string words = "Обмотки — " + TurnsWords(planned) + ". " +
+                      (planned.plan.hole_left ? RingWords(planned) : ShellWords(planned));
+  for (const Tap& tap : Taps(planned)) words += " " + TapWords(planned, tap);
+  return words;
 }
 
 }  // namespace account

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "account/planned.h"
@@ -25,6 +26,26 @@ struct Band {
 /// The bands of the plan shown: the bobbin, each winding with the insulation between them, the
 /// outer wrap. `planned` has a plan.
 std::vector<Band> Bands(const Planned& planned);
+
+/// A centre tap as drawn: a mark across its winding's band where turn W/2 lies.
+struct Tap {
+  std::size_t winding = 0;
+  std::int64_t turn = 0;   ///< the tap follows this turn, W/2
+  std::int64_t layer = 0;  ///< the layer it lies in, from 1 at the core
+  double depth = 0;        ///< that layer's middle, mm from the core's surface
+};
+
+/// The centre taps of the windings shown, innermost first; none for the described design.
+/// `planned` has a plan.
+std::vector<Tap> Taps(const Planned& planned);
+
+/// Where a tap lies, in words: «2-я обмотка: отвод от середины после витка 596 — слой 5 из 9,
+/// 8.37 мм от стержня.»
+std::string TapWords(const Planned& planned, const Tap& tap);
+
+/// The tap's mark in the legend, and its short label on the drawing.
+inline constexpr std::string_view kTapName = "Отвод от середины";
+inline constexpr std::string_view kTapLabel = "отвод";
 
 /// What a part is called in the drawing's legend and titles.
 std::string PartName(Part part, std::size_t winding, bool ring);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "account/press.h"
 #include "account/settings.h"
@@ -25,6 +27,7 @@ struct Planned {
   plan::Plan calculated;                         ///< of the run's turns
   check::Check check;                            ///< of the run's turns and the refined ones
   Turns turns = Turns::Calculated;               ///< those `plan` is made for
+  std::vector<std::size_t> tapped;  ///< windings with a centre tap (0 is the primary), ascending
   std::string refusal;  ///< why a setting as typed is refused; while there is one, nothing is shown
   std::string power_line;  ///< of the design of all windings, the line giving Pt it is said with
   std::string unmade;      ///< why the design of all windings is not made, when it is not

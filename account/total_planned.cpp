@@ -50,6 +50,9 @@ Planned TotalPlanned(const windings::Outcome& outcome, const Settings& settings,
     out.input = outcome.plan.input;
     out.check_input = outcome.design.input;
     out.calculated = outcome.plan.plan;
+    for (std::size_t k = 0; k < outcome.design.windings.size(); ++k) {
+      if (outcome.design.windings[k].tap) out.tapped.push_back(k + 1);
+    }
     if (outcome.check) {
       out.check.calculated = outcome.check->core;
       TakeRefined(outcome.refined, out.check.refined);

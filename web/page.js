@@ -219,6 +219,17 @@
     return band.part === 'bobbin' ? '#d8c8a0' : '#9cc3e6';
   }
 
+  // A centre tap: a dashed line across its winding at the tap's layer, titled with the engine's
+  // words, and its short label on a white halo at `x`, `y` (font `size` in millimetres).
+  const TAP_INK = '#0046c8';
+  function tapMark(svg, tap, tag, attributes, x, y, size) {
+    shape(svg, tag, {...attributes, fill: 'none', stroke: TAP_INK, 'stroke-width': 2,
+      'stroke-dasharray': '6 4', 'vector-effect': 'non-scaling-stroke'}, tap.words);
+    const text = shape(svg, 'text', {x, y, 'font-size': size, fill: TAP_INK, stroke: '#fff',
+      'stroke-width': size / 4, 'paint-order': 'stroke', 'class': 'tap-label'});
+    text.textContent = tap.label;
+  }
+
   // The window of a shell core (from the leg outward) or the hole of a ring, in millimetres,
   // with the engine's bands.
   function drawing(scene) {
@@ -239,6 +250,10 @@
       }
       const left = hole - bands[bands.length - 1].to;
       if (left > 0) shape(svg, 'circle', {r: left, fill: '#fff', ...stroke});
+      for (const tap of scene.taps.filter((t) => t.depth < hole)) {
+        const r = hole - tap.depth;
+        tapMark(svg, tap, 'circle', {r}, 0, -r + outer * 0.06, outer * 0.05);
+      }
     } else {
       const width = scene.c;
       const height = scene.h;
@@ -254,6 +269,11 @@
         shape(svg, 'rect', {x: band.from, y: inset, width: band.to - band.from,
           height: Math.max(height - 2 * inset, 0), fill: colour(band), ...stroke}, band.name);
       });
+      const size = Math.max(right, height) * 0.03;
+      for (const tap of scene.taps) {
+        tapMark(svg, tap, 'line', {x1: tap.depth, y1: bobbin, x2: tap.depth, y2: height - bobbin},
+            tap.depth + size / 3, bobbin + size * 1.2, size);
+      }
       const across = Math.min(bands[bands.length - 1].to, right);
       shape(svg, 'rect', {x: 0, y: 0, width: across, height: bobbin, fill: colour(bands[0]), ...stroke});
       shape(svg, 'rect', {x: 0, y: height - bobbin, width: across, height: bobbin,

@@ -16,32 +16,41 @@ double Offset(const plan::Plan& plan, const plan::Settings& settings, std::size_
   return offset;
 }
 
-// The length of the first `turns` turns of winding `j`, laid as the plan laid it, mm.
-double FirstTurnsLength(const plan::PlanInput& input, const plan::Plan& plan,
-                        const plan::Settings& settings, std::size_t j, std::int64_t turns) {
+// The first `turns` turns of winding `j`, laid as the plan laid it.
+plan::detail::Layers FirstTurns(const plan::PlanInput& input, const plan::Plan& plan,
+                                const plan::Settings& settings, std::size_t j, std::int64_t turns) {
   const plan::WindingPlan& winding = plan.windings[j];
   const plan::detail::LayerGeometry geometry{turns, winding.overall, settings.interlayer,
                                              2 * (10 * input.a + 10 * input.b)};
   const double offset = Offset(plan, settings, j);
   if (calc::IsShellCore(input.form)) {
-    return plan::detail::ShellLayers(geometry, 10 * input.h - 2 * settings.bobbin, offset)
-        ->length_mm;
+    return *plan::detail::ShellLayers(geometry, 10 * input.h - 2 * settings.bobbin, offset);
   }
   const double hole_radius = 5 * input.c;
   double free_radius = hole_radius - offset;
-  return plan::detail::RingLayers(geometry, hole_radius, free_radius)->length_mm;
+  return *plan::detail::RingLayers(geometry, hole_radius, free_radius);
 }
 
 // The halves share the winding's wire, so they share its resistance as they share its length.
 Halves HalvesOf(const plan::PlanInput& input, const plan::Plan& plan,
                 const plan::Settings& settings, std::size_t j) {
   const plan::WindingPlan& winding = plan.windings[j];
-  const double inner_mm = FirstTurnsLength(input, plan, settings, j, winding.turns / 2);
+  const double inner_mm = FirstTurns(input, plan, settings, j, winding.turns / 2).length_mm;
   const double inner = winding.resistance * (inner_mm / (winding.length_m * 1000));
   return {inner, winding.resistance - inner};
 }
 
 }  // namespace
+
+TapPlace TapOf(const plan::PlanInput& input, const plan::Plan& plan, const plan::Settings& settings,
+               std::size_t j) {
+  const plan::WindingPlan& winding = plan.windings[j];
+  const std::int64_t turn = winding.turns / 2;
+  const std::int64_t layer = FirstTurns(input, plan, settings, j, turn).count;
+  const double pitch = winding.overall + settings.interlayer;
+  return {turn, layer,
+          Offset(plan, settings, j) + static_cast<double>(layer - 1) * pitch + winding.overall / 2};
+}
 
 void PlanDesign(const plan::PlanInput& input, std::span<const Kind> kinds,
                 const plan::Settings& settings, DesignPlan& out) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -16,6 +18,13 @@ struct Halves {
   double outer = 0;  ///< Rb: turns W/2 + 1 … W
 };
 
+/// Where a centre tap lies: the layer in which turn W/2 ends and that layer's middle.
+struct TapPlace {
+  std::int64_t turn = 0;   ///< the tap follows this turn, W/2
+  std::int64_t layer = 0;  ///< from 1 at the core
+  double depth = 0;        ///< mm from the core's surface (the ring's wall)
+};
+
 /// The plan of all windings, primary innermost, then the secondaries as listed.
 struct DesignPlan {
   plan::PlanInput input;  ///< the windings as planned: turns, the currents their wires are for
@@ -26,5 +35,10 @@ struct DesignPlan {
 /// Plans `input` (primary, then one winding per kind of `kinds`) into `out`.
 void PlanDesign(const plan::PlanInput& input, std::span<const Kind> kinds,
                 const plan::Settings& settings, DesignPlan& out);
+
+/// Where the centre tap of winding `j` (0 is the primary) of `plan` lies, `plan` laid out of
+/// `input`'s core under `settings`; `plan` has windings.
+TapPlace TapOf(const plan::PlanInput& input, const plan::Plan& plan, const plan::Settings& settings,
+               std::size_t j);
 
 }  // namespace windings

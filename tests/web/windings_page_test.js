@@ -125,6 +125,15 @@ test('a valve amplifier: the plan and check of all three windings, with Pt', asy
   }
   assert.equal(await page.$$eval('#plan-drawing svg rect title', (ts) =>
     ts.filter((t) => /^\d-я обмотка$/.test(t.textContent)).length), 4);
+  // Catches a centre tap the page leaves undrawn, or whose words miss the drawing's description.
+  const tap = await page.$eval('#plan-drawing svg', (svg) => ({
+    description: svg.getAttribute('aria-label'),
+    titles: Array.from(svg.querySelectorAll('line title'), (t) => t.textContent),
+    labels: Array.from(svg.querySelectorAll('.tap-label'), (t) => t.textContent)}));
+  const tapWords = '2-я обмотка: отвод от середины после витка 596 — слой 5 из 9, 8.37 мм от стержня.';
+  assert.ok(tap.description.endsWith(' ' + tapWords), tap.description);
+  assert.deepEqual(tap.titles, [tapWords]);
+  assert.deepEqual(tap.labels, ['отвод']);
   // Both designs of the check: the turns as sized and the refined ones, B0, UL, Tw, efficiency.
   const check = Object.values(await tableRows(page, 'check-table')).map((c) => c.join(' '));
   for (const pair of ['559 617', '1192 1462', '35 19', '32 15', '1.488 1.348', '453.26 503.77',

@@ -18,6 +18,8 @@ using account::Band;
 
 const QColor kInk(0, 0, 0);
 const QColor kOverflow(200, 0, 0);
+const QColor kTapInk(0, 70, 200);  // apart from every part's colour, so the tap stands out
+constexpr auto kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 constexpr double kMinLayerPitch = 4;  // px: closer layer lines would only darken the band
 
 // Neighbouring windings differ in colour and hatch.
@@ -55,6 +57,21 @@ std::vector<double> LayerLines(const Band& band, double scale, double visible) {
       static_cast<std::int64_t>(std::clamp(shown, 0.0, static_cast<double>(band.layers - 1)));
   for (std::int64_t k = 0; k < count; ++k) lines.push_back(first + k * band.pitch);
   return lines;
+}
+
+QPen TapPen() { return QPen(kTapInk, 2, Qt::DashLine); }
+
+// The tap's short label beside its mark, on a white ground so it reads over the hatching, and
+// to the left of `at` when it would cross `right`.
+void PaintTapLabel(QPainter& painter, QPointF at, double right) {
+  const QString label = FromUtf8(account::kTapLabel);
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const QSizeF size(metrics.horizontalAdvance(label) + 4, metrics.height());
+  QRectF box(at + QPointF(3, 3), size);
+  if (box.right() > right) box.moveRight(at.x() - 3);
+  painter.fillRect(box, PartColour(DrawnPart::Free));
+  painter.setPen(kTapInk);
+  painter.drawText(box, Qt::AlignCenter, label);
 }
 
 /// Where a shell scene lands: millimetres from the window's top-left corner to pixels.
@@ -97,6 +114,11 @@ void PaintShellBands(QPainter& painter, const ShellView& view, const account::Sh
     for (const double x : LayerLines(band, view.scale, scene.width)) {
       painter.drawLine(view.At(x, top), view.At(x, bottom));
     }
+  }
+  for (const account::Tap& tap : account::Taps(planned)) {
+    painter.setPen(TapPen());
+    painter.drawLine(view.At(tap.depth, bobbin), view.At(tap.depth, scene.height - bobbin));
+    PaintTapLabel(painter, view.At(tap.depth, bobbin), view.At(scene.width, 0).x());
   }
 }
 
@@ -153,6 +175,12 @@ void PaintRing(QPainter& painter, const QRectF& box, const PlannedRun& planned) 
       painter.drawEllipse(centre, (hole - r) * scale, (hole - r) * scale);
     }
   }
+  for (const account::Tap& tap : account::Taps(planned)) {
+    const double radius = (hole - tap.depth) * scale;
+    painter.setPen(TapPen());
+    painter.drawEllipse(centre, radius, radius);
+    PaintTapLabel(painter, centre - QPointF(0, radius), box.right());
+  }
 }
 
 struct LegendEntry {
@@ -161,6 +189,7 @@ struct LegendEntry {
   QString name;
   QRectF swatch;
   QPointF text;
+  bool tap = false;  ///< the centre taps' mark rather than a part
 };
 
 // The core, each band's part once, and the free space.
@@ -175,6 +204,9 @@ std::vector<LegendEntry> LegendParts(const PlannedRun& planned, bool ring) {
   add(DrawnPart::Core, 0);
   for (const Band& band : account::Bands(planned)) add(band.part, band.winding);
   add(DrawnPart::Free, 0);
+  if (!account::Taps(planned).empty()) {
+    entries.push_back({DrawnPart::Free, 0, FromUtf8(account::kTapName), {}, {}, true});
+  }
   return entries;
 }
 
@@ -204,6 +236,11 @@ void PaintLegend(QPainter& painter, const std::vector<LegendEntry>& entries) {
     QPainterPath shape;
     shape.addRect(entry.swatch);
     Fill(painter, shape, entry.part, entry.winding);
+    if (entry.tap) {
+      painter.setPen(TapPen());
+      painter.drawLine(QPointF(entry.swatch.center().x(), entry.swatch.top()),
+                       QPointF(entry.swatch.center().x(), entry.swatch.bottom()));
+    }
     painter.setPen(QPen(kInk, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(entry.swatch);
@@ -241,7 +278,12 @@ void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun
   std::vector<LegendEntry> entries = LegendParts(planned, ring);
   const double legend_height = LayOutLegend(metrics, area, entries);
   const double gap = metrics.height() / 2;
-  const double caption_height = 4 * metrics.height();
+  // Four lines, or more when the taps' words need them.
+  const QString caption = DrawingCaption(planned);
+  const double caption_height = std::max(
+      4 * metrics.height(),
+      metrics.boundingRect(QRectF(0, 0, area.width(), area.height()), kCaptionFlags, caption)
+          .height());
   const QRectF box(area.left(), area.top(), area.width(),
                    area.height() - legend_height - caption_height - 2 * gap);
   for (LegendEntry& entry : entries) {
@@ -261,7 +303,7 @@ void PaintWindingDrawing(QPainter& painter, const QRectF& area, const PlannedRun
   }
   painter.setPen(kInk);
   painter.drawText(QRectF(area.left(), box.bottom() + gap, area.width(), caption_height),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, DrawingCaption(planned));
+                   kCaptionFlags, caption);
   PaintLegend(painter, entries);
   painter.restore();
 }

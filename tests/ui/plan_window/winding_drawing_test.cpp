@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "account/total_planned.h"
 #include "drawn_fill.h"
 #include "qt_test_app.h"
 #include "ui/plan_window/planned_run.h"
@@ -176,6 +177,48 @@ TEST_F(DrawingStrokes, ComeFromTheDrawingsOwnCopyOfThePlan) {
   drawing.resize(600, 600);
   EXPECT_FALSE(drawing.grab().isNull());
   EXPECT_EQ(drawing.accessibleDescription(), caption);
+}
+
+}  // namespace
+
+namespace {
+
+// A design of all windings as the plan window shows it: the account's, painted directly.
+ui::PlannedRun Total(const calc::InputTexts& texts, const windings::Request& request) {
+  account::Calculator calculator;
+  windings::Outcome outcome;
+  calculator.CalculateAll(texts, {}, request, {}, outcome);
+  ui::PlannedRun planned;
+  static_cast<account::Planned&>(planned) = account::TotalPlanned(outcome, {}, {});
+  return planned;
+}
+
+// Pixels of the tap's ink: no part's colour, hatch or blend with it is so much bluer than red.
+int TapInk(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x)
+      count += image.pixelColor(x, y).blue() - image.pixelColor(x, y).red() > 120;
+  }
+  return count;
+}
+
+// Catches a tap left unpainted on a shell or a ring, a mark without a tap, and a tap a screen
+// reader never hears of.
+TEST(TapMark, IsPaintedAndDescribedOnlyWhereAWindingHasATap) {
+  EnsureQtApp();
+  const calc::InputTexts ring{"3", "220", "24", "0.5", "2", "5", "7", "12", "0.2"};
+  const ui::PlannedRun valve =
+      Total({"1", "220", "500", "0.1", "3.2", "4", "2", "5", "0.35"},
+            {windings::Kind::CtC, {{6.3, 2, windings::Kind::Ac}, {5, 2, windings::Kind::Ac}}});
+  for (const ui::PlannedRun& tapped : {valve, Total(ring, {windings::Kind::Ct, {}})}) {
+    EXPECT_GT(TapInk(Drawn(tapped, {900, 900})), 100) << tapped.plan.hole_left.has_value();
+  }
+  EXPECT_EQ(TapInk(Drawn(Total(ring, {windings::Kind::Ac, {}}), {900, 900})), 0);
+  ui::WindingDrawing drawing(nullptr);
+  drawing.Show(valve);
+  EXPECT_TRUE(drawing.accessibleDescription().contains(
+      QString::fromStdString(account::TapWords(valve, account::Taps(valve).at(0)))));
 }
 
 }  // namespace
