@@ -8,7 +8,6 @@
 #include "account/hints.h"
 #include "account/picture_words.h"
 #include "account/reasons.h"
-#include "account/several_windings.h"
 #include "account/stale_words.h"
 #include "account/tables.h"
 #include "account/windings_json.h"
@@ -163,14 +162,6 @@ void WriteCheck(const Planned& planned, JsonWriter& json) {
   json.Key("noCheck").String(missing);
 }
 
-// Copies of the design of all windings lead with its Pt.
-std::string Lead(const WindingsAccount* windings) {
-  if (windings == nullptr || !windings->active || !windings->evaluated) return {};
-  std::string line = PowerLine(windings->outcome);
-  if (!line.empty()) line += '\n';
-  return line;
-}
-
 }  // namespace
 
 void WriteTable(const Table& table, JsonWriter& json) {
@@ -198,10 +189,9 @@ std::string AccountJson(const Account& account) {
   WriteLines(SettingLines(account.planned), json);
   const std::string marks = TurnMarkWords(account.planned, kPagePlace);
   json.Key("turnMarks").String(marks);
-  const std::string lead = Lead(account.windings);
   json.Key("copies").Open('{').Key("results").String(ResultsText(account.press, marks));
-  json.Key("plan").String(lead + PlanText(account.press, account.planned));
-  json.Key("check").String(lead + CheckText(account.planned)).Close('}');
+  json.Key("plan").String(PlanText(account.press, account.planned));
+  json.Key("check").String(CheckText(account.planned)).Close('}');
   if (account.windings != nullptr) {
     json.Key("windings");
     WriteWindings(*account.windings, json);

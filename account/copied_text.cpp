@@ -1,6 +1,7 @@
 #include "account/copied_text.h"
 
 #include <string_view>
+#include <utility>
 
 #include "account/control_table.h"
 #include "account/reasons.h"
@@ -24,7 +25,21 @@ void AppendTable(const Table& table, std::string& out) {
   }
 }
 
+std::string CheckLines(const Planned& planned) {
+  std::string text = "Проверка\n";
+  const std::string missing = NoCheckReason(planned);
+  if (!missing.empty()) return text + missing + "\n";
+  AppendTable(CheckTable(planned), text);
+  for (const std::string& line : CheckVerdicts(planned)) text.append(line).append("\n");
+  return text;
+}
+
 }  // namespace
+
+std::string Led(const Planned& planned, std::string text) {
+  if (planned.power_line.empty()) return text;
+  return planned.power_line + '\n' + text;
+}
 
 std::string NotesText(const Press& press, std::string_view more) {
   std::string text;
@@ -47,32 +62,25 @@ std::string ResultsText(const Press& press, std::string_view turn_marks) {
   return text;
 }
 
-std::string CheckText(const Planned& planned) {
-  std::string text = "Проверка\n";
-  const std::string missing = NoCheckReason(planned);
-  if (!missing.empty()) return text + missing + "\n";
-  AppendTable(CheckTable(planned), text);
-  for (const std::string& line : CheckVerdicts(planned)) text.append(line).append("\n");
-  return text;
-}
+std::string CheckText(const Planned& planned) { return Led(planned, CheckLines(planned)); }
 
 std::string PlanText(const Press& press, const Planned& planned) {
   std::string text = "План намотки и проверка\n";
   if (!planned.HasPlan()) {
     AppendLine("Плана нет", NoPlanReason(planned), text);
-    return text;
+    return Led(planned, std::move(text));
   }
   AppendLine("План для", TurnsWords(planned), text);
   AppendLine("Вывод", plan::VerdictText(planned.plan.verdict), text);
   for (const Line& line : SummaryLines(planned.plan)) AppendLine(line.caption, line.value, text);
   text += '\n';
   AppendTable(WindingTable(planned.plan), text);
-  text += '\n' + CheckText(planned);
+  text += '\n' + CheckLines(planned);
   text += "\nНастройки\n";
   for (const Line& line : SettingLines(planned)) AppendLine(line.caption, line.value, text);
   text += '\n' + NotesText(press);
   text += '\n' + PlanNote(planned.settings) + '\n';
-  return text;
+  return Led(planned, std::move(text));
 }
 
 }  // namespace account

@@ -21,11 +21,17 @@ std::string NotesText(const Press& press, std::string_view more = {});
 /// fault.
 std::string ResultsText(const Press& press, std::string_view turn_marks);
 
-/// The check of both designs as TAB-separated lines with its verdicts, or why there is none.
+/// `text` as every face copies and prints it: after the design's line giving Pt and a line
+/// break while it is the design of all windings.
+std::string Led(const Planned& planned, std::string text);
+
+/// The check of both designs as TAB-separated lines with its verdicts, or why there is none;
+/// led (Led).
 std::string CheckText(const Planned& planned);
 
 /// The plan as TAB-separated lines: the turns it is for, verdict, fill, the windings' figures a
-/// column each, the check of both designs, the settings, the run's notes and the plan's note.
+/// column each, the check of both designs, the settings, the run's notes and the plan's note;
+/// led (Led).
 std::string PlanText(const Press& press, const Planned& planned);
 
 }  // namespace account

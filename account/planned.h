@@ -29,6 +29,8 @@ struct Planned {
   Turns turns = Turns::Calculated;               ///< those `plan` is made for
   std::vector<std::size_t> tapped;  ///< windings with a centre tap (0 is the primary), ascending
   std::string refusal;  ///< why a setting as typed is refused; while there is one, nothing is shown
+  std::string power_line;  ///< of the design of all windings, the line giving Pt it is said with
+  std::string unmade;      ///< why the design of all windings is not made, when it is not
 
   /// Whether there is a plan to show, draw, print and copy.
   bool HasPlan() const { return refusal.empty() && !plan.windings.empty(); }

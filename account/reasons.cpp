@@ -112,6 +112,7 @@ std::string NoPlanReason(const Planned& planned) {
     return "Настройка не принята: " + planned.refusal +
            " План и проверка появятся, когда значение будет принято.";
   }
+  if (!planned.unmade.empty()) return planned.unmade;
   if (!planned.input) return NoPressReason(planned.end);
   switch (planned.plan.verdict) {
     case plan::Verdict::NoWire:

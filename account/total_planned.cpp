@@ -1,5 +1,7 @@
 #include "account/total_planned.h"
 
+#include "account/several_windings.h"
+
 namespace account {
 
 namespace {
@@ -18,10 +20,28 @@ void TakeRefined(const windings::Refined& refined, check::Refined& out) {
   out.turns.insert(out.turns.end(), refined.turns.begin(), refined.turns.end());
 }
 
+// Said where the press's own reasons would be: the press may have fitted where all windings
+// do not.
+std::string UnmadeReason(const windings::Outcome& outcome, End end) {
+  switch (end) {
+    case End::NotYet:
+      return DesignReason(outcome) + ".";
+    case End::Faulted:
+      return "Расчет по всем обмоткам остановился с ошибкой, поэтому плана нет. Исправьте данные "
+             "или строки таблицы «Обмотки».";
+    case End::NotFit:
+      return "Сердечник не подходит для всех обмоток вместе: план намотки составляется только "
+             "для подходящего сердечника.";
+    case End::Fit:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 Planned TotalPlanned(const windings::Outcome& outcome, const Settings& settings,
-                     std::string_view refusal) {
+                     std::string_view refusal, Turns preferred) {
   Planned out;
   out.end = EndOf(outcome.design);
   out.settings = settings.plan;
@@ -38,7 +58,9 @@ Planned TotalPlanned(const windings::Outcome& outcome, const Settings& settings,
       TakeRefined(outcome.refined, out.check.refined);
     }
   }
-  out.plan = out.calculated;
+  out.power_line = PowerLine(outcome);
+  out.unmade = UnmadeReason(outcome, out.end);
+  ShowTurns(preferred, out);
   out.refusal.assign(refusal);
   return out;
 }

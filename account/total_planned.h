@@ -8,10 +8,11 @@
 
 namespace account {
 
-/// The design of all windings as the faces show a plan and its check: the plan of the turns as
-/// sized, the check of those and of the refined turns; no plan unless the run for all windings
-/// fits. `refusal` blanks the figures while a setting as typed is refused.
+/// The design of all windings as the faces show a plan and its check: the plan of the
+/// `preferred` turns when there are such, else of the turns as sized, the check of both, said
+/// with the line giving Pt; no plan unless the run for all windings fits, and then why.
+/// `refusal` blanks the figures while a setting as typed is refused.
 Planned TotalPlanned(const windings::Outcome& outcome, const Settings& settings,
-                     std::string_view refusal);
+                     std::string_view refusal, Turns preferred);
 
 }  // namespace account

@@ -199,7 +199,7 @@ std::string PageSession::Answer() {
   std::string refusal(settings_.FirstRefusal());
   if (refusal.empty()) refusal = diode_refusal_;
   const account::Planned shown =
-      several ? account::TotalPlanned(outcome_, settings_.taken, refusal) : planned_;
+      several ? account::TotalPlanned(outcome_, settings_.taken, refusal, turns_) : planned_;
   return account::AccountJson({calculator_.press(), settings_, shown, &table});
 }
 

@@ -21,9 +21,7 @@ Planned Total(const calc::InputTexts& texts, const windings::Request& request, T
   Calculator calculator;
   windings::Outcome outcome;
   calculator.CalculateAll(texts, {}, request, {}, outcome);
-  Planned planned = TotalPlanned(outcome, Settings{}, {});
-  ShowTurns(turns, planned);
-  return planned;
+  return TotalPlanned(outcome, Settings{}, {}, turns);
 }
 
 // Catches a tap in the wrong layer or at the wrong depth, on a shell and on a ring, one left at

@@ -1,8 +1,10 @@
 // One account, every face: the start input and two shell designs rendered by the plan window's
 // tables, its sheet, both copies, the page's JSON and the batch tool's columns give the same
-// figures and words, the engine's.
+// figures and words, the engine's; so do the window's and the page's copies of all windings.
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -28,6 +30,7 @@
 #include "plan/figures.h"
 #include "qt_test_app.h"
 #include "ui/plan_window/winding_sheet.h"
+#include "web/page_session.h"
 #include "window_driver.h"
 
 namespace {
@@ -240,6 +243,30 @@ TEST_P(CrossFace, BatchColumnsAreTheAccountsFigures) {
     EXPECT_EQ(fields.at(at++), CellOf(check, check::FigureOf(which).name, 1));
   }
   EXPECT_EQ(at, fields.size());
+}
+
+// Catches the window's copy of all windings drifting from the page's: its Pt line, its turns
+// or its figures.
+TEST(CrossFaceAllWindings, CopiesAreThePages) {
+  EnsureQtApp();
+  const std::unique_ptr<ui::Form1> window = QuietWindow();
+  window->show();
+  Calculate(*window, kValveAmplifier);
+  ui::PlanWindow* plan = OpenPlan(*window);
+  DescribeValveAmplifier(*plan);
+  web::PageSession page;
+  const std::string_view rows[] = {"ct-c", "1", "6.3", "2", "ac", "5", "2", "ac"};
+  page.SetWindings(rows);
+  page.Calculate(Texts(kValveAmplifier));
+  for (const auto& [key, turns] : {std::pair{Qt::Key_Home, account::Turns::Calculated},
+                                   std::pair{Qt::Key_End, account::Turns::Refined}}) {
+    QTest::keyClick(plan->findChild<QComboBox*>(QStringLiteral("turns")), key);
+    plan->findChild<QAction*>(QStringLiteral("copyPlan"))->trigger();
+    const Json answer = Json::parse(page.ChooseTurns(turns));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), answer["copies"]["plan"]);
+    EXPECT_EQ(plan->findChild<QLabel*>(QStringLiteral("designPowerLine"))->text().toStdString(),
+              answer["windings"]["design"]["powerLine"]);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, CrossFace, testing::ValuesIn(kDesigns),

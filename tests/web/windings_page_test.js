@@ -96,11 +96,14 @@ test('a valve amplifier: the plan and check of all three windings, with Pt', asy
   const flags = await page.$$eval('#windings-flags p', (ps) => ps.map((p) => p.textContent));
   assert.ok(flags.some((f) => f.startsWith('1-я вторичная: ток обмотки при выпрямителе выше ' +
       'принятого на ') && f.endsWith(' %: провод греется сильнее')), flags.join('\n'));
-  // The plan, its drawing and the check are of the four windings.
-  const plan = await tableRows(page, 'plan-windings');
-  assert.ok(Object.values(plan).some((cells) =>
-    cells.join(' ') === '0.560 0.280 1.120 1.120'), JSON.stringify(plan));
-  assert.ok(Object.values(await tableRows(page, 'plan-summary')).some((c) => c[0].startsWith('66.9')));
+  // The plan, its drawing and the check are of the four windings, the plan for the turns chosen.
+  for (const [turns, wires, fill] of [['calculated', '0.560 0.280 1.120 1.120', '66.9'],
+    ['refined', '0.560 0.315 1.120 1.120', '78.3']]) {
+    await page.select('#plan-turns-choice', turns);
+    const plan = await tableRows(page, 'plan-windings');
+    assert.ok(Object.values(plan).some((cells) => cells.join(' ') === wires), JSON.stringify(plan));
+    assert.ok(Object.values(await tableRows(page, 'plan-summary')).some((c) => c[0].startsWith(fill)));
+  }
   assert.equal(await page.$$eval('#plan-drawing svg rect title', (ts) =>
     ts.filter((t) => /^\d-я обмотка$/.test(t.textContent)).length), 4);
   // Catches a centre tap the page leaves undrawn, or whose words miss the drawing's description.

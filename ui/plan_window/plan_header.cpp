@@ -62,6 +62,11 @@ QLabel* MakeLine(QWidget* parent, const QString& name, const QString& accessible
 PlanHeader::PlanHeader(QWidget* parent) : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
+  power_ =
+      MakeLine(this, QStringLiteral("designPowerLine"), QStringLiteral("Расчет по всем обмоткам"));
+  power_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  power_->hide();
+  column->addWidget(power_);
   verdict_ = MakeLine(this, QStringLiteral("verdict"), QStringLiteral("Вывод плана намотки"));
   verdict_->setAutoFillBackground(true);
   verdict_->setMargin(6);
@@ -95,6 +100,8 @@ PlanHeader::PlanHeader(QWidget* parent) : QWidget(parent) {
 }
 
 void PlanHeader::Show(const PlannedRun& planned) {
+  power_->setText(FromUtf8(planned.power_line));
+  power_->setVisible(!planned.power_line.empty());
   const QString words = planned.HasPlan() ? FromUtf8(plan::VerdictText(planned.plan.verdict))
                                           : QStringLiteral("Плана нет. ") + NoPlanReason(planned);
   verdict_->setText(VerdictSign(planned) + QLatin1Char(' ') + words);

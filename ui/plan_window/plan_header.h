@@ -9,8 +9,9 @@ class QLabel;
 
 namespace ui {
 
-/// Above the plan window's pages: the plan's verdict in words, sign and colour, a line while
-/// the figures are of an earlier press, and the switch of the turns the plan is made for.
+/// Above the plan window's pages: the line giving Pt while the design is of all windings, the
+/// plan's verdict in words, sign and colour, a line while the figures are of an earlier press,
+/// and the switch of the turns the plan is made for.
 class PlanHeader final : public QWidget {
   Q_OBJECT
 
@@ -28,6 +29,7 @@ class PlanHeader final : public QWidget {
   void TurnsChosen(Turns turns);
 
  private:
+  QLabel* power_ = nullptr;
   QLabel* verdict_ = nullptr;
   QLabel* stale_ = nullptr;
   QComboBox* turns_ = nullptr;

@@ -62,8 +62,8 @@ void PlanPage::Show(const PlannedRun& planned) {
   note_->setText(shown ? FromUtf8(account::PlanNote(planned.settings)) : QString());
 }
 
-void PlanPage::ShowAll(const windings::Outcome& outcome, const plan::Settings& settings) {
-  const plan::Plan& plan = outcome.plan.plan;
+void PlanPage::ShowAll(const windings::Outcome& outcome, const PlannedRun& planned) {
+  const plan::Plan& plan = planned.plan;
   const bool shown = !plan.windings.empty();
   const QString line = FromUtf8(account::PowerLine(outcome));
   const QString reason = FromUtf8(account::DesignReason(outcome));
@@ -72,7 +72,7 @@ void PlanPage::ShowAll(const windings::Outcome& outcome, const plan::Settings& s
   ShowSummary(shown ? account::SummaryLines(plan) : std::vector<account::Line>{});
   ShowFigureTable(*windings_, shown ? account::WindingTable(plan) : account::Table{});
   ShowFigureTable(*secondaries_, account::SecondariesTable(outcome, account::WindingTurns::Sized));
-  note_->setText(shown ? FromUtf8(account::PlanNote(settings)) : QString());
+  note_->setText(shown ? FromUtf8(account::PlanNote(planned.settings)) : QString());
 }
 
 void PlanPage::ShowSummary(const std::vector<account::Line>& lines) {

@@ -26,8 +26,9 @@ class PlanPage final : public QWidget {
   /// Shows the plan of `planned`; nothing while it has none.
   void Show(const PlannedRun& planned);
 
-  /// Shows the plan of all windings of `outcome` under `settings`, led by the line giving Pt.
-  void ShowAll(const windings::Outcome& outcome, const plan::Settings& settings);
+  /// Shows the design of all windings of `outcome`, led by the line giving Pt: the plan of the
+  /// turns `planned` is made for, and the secondaries as sized.
+  void ShowAll(const windings::Outcome& outcome, const PlannedRun& planned);
 
  private:
   void ShowSummary(const std::vector<account::Line>& lines);

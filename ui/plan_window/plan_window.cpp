@@ -105,18 +105,21 @@ void PlanWindow::Recompute() {
   ShowPlan();
 }
 
+// Before a press there is no design of all windings to show, only the reason there is none.
 void PlanWindow::ShowPlan() {
-  header_->Show(planned_);
+  const bool total = all_ && planned_.press.end != account::End::NotYet;
+  shown_ = total ? TotalRun(planned_, outcome_, preferred_) : planned_;
+  header_->Show(shown_);
   windings_page_->Show(planned_.press, outcome_);
   if (all_ && planned_.refusal.empty()) {
-    plan_page_->ShowAll(outcome_, planned_.settings);
+    plan_page_->ShowAll(outcome_, shown_);
     check_page_->ShowAll(outcome_, planned_.check_settings);
   } else {
     plan_page_->Show(planned_);
     check_page_->Show(planned_);
   }
-  drawing_->Show(planned_);
-  for (QAction* command : {save_, print_, copy_}) command->setEnabled(planned_.HasPlan());
+  drawing_->Show(shown_);
+  for (QAction* command : {save_, print_, copy_}) command->setEnabled(shown_.HasPlan());
 }
 
 // Greyed as the main window greys its results, and said above the pages.

@@ -41,7 +41,9 @@ class PlanWindow final : public QWidget {
   /// hold what it read.
   void ShowStale(bool stale);
 
-  const PlannedRun& Planned() const { return planned_; }
+  /// The design the header, drawing, sheet and copy show: the press's, or while the windings
+  /// table asks for them after a press, that of all windings.
+  const PlannedRun& Planned() const { return shown_; }
 
   /// The title of the main window's design, empty when it has none: in the caption and on the
   /// sheet.
@@ -72,6 +74,7 @@ class PlanWindow final : public QWidget {
 
   SettingsKeeper& keeper_;
   PlannedRun planned_;
+  PlannedRun shown_;
   calc::CalculatorState before_;
   windings::Outcome outcome_;
   bool all_ = false;

@@ -2,6 +2,7 @@
 
 #include "account/reasons.h"
 #include "account/tables.h"
+#include "account/total_planned.h"
 #include "ui/common/utf8.h"
 
 namespace ui {
@@ -19,6 +20,16 @@ PlannedRun PlanRun(const account::Press& press, const WindowSettings& settings,
 void Replan(PlannedRun& planned, const WindowSettings& settings, const QString& refusal,
             Turns preferred) {
   account::Replan(settings, refusal.toStdString(), preferred, planned);
+}
+
+PlannedRun TotalRun(const PlannedRun& described, const windings::Outcome& outcome,
+                    Turns preferred) {
+  PlannedRun total;
+  static_cast<account::Planned&>(total) = account::TotalPlanned(
+      outcome, {described.settings, described.check_settings}, described.refusal, preferred);
+  total.press = described.press;
+  total.run = described.run;
+  return total;
 }
 
 QString TurnsText(const PlannedRun& planned) { return FromUtf8(account::TurnsWords(planned)); }

@@ -4,6 +4,7 @@
 #include "account/press.h"
 #include "ui/calculator_window/last_run.h"
 #include "ui/common/window_settings.h"
+#include "windings/design_check.h"
 
 namespace ui {
 
@@ -25,6 +26,11 @@ PlannedRun PlanRun(const account::Press& press, const WindowSettings& settings,
 /// Plans and checks the same press again.
 void Replan(PlannedRun& planned, const WindowSettings& settings, const QString& refusal,
             Turns preferred);
+
+/// The design of all windings of `outcome` as the window shows it in place of `described`'s:
+/// under the same settings, with the same refusal and press texts, the `preferred` turns
+/// when there are such.
+PlannedRun TotalRun(const PlannedRun& described, const windings::Outcome& outcome, Turns preferred);
 
 /// The turns shown, in words: «уточненные витки: W1 662, W2 40».
 QString TurnsText(const PlannedRun& planned);

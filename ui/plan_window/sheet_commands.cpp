@@ -63,7 +63,7 @@ void PlanWindow::MakeCommands() {
 }
 
 bool PlanWindow::SavePdf(const QString& path) {
-  if (WriteSheetPdf(path, planned_, {.title = design_title_})) return true;
+  if (WriteSheetPdf(path, shown_, {.title = design_title_})) return true;
   QMessageBox::warning(this, windowTitle(),
                        QStringLiteral("Не удалось записать файл «%1». Проверьте, что папка есть "
                                       "и в нее можно писать.")
@@ -92,11 +92,11 @@ void PlanWindow::Print() {
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle(QStringLiteral("Печать плана намотки"));
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintSheet(printer, planned_, {.title = design_title_})) {
+  if (!PrintSheet(printer, shown_, {.title = design_title_})) {
     QMessageBox::warning(this, windowTitle(), QStringLiteral("Не удалось начать печать."));
   }
 }
 
-void PlanWindow::CopyPlan() { QGuiApplication::clipboard()->setText(PlanText(planned_)); }
+void PlanWindow::CopyPlan() { QGuiApplication::clipboard()->setText(PlanText(shown_)); }
 
 }  // namespace ui

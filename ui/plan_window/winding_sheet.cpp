@@ -145,6 +145,9 @@ QString SheetHtml(const PlannedRun& planned, const SheetStamp& stamp) {
   QString html = QStringLiteral("<p style='font-size:large'><b>%1</b></p>")
                      .arg(QStringLiteral("План намотки и проверка трансформатора"));
   html += StampHtml(stamp);
+  if (!planned.power_line.empty()) {
+    html += QStringLiteral("<p><b>%1</b></p>").arg(FromUtf8(planned.power_line).toHtmlEscaped());
+  }
   if (!planned.HasPlan()) {
     html +=
         QStringLiteral("<p><b>Плана нет.</b> %1</p>").arg(NoPlanReason(planned).toHtmlEscaped());
@@ -160,12 +163,18 @@ QString SheetHtml(const PlannedRun& planned, const SheetStamp& stamp) {
               "</tr></table>")
               .arg(RunTable(planned), PlanTable(planned));
   html += NotesHtml(planned.run);
-  // The windings beside the check: the two long tables share the page's height.
-  html += QStringLiteral(
-              "<table width=100% cellspacing=0 cellpadding=0><tr><td width=46% valign=top>"
-              "<b>Обмотки</b>%1</td><td width=2%></td><td width=52% valign=top>%2</td></tr>"
-              "</table>")
-              .arg(FigureTable(account::WindingTable(planned.plan)), CheckTable(planned));
+  const QString windings = FigureTable(account::WindingTable(planned.plan));
+  if (planned.plan.windings.size() > account::kDescribedWindings) {
+    // More than two columns of windings would not leave their captions a word's width.
+    html += QStringLiteral("<p><b>Обмотки</b></p>%1<p></p>%2").arg(windings, CheckTable(planned));
+  } else {
+    // The windings beside the check: the two long tables share the page's height.
+    html += QStringLiteral(
+                "<table width=100% cellspacing=0 cellpadding=0><tr><td width=46% valign=top>"
+                "<b>Обмотки</b>%1</td><td width=2%></td><td width=52% valign=top>%2</td></tr>"
+                "</table>")
+                .arg(windings, CheckTable(planned));
+  }
   html += CheckVerdictLines(planned);
   html += QStringLiteral("<p>%1</p>")
               .arg(FromUtf8(account::PlanNote(planned.settings)).toHtmlEscaped());
@@ -236,8 +245,11 @@ void PaintSheetDrawing(QPainter& painter, const QRectF& page, const PlannedRun& 
   QFont heading = SheetFont(kLargestPoints + 2);
   heading.setBold(true);
   painter.setFont(heading);
-  const QString title = QStringLiteral("Чертеж окна в масштабе: %1").arg(TurnsText(planned));
-  const double top = page.top() + 2 * QFontMetricsF(heading, painter.device()).height();
+  // The design of all windings says so above the drawing too, on a line of its own.
+  const QString title = FromUtf8(account::Led(
+      planned, QStringLiteral("Чертеж окна в масштабе: %1").arg(TurnsText(planned)).toStdString()));
+  const double top =
+      page.top() + (title.count('\n') + 2) * QFontMetricsF(heading, painter.device()).height();
   painter.drawText(QRectF(page.left(), page.top(), page.width(), top - page.top()),
                    Qt::AlignLeft | Qt::AlignTop, title);
   painter.setFont(SheetFont(kLargestPoints));

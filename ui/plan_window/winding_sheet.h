@@ -27,12 +27,14 @@ struct SheetStamp {
 QString SheetTitle(const PlannedRun& planned, const SheetStamp& stamp = {});
 
 /// The sheet's text in pages of `page`'s size on `device`, laid out in the largest size (9 … 6
-/// pt) that fits one page: the stamp, the inputs (each shortened) and results, the run's notes,
-/// the plan of the turns shown with the settings, and the check of both designs with their flags.
+/// pt) that fits one page: the stamp, the line giving Pt of a design of all windings, the inputs
+/// (each shortened) and results, the run's notes, the plan of the turns shown with the settings,
+/// and the check of both designs with their flags.
 std::unique_ptr<QTextDocument> SheetText(const PlannedRun& planned, QPaintDevice* device,
                                          const QSizeF& page, const SheetStamp& stamp = {});
 
-/// Paints the sheet's last page into `page`: the drawing of the turns shown, the whole height
+/// Paints the sheet's last page into `page`: the drawing of the turns shown, after the line
+/// giving Pt of a design of all windings, the whole height
 /// of a shell core's window unless the window is cut on screen too. `planned` has a plan.
 void PaintSheetDrawing(QPainter& painter, const QRectF& page, const PlannedRun& planned);
 

@@ -189,7 +189,8 @@ ui::PlannedRun Total(const calc::InputTexts& texts, const windings::Request& req
   windings::Outcome outcome;
   calculator.CalculateAll(texts, {}, request, {}, outcome);
   ui::PlannedRun planned;
-  static_cast<account::Planned&>(planned) = account::TotalPlanned(outcome, {}, {});
+  static_cast<account::Planned&>(planned) =
+      account::TotalPlanned(outcome, {}, {}, account::Turns::Calculated);
   return planned;
 }
 

@@ -18,9 +18,6 @@
 
 namespace {
 
-/// A valve amplifier: 250-0-250 V at 100 mA DC through two diodes and a capacitor.
-constexpr Inputs kValveAmplifier = {"1", "220", "500", "0.1", "3.2", "4", "2", "5", "0.35"};
-
 QTableWidget* Table(const QWidget& window) {
   return window.findChild<QTableWidget*>(QStringLiteral("windingsTable"));
 }
@@ -57,13 +54,6 @@ QString Text(const QWidget& window, const char* name) {
   return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
-void AddWinding(const QWidget& window, const char* voltage, const char* current) {
-  window.findChild<QPushButton*>(QStringLiteral("addWinding"))->click();
-  const int row = Table(window)->rowCount() - 1;
-  QTest::keyClicks(Cell(window, "windingU", row), QString::fromLatin1(voltage));
-  QTest::keyClicks(Cell(window, "windingI", row), QString::fromLatin1(current));
-}
-
 class WindingsTable : public testing::Test {
  protected:
   static void SetUpTestSuite() { EnsureQtApp(); }
@@ -72,12 +62,6 @@ class WindingsTable : public testing::Test {
     window_->show();
     Calculate(*window_, kValveAmplifier);
     plan_ = OpenPlan(*window_);
-  }
-
-  void DescribeValveAmplifier() const {
-    RowWidget<QComboBox>(*plan_, "windingKind", 0)->setCurrentIndex(3);  // ct-c
-    AddWinding(*plan_, "6.3", "2");
-    AddWinding(*plan_, "5", "2");
   }
 
   std::unique_ptr<ui::Form1> window_ = QuietWindow();
@@ -95,7 +79,7 @@ TEST_F(WindingsTable, FirstRowMirrorsTheMainWindowAndOnlyItsKindIsChosenHere) {
 
 // The valve amplifier's figures in the window's tables, as the design of all windings gives them.
 TEST_F(WindingsTable, ValveAmplifierShowsTheFiguresOfAllWindings) {
-  DescribeValveAmplifier();
+  DescribeValveAmplifier(*plan_);
   ASSERT_TRUE(plan_->AllWindings());
   EXPECT_TRUE(Text(*plan_, "powerLine").contains(QStringLiteral("Pt = 82.6 Вт")));
   EXPECT_EQ(Figure(*plan_, "secondaries", QStringLiteral("Число витков"), 0),
@@ -151,7 +135,7 @@ TEST_F(WindingsTable, RemovingARowKeepsTheOthersAndSevenAreTheMost) {
 
 // The rows and the diode drop come back in the next session.
 TEST_F(WindingsTable, RowsAndDiodeDropAreKeptForTheNextSession) {
-  DescribeValveAmplifier();
+  DescribeValveAmplifier(*plan_);
   auto* diode = plan_->findChild<QLineEdit*>(QStringLiteral("diode"));
   diode->selectAll();
   QTest::keyClicks(diode, QStringLiteral("0.7"));
