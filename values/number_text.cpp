@@ -118,6 +118,40 @@ double ConvertDigits(const char* p, const Scan& scan) noexcept {
   return value;
 }
 
+// Digits from `p` taken into `value`, which wraps beyond twenty of them; returns their end.
+const char* TakeDigits(const char* p, const char* end, std::uint64_t& value) noexcept {
+  for (; p != end; ++p) {
+    const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*p)) - unsigned{'0'};
+    if (digit > 9) break;
+    value = value * 10 + digit;
+  }
+  return p;
+}
+
+// A typed field is almost always a few digits, perhaps with a point: while there are at most
+// fifteen of them and no exponent, one exact division reads the number, as ConvertDigits would.
+// False for any other text, which takes the full scan.
+bool ReadPlainNumber(const char* p, const char* end, Scan& scan) noexcept {
+  const char* q = TakeDigits(p, end, scan.mantissa);
+  std::ptrdiff_t digits = q - p;
+  std::ptrdiff_t fraction = 0;
+  if (q != end && *q == '.') {
+    const char* first = q + 1;
+    q = TakeDigits(first, end, scan.mantissa);
+    fraction = q - first;
+  }
+  if (digits + fraction == 0) return true;  // no number: `scan.end` stays at `p`
+  if (digits + fraction > kExactDigits || (q != end && (*q == 'e' || *q == 'E'))) return false;
+  scan.end = q;
+  scan.scale = -fraction;
+  return true;
+}
+
+double PlainValue(const Scan& scan) noexcept {
+  const auto mantissa = static_cast<double>(scan.mantissa);
+  return scan.scale == 0 ? mantissa : mantissa / detail::kPowersOfTen[-scan.scale];
+}
+
 }  // namespace
 
 LeadingNumber ReadLeadingNumber(std::string_view text) noexcept {
@@ -129,9 +163,11 @@ LeadingNumber ReadLeadingNumber(std::string_view text) noexcept {
     negative = *p == '-';
     ++p;
   }
-  const Scan scan = ScanNumber(p, end);
+  Scan plain{p};
+  const bool is_plain = ReadPlainNumber(p, end, plain);
+  const Scan scan = is_plain ? plain : ScanNumber(p, end);
   if (scan.end == p) return {};
-  const double magnitude = ConvertDigits(p, scan);
+  const double magnitude = is_plain ? PlainValue(scan) : ConvertDigits(p, scan);
   return {negative ? -magnitude : magnitude, static_cast<std::size_t>(scan.end - text.data())};
 }
 
