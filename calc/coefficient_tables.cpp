@@ -87,18 +87,18 @@ constinit const CoefficientTable KsTable{
 
 bool ApplyCoefficientTable(const CoefficientTable& table, std::int16_t N, double Pn, double Tl,
                            values::DynamicValue& target) {
-  bool matched = false;
-  for (std::size_t g = 0; g < table.size; ++g) {
+  // The last row that holds wins, so the search runs backwards and stops at the first.
+  for (std::size_t g = table.size; g-- > 0;) {
     const TableGroup& group = table.groups[g];
     if (!group.scope.Covers(N)) continue;
-    for (std::size_t r = 0; r < group.size; ++r) {
+    for (std::size_t r = group.size; r-- > 0;) {
       if (group.rows[r].Holds(Pn, Tl)) {
         target = group.rows[r].value;
-        matched = true;
+        return true;
       }
     }
   }
-  return matched;
+  return false;
 }
 
 }  // namespace calc

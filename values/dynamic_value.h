@@ -26,6 +26,16 @@ class DynamicValue {
   explicit DynamicValue(FixedNumber fixed) noexcept
       : value_(Text{std::move(fixed.text), fixed.shown}) {}
 
+  /// A number assigned in place: no temporary value, and no work when the kind stays the same.
+  DynamicValue& operator=(std::int16_t value) noexcept {
+    value_ = value;
+    return *this;
+  }
+  DynamicValue& operator=(double value) noexcept {
+    value_ = value;
+    return *this;
+  }
+
   Kind kind() const noexcept { return static_cast<Kind>(value_.index()); }
   bool IsEmpty() const noexcept { return kind() == Kind::Empty; }
 
