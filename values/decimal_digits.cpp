@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -99,6 +100,46 @@ int SignificantDigits(const Decimal15& d, char* out) noexcept {
 
 int WriteDigits(std::uint64_t value, char* out) noexcept {
   return static_cast<int>(std::to_chars(out, out + 20, value).ptr - out);
+}
+
+namespace {
+
+// "00" … "99", so that digits come two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t k = 0; k < 100; ++k) {
+    pairs[2 * k] = static_cast<char>('0' + k / 10);
+    pairs[2 * k + 1] = static_cast<char>('0' + k % 10);
+  }
+  return pairs;
+}();
+
+// Writes the last two digits of `value` before `p`, and drops them from `value`.
+char* TakePair(std::uint64_t& value, char* p) noexcept {
+  p -= 2;
+  std::memcpy(p, &kDigitPairs[2 * (value % 100)], 2);
+  value /= 100;
+  return p;
+}
+
+char* TakeDigit(std::uint64_t& value, char* p) noexcept {
+  *--p = static_cast<char>('0' + value % 10);
+  value /= 10;
+  return p;
+}
+
+}  // namespace
+
+char* WritePointedBackwards(std::uint64_t value, int places, char* end) noexcept {
+  char* p = end;
+  if (places > 0) {
+    for (int left = places; left > 0; left -= 2) {
+      p = left >= 2 ? TakePair(value, p) : TakeDigit(value, p);
+    }
+    *--p = '.';
+  }
+  while (value >= 100) p = TakePair(value, p);
+  return value >= 10 ? TakePair(value, p) : TakeDigit(value, p);
 }
 
 }  // namespace values::detail

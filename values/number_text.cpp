@@ -201,31 +201,49 @@ std::int16_t RoundToInt16(double x) {
 
 namespace {
 
-// The digits of |x| × 10^places rounded half away from zero: written to `out` (none for a
-// zero), followed by `zeros` further zeros that only numbers of 10^19 and more need.
-struct ScaledDigits {
-  char out[20];
-  int count = 0;
+// |x| × 10^places rounded half away from zero from x's fifteen significant digits: `value`,
+// followed by `zeros` further zeros that only numbers of 10^19 and more need.
+struct Scaled {
+  std::uint64_t value = 0;
   int zeros = 0;
-  std::uint64_t value = 0;  // the digits as a number while there are no further zeros
 };
 
-ScaledDigits Scale(const detail::Decimal15& d, int places) {
-  ScaledDigits scaled;
+Scaled Scale(const detail::Decimal15& d, int places) {
   const long long drop = 14LL - d.exponent - places;  // significand digits below the last place
-  if (d.significand == 0 || drop > 19) return scaled;
+  if (d.significand == 0 || drop > 19) return {};
   if (drop > 0) {
     const std::uint64_t unit = detail::kTens[drop];
-    scaled.value = (d.significand + unit / 2) / unit;
-    if (scaled.value != 0) scaled.count = detail::WriteDigits(scaled.value, scaled.out);
-  } else if (drop >= -4) {
-    scaled.value = d.significand * detail::kTens[-drop];
-    scaled.count = detail::WriteDigits(scaled.value, scaled.out);
-  } else {
-    scaled.count = detail::WriteDigits(d.significand, scaled.out);
-    scaled.zeros = static_cast<int>(-drop);
+    return {(d.significand + unit / 2) / unit, 0};
   }
-  return scaled;
+  if (drop >= -4) return {d.significand * detail::kTens[-drop], 0};
+  return {d.significand, static_cast<int>(-drop)};
+}
+
+// The text of a scaled value that fits 64 bits, at up to kMostPointedPlaces places.
+std::string ShortFixedText(std::uint64_t value, int places, bool negative) {
+  char text[2 + 20 + detail::kMostPointedPlaces];  // sign, point, whole digits, decimals
+  char* const end = text + sizeof text;
+  char* first = detail::WritePointedBackwards(value, places, end);
+  if (negative) *--first = '-';
+  return std::string(first, end);
+}
+
+// Any other text: zeros everywhere, then the sign, the point and the digits over them.
+std::string LongFixedText(const Scaled& scaled, int places, bool negative) {
+  char digits[20];
+  const int count = scaled.value == 0 ? 0 : detail::WriteDigits(scaled.value, digits);
+  const int length = count + scaled.zeros;
+  const int whole = std::max(length - places, 1);
+  std::string text(static_cast<std::size_t>(negative + whole + (places > 0 ? places + 1 : 0)), '0');
+  char* p = text.data();
+  if (negative) *p++ = '-';
+  const int leading = whole + places - length;  // zeros in front of the digits
+  for (int i = 0; i < count; ++i) {
+    const int position = leading + i;
+    p[position < whole ? position : position + 1] = digits[i];
+  }
+  if (places > 0) p[whole] = '.';
+  return text;
 }
 
 }  // namespace
@@ -234,29 +252,21 @@ FixedNumber FormatFixedUnchecked(double x, int decimals) {
   if (!std::isfinite(x)) throw Fault(FaultKind::Overflow);
   const detail::Decimal15 d = detail::ToDecimal15(x);
   const int places = std::max(decimals, 0);
-  const ScaledDigits scaled = Scale(d, places);
-  const bool negative = d.negative && scaled.count != 0;
-  const int length = scaled.count + scaled.zeros;
-  const int whole = std::max(length - places, 1);
-  // Zeros everywhere, then the sign, the point and the digits over them.
-  std::string text(static_cast<std::size_t>(negative + whole + (places > 0 ? places + 1 : 0)), '0');
-  char* p = text.data();
-  if (negative) *p++ = '-';
-  const int leading = whole + places - length;  // zeros in front of the digits
-  for (int i = 0; i < scaled.count; ++i) {
-    const int position = leading + i;
-    p[position < whole ? position : position + 1] = scaled.out[i];
-  }
-  if (places > 0) p[whole] = '.';
+  const Scaled scaled = Scale(d, places);
+  const bool negative = d.negative && scaled.value != 0;
+  const bool narrow = scaled.zeros == 0;
+  FixedNumber fixed{narrow && places <= detail::kMostPointedPlaces
+                        ? ShortFixedText(scaled.value, places, negative)
+                        : LongFixedText(scaled, places, negative),
+                    0};
   // What reading the text back gives: one exact division while the digits fit 53 bits.
-  double shown = 0;
-  if (scaled.zeros == 0 && scaled.value < kExactInteger && places <= 22) {
-    shown = static_cast<double>(scaled.value) / detail::kPowersOfTen[places];
-    if (negative) shown = -shown;
+  if (narrow && scaled.value < kExactInteger && places <= 22) {
+    fixed.shown = static_cast<double>(scaled.value) / detail::kPowersOfTen[places];
+    if (negative) fixed.shown = -fixed.shown;
   } else {
-    shown = ReadNumber(text);
+    fixed.shown = ReadNumber(fixed.text);
   }
-  return {std::move(text), shown};
+  return fixed;
 }
 
 FixedNumber FormatFixedNumber(double x, int decimals) {

@@ -80,6 +80,13 @@ int SignificantDigits(const Decimal15& d, char* out) noexcept;
 /// Writes the decimal digits of `value` (at least one; 20 at most); returns how many.
 int WriteDigits(std::uint64_t value, char* out) noexcept;
 
+/// Most decimals that WritePointedBackwards takes.
+inline constexpr int kMostPointedPlaces = 19;
+
+/// Writes value × 10^-places (places 0 … kMostPointedPlaces) with exactly `places` decimals after
+/// "." and at least one whole digit, backwards so that it ends before `end`; returns its start.
+char* WritePointedBackwards(std::uint64_t value, int places, char* end) noexcept;
+
 }  // namespace detail
 
 }  // namespace values

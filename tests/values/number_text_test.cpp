@@ -84,6 +84,23 @@ TEST(ReadNumber, MatchesStrtodOnRandomDecimals) {
   }
 }
 
+TEST(ReadNumber, MatchesStrtodOnPlainDecimals) {
+  std::mt19937_64 random(13);
+  std::uniform_int_distribution<int> length(0, 19);
+  for (int i = 0; i < 50000; ++i) {
+    // Up to nineteen digits on either side of the point, so that both readings are taken.
+    std::string text = i % 3 == 0 ? "-" : "";
+    for (int k = length(random); k > 0; --k) text += static_cast<char>('0' + random() % 10);
+    if (i % 4 != 0) text += '.';
+    for (int k = length(random); k > 0; --k) text += static_cast<char>('0' + random() % 10);
+    if (i % 7 == 0) text += "e-3";
+    const double got = ReadNumber(text);
+    const double expected = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(got, expected) << text;
+    EXPECT_EQ(std::signbit(got), std::signbit(expected)) << text;
+  }
+}
+
 TEST(ReadFixedText, AcceptsOnlyWhatFixedFormattingWrites) {
   EXPECT_EQ(ReadFixedText("38.47"), 38.47);
   EXPECT_EQ(ReadFixedText("-0.15"), -0.15);
@@ -173,6 +190,62 @@ TEST(FormatFixed, ReadsBackAsTheNumberItShows) {
       EXPECT_LE(std::fabs(*back - x),
                 0.5 * std::pow(10.0, -decimals) * (1 + 1e-9) + std::fabs(x) * 1e-14)
           << x << " -> " << text;
+    }
+  }
+}
+
+// x rounded to fifteen significant digits by printf, then to `decimals` by hand, half away
+// from zero.
+std::string FixedByPrintf(double x, int decimals) {
+  char scientific[64];
+  std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(x));
+  std::string digits = std::string(scientific, 1) + std::string(scientific + 2, 14);
+  const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+  // Place the point: `whole` digits before it, padding with zeros either side.
+  int whole = exponent + 1;
+  if (whole < 1) {
+    digits.insert(0, static_cast<std::size_t>(1 - whole), '0');
+    whole = 1;
+  }
+  const auto wanted = static_cast<std::size_t>(whole + decimals);
+  if (digits.size() < wanted + 1) digits.resize(wanted + 1, '0');
+  const bool up = digits[wanted] >= '5';
+  digits.resize(wanted);
+  if (up) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+      digits.insert(digits.begin(), '1');
+      ++whole;
+    } else {
+      ++digits[i - 1];
+    }
+  }
+  while (whole > 1 && digits.front() == '0') {
+    digits.erase(digits.begin());
+    --whole;
+  }
+  std::string text = digits.substr(0, static_cast<std::size_t>(whole));
+  if (decimals > 0) text += "." + digits.substr(static_cast<std::size_t>(whole));
+  const bool zero = text.find_first_not_of("0.") == std::string::npos;
+  return (std::signbit(x) && !zero ? "-" : "") + text;
+}
+
+TEST(FormatFixed, MatchesPrintfDigitsRoundedByHand) {
+  std::mt19937_64 random(17);
+  std::uniform_real_distribution<double> exponent(-8, 22);
+  for (int i = 0; i < 40000; ++i) {
+    const double x = (i % 2 ? -1 : 1) * std::pow(10.0, exponent(random));
+    const int decimals = i % 6;
+    ASSERT_EQ(FormatFixedNumber(x, decimals).text, FixedByPrintf(x, decimals)) << x;
+  }
+  // Halves of the last place, and their neighbouring doubles, at every scale of a figure.
+  for (int k = 0; k < 20000; ++k) {
+    const int decimals = k % 4;
+    const double half = (k / 4 + 0.5) / std::pow(10.0, decimals) * (k % 3 == 0 ? 1000 : 1);
+    for (const double x : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) {
+      ASSERT_EQ(FormatFixedNumber(x, decimals).text, FixedByPrintf(x, decimals)) << x;
+      ASSERT_EQ(FormatFixedNumber(-x, decimals).text, FixedByPrintf(-x, decimals)) << x;
     }
   }
 }
