@@ -29,12 +29,12 @@ std::uint64_t ScaledToFifteenDigits(std::uint64_t m, int shift, int e10) {
   return quotient + (up ? 1 : 0);
 }
 
-// Divisions by constants, largest first: at most four steps for up to fourteen zeros.
+// Divisions by constants, largest first: at most four steps for up to fifteen zeros.
 template <std::uint64_t kPower, int kCount>
-void StripZeros(std::uint64_t& value, int& zeros) {
-  if (value % kPower == 0) {
+void StripZeros(std::uint64_t& value, int& places) {
+  if (places >= kCount && value % kPower == 0) {
     value /= kPower;
-    zeros += kCount;
+    places -= kCount;
   }
 }
 
@@ -90,12 +90,16 @@ Decimal15 ToDecimal15(double x) noexcept {
 int SignificantDigits(const Decimal15& d, char* out) noexcept {
   if (d.significand == 0) return 0;
   std::uint64_t value = d.significand;
-  int zeros = 0;
-  StripZeros<100'000'000, 8>(value, zeros);
-  StripZeros<10'000, 4>(value, zeros);
-  StripZeros<100, 2>(value, zeros);
-  StripZeros<10, 1>(value, zeros);
+  DropTrailingZeros(value, 15);
   return WriteDigits(value, out);
+}
+
+int DropTrailingZeros(std::uint64_t& value, int places) noexcept {
+  StripZeros<100'000'000, 8>(value, places);
+  StripZeros<10'000, 4>(value, places);
+  StripZeros<100, 2>(value, places);
+  StripZeros<10, 1>(value, places);
+  return places;
 }
 
 int WriteDigits(std::uint64_t value, char* out) noexcept {

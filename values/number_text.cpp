@@ -434,48 +434,53 @@ void AppendExactFixed(double x, int decimals, std::string& out) {
   out.append(wide, end.ptr);
 }
 
+namespace {
+
+// "%.15g" of an exponent from -4 to 14: the fifteen digits, less the trailing zeros after the
+// point. The whole digits are as many as the exponent says, so the text is written in place.
+std::size_t WritePlainGeneral(const detail::Decimal15& d, char* out) {
+  std::uint64_t value = d.significand;
+  const int places = detail::DropTrailingZeros(value, 14 - d.exponent);
+  const int whole = std::max(d.exponent + 1, 1);
+  const int length = d.negative + whole + (places > 0 ? places + 1 : 0);
+  char* first = detail::WritePointedBackwards(value, places, out + length);
+  if (d.negative) first[-1] = '-';
+  return static_cast<std::size_t>(length);
+}
+
+std::size_t WriteScientificGeneral(const detail::Decimal15& d, char* out) {
+  char digits[20];
+  const int count = detail::SignificantDigits(d, digits);
+  char* p = out;
+  if (d.negative) *p++ = '-';
+  *p++ = digits[0];
+  if (count > 1) {
+    *p++ = '.';
+    p = std::copy(digits + 1, digits + count, p);
+  }
+  const int e = d.exponent;
+  *p++ = 'e';
+  *p++ = e < 0 ? '-' : '+';
+  const int magnitude = e < 0 ? -e : e;
+  if (magnitude < 10) *p++ = '0';
+  p = std::to_chars(p, out + kGeneralTextCapacity, magnitude).ptr;
+  return static_cast<std::size_t>(p - out);
+}
+
+}  // namespace
+
 std::size_t FormatGeneral(double x, char* out) noexcept {
   if (!std::isfinite(x)) {
     const auto result = compat::ToChars(out, out + kGeneralTextCapacity, x);
     return static_cast<std::size_t>(result.ptr - out);
   }
   const detail::Decimal15 d = detail::ToDecimal15(x);
-  char digits[20];
-  const int count = detail::SignificantDigits(d, digits);
-  char* p = out;
-  if (count == 0) {
-    *p++ = '0';
+  if (d.significand == 0) {
+    *out = '0';
     return 1;
   }
-  if (d.negative) *p++ = '-';
-  const int e = d.exponent;
-  if (e < -4 || e >= 15) {
-    *p++ = digits[0];
-    if (count > 1) {
-      *p++ = '.';
-      p = std::copy(digits + 1, digits + count, p);
-    }
-    *p++ = 'e';
-    *p++ = e < 0 ? '-' : '+';
-    const int magnitude = e < 0 ? -e : e;
-    if (magnitude < 10) *p++ = '0';
-    p = std::to_chars(p, out + kGeneralTextCapacity, magnitude).ptr;
-  } else if (e < 0) {
-    *p++ = '0';
-    *p++ = '.';
-    p = std::fill_n(p, -e - 1, '0');
-    p = std::copy(digits, digits + count, p);
-  } else {
-    const int whole = e + 1;
-    const int from_digits = std::min(whole, count);
-    p = std::copy(digits, digits + from_digits, p);
-    p = std::fill_n(p, whole - from_digits, '0');
-    if (count > whole) {
-      *p++ = '.';
-      p = std::copy(digits + whole, digits + count, p);
-    }
-  }
-  return static_cast<std::size_t>(p - out);
+  const bool scientific = d.exponent < -4 || d.exponent >= 15;
+  return scientific ? WriteScientificGeneral(d, out) : WritePlainGeneral(d, out);
 }
 
 }  // namespace values

@@ -77,6 +77,10 @@ Decimal15 ToDecimal15(double x) noexcept;
 /// many.
 int SignificantDigits(const Decimal15& d, char* out) noexcept;
 
+/// Drops the trailing zeros of `value` among its last `places` digits (15 at most); returns how
+/// many of those places are left.
+int DropTrailingZeros(std::uint64_t& value, int places) noexcept;
+
 /// Writes the decimal digits of `value` (at least one; 20 at most); returns how many.
 int WriteDigits(std::uint64_t value, char* out) noexcept;
 

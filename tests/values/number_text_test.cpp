@@ -290,6 +290,21 @@ TEST(FormatGeneral, MatchesPrintfOnRandomDoubles) {
   }
 }
 
+TEST(FormatGeneral, MatchesPrintfWhereItWritesNoExponent) {
+  std::mt19937_64 random(19);
+  std::uniform_real_distribution<double> exponent(-6, 16);
+  char buffer[kGeneralTextCapacity];
+  char expected[64];
+  for (int i = 0; i < 50000; ++i) {
+    double x = (i % 2 ? -1 : 1) * std::pow(10.0, exponent(random));
+    // Short decimals too, whose fifteen digits end in zeros.
+    if (i % 3 == 0) x = std::round(x * 1000) / 1000;
+    if (x == 0) continue;  // written "0" whatever its sign
+    std::snprintf(expected, sizeof expected, "%.15g", x);
+    ASSERT_EQ(std::string(buffer, FormatGeneral(x, buffer)), expected);
+  }
+}
+
 TEST(Decimal15, AgreesWithPrintfOnLongDigitStringsAndSubnormals) {
   std::mt19937_64 random(5);
   for (int i = 0; i < 50000; ++i) {
