@@ -11,7 +11,7 @@ namespace calc {
 
 namespace {
 
-using values::Fixed;
+using values::AssignFixed;
 
 // Decimal constants are doubles and whole ones 16-bit integers, as the formulas were written.
 const DynamicValue kReserve{1.3};
@@ -25,21 +25,20 @@ const DynamicValue kTurnsFactor{std::int16_t{45}};
 const DynamicValue kTurnsAdded{std::int16_t{20}};
 const DynamicValue kZero{std::int16_t{0}};
 
-DynamicValue Fixed0(const DynamicValue& x) { return Fixed(x, 0); }
+// The numbers of the formulas below before fixed formatting: the run formats each straight
+// into its member of the record.
 
-// A window area next to the double range has a text that reads back beyond it; that faults
-// where Ps reads the text, after the tables and I1, not here.
 DynamicValue WindowArea(const CalculatorState& s) {
-  if (IsShellCore(s.N)) return values::FixedReadLater(s.h * s.c);
-  return values::FixedReadLater(((kPi * s.c) * s.c) / kFour);
+  if (IsShellCore(s.N)) return s.h * s.c;
+  return ((kPi * s.c) * s.c) / kFour;
 }
 
 DynamicValue WireDiameter(const DynamicValue& section) {
-  return Fixed(DynamicValue(values::SquareRoot(section.ToDouble())) * kWireFactor);
+  return DynamicValue(values::SquareRoot(section.ToDouble())) * kWireFactor;
 }
 
 DynamicValue Turns(const DynamicValue& U, const DynamicValue& dU, const CalculatorState& s) {
-  return Fixed0(((((U * (kOne - dU / kHundred)) / (s.Ss * s.Bmax)) * kTurnsFactor) + kTurnsAdded));
+  return (((U * (kOne - dU / kHundred)) / (s.Ss * s.Bmax)) * kTurnsFactor) + kTurnsAdded;
 }
 
 // The voltage drops a run's tables set; they start empty in every run.
@@ -77,15 +76,17 @@ void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display,
   trace.at = Quantity::Ss;
   s.Ss = s.b * s.a;
   trace.at = Quantity::So;
-  s.So = WindowArea(s);
+  // A window area next to the double range has a text that reads back beyond it; that faults
+  // where Ps reads the text, after the tables and I1, not here.
+  values::AssignFixedReadLater(s.So, WindowArea(s));
 
   ApplyTables(Coefficient::Kpd, Coefficient::CosFi, s, drops, trace);
   trace.at = Quantity::I1;
-  s.I1 = Fixed(s.Pn / (s.cosFi * (s.kpd * s.U1)));
+  AssignFixed(s.I1, s.Pn / (s.cosFi * (s.kpd * s.U1)));
 
   ApplyTables(Coefficient::Bmax, Coefficient::Ks, s, drops, trace);
   trace.at = Quantity::Ps;
-  s.Ps = Fixed0((((((s.So * s.Ss) * s.Bmax) * s.J) * s.Ko) * s.Ks) / kSteelFactor);
+  AssignFixed(s.Ps, (((((s.So * s.Ss) * s.Bmax) * s.J) * s.Ko) * s.Ks) / kSteelFactor, 0);
   display.ShowCoreFigures(s.Ps, s.Bmax, s.J, s.Ko, s.Ss, s.So);
 
   // A margin of exactly zero does not fit.
@@ -98,18 +99,18 @@ void Run(CalculatorState& s, const InputTexts& texts, ResultDisplay& display,
   display.ShowFit(s.cosFi, s.I1);
 
   trace.at = Quantity::S1;
-  s.S1 = Fixed(s.I1 / s.J);
+  AssignFixed(s.S1, s.I1 / s.J);
   trace.at = Quantity::S2;
-  s.S2 = Fixed(s.I2 / s.J);
+  AssignFixed(s.S2, s.I2 / s.J);
   trace.at = Quantity::D1;
-  s.D1 = WireDiameter(s.S1);
+  AssignFixed(s.D1, WireDiameter(s.S1));
   trace.at = Quantity::D2;
-  s.D2 = WireDiameter(s.S2);
+  AssignFixed(s.D2, WireDiameter(s.S2));
   ApplyTables(Coefficient::DU1, Coefficient::DU2, s, drops, trace);
   trace.at = Quantity::W1;
-  s.W1 = Turns(s.U1, drops[0], s);
+  AssignFixed(s.W1, Turns(s.U1, drops[0], s), 0);
   trace.at = Quantity::W2;
-  s.W2 = Turns(s.U2, drops[1], s);
+  AssignFixed(s.W2, Turns(s.U2, drops[1], s), 0);
   display.ShowWindings(s.S1, s.S2, s.D1, s.D2, s.W1, s.W2);
 }
 

@@ -77,11 +77,34 @@ double SquareRoot(double x) {
 }
 
 DynamicValue Fixed(const DynamicValue& x, int decimals) {
-  return DynamicValue(FormatFixedNumber(x.ToDouble(), decimals));
+  DynamicValue fixed;
+  AssignFixed(fixed, x, decimals);
+  return fixed;
 }
 
 DynamicValue FixedReadLater(const DynamicValue& x, int decimals) {
-  return DynamicValue(FormatFixedUnchecked(x.ToDouble(), decimals));
+  DynamicValue fixed;
+  AssignFixedReadLater(fixed, x, decimals);
+  return fixed;
+}
+
+// A short text goes straight into the target; a long one is checked as it is formatted.
+void AssignFixed(DynamicValue& target, const DynamicValue& x, int decimals) {
+  const double number = x.ToDouble();
+  if (const std::optional<ShortFixed> fixed = FormatShortFixed(number, decimals)) {
+    target.AssignText(fixed->text(), fixed->shown());
+  } else {
+    target = DynamicValue(FormatFixedNumber(number, decimals));
+  }
+}
+
+void AssignFixedReadLater(DynamicValue& target, const DynamicValue& x, int decimals) {
+  const double number = x.ToDouble();
+  if (const std::optional<ShortFixed> fixed = FormatShortFixed(number, decimals)) {
+    target.AssignText(fixed->text(), fixed->shown());
+  } else {
+    target = DynamicValue(FormatFixedUnchecked(number, decimals));
+  }
 }
 
 GeneralText::GeneralText(const DynamicValue& value) noexcept {

@@ -36,6 +36,16 @@ class DynamicValue {
     return *this;
   }
 
+  /// A fixed-formatted text whose number is known, written over the room of a text held before.
+  void AssignText(std::string_view text, double shown) {
+    if (Text* held = std::get_if<Text>(&value_)) {
+      held->text.assign(text);
+      held->number = shown;
+    } else {
+      value_.emplace<Text>(Text{std::string(text), shown});
+    }
+  }
+
   Kind kind() const noexcept { return static_cast<Kind>(value_.index()); }
   bool IsEmpty() const noexcept { return kind() == Kind::Empty; }
 
@@ -87,6 +97,14 @@ DynamicValue Fixed(const DynamicValue& x, int decimals = kDefaultDecimals);
 /// Fixed formatting whose text is read back only where a later step computes with it: a text
 /// beyond the double range faults (overflow) there, not here.
 DynamicValue FixedReadLater(const DynamicValue& x, int decimals = kDefaultDecimals);
+
+/// `target = Fixed(x, decimals)`, reusing the room of the text `target` held; on a fault
+/// `target` keeps its value.
+void AssignFixed(DynamicValue& target, const DynamicValue& x, int decimals = kDefaultDecimals);
+
+/// `target = FixedReadLater(x, decimals)` in the same way.
+void AssignFixedReadLater(DynamicValue& target, const DynamicValue& x,
+                          int decimals = kDefaultDecimals);
 
 /// General text of a value without allocating: a view of a text value, else of a local buffer.
 class GeneralText {

@@ -219,15 +219,6 @@ Scaled Scale(const detail::Decimal15& d, int places) {
   return {d.significand, static_cast<int>(-drop)};
 }
 
-// The text of a scaled value that fits 64 bits, at up to kMostPointedPlaces places.
-std::string ShortFixedText(std::uint64_t value, int places, bool negative) {
-  char text[2 + 20 + detail::kMostPointedPlaces];  // sign, point, whole digits, decimals
-  char* const end = text + sizeof text;
-  char* first = detail::WritePointedBackwards(value, places, end);
-  if (negative) *--first = '-';
-  return std::string(first, end);
-}
-
 // Any other text: zeros everywhere, then the sign, the point and the digits over them.
 std::string LongFixedText(const Scaled& scaled, int places, bool negative) {
   char digits[20];
@@ -246,26 +237,42 @@ std::string LongFixedText(const Scaled& scaled, int places, bool negative) {
   return text;
 }
 
+// What reading a fixed text back gives: one exact division while its digits fit 53 bits.
+double Shown(const Scaled& scaled, int places, bool negative, std::string_view text) {
+  if (scaled.zeros != 0 || scaled.value >= kExactInteger || places > 22) return ReadNumber(text);
+  const double shown = static_cast<double>(scaled.value) / detail::kPowersOfTen[places];
+  return negative ? -shown : shown;
+}
+
 }  // namespace
 
+std::optional<ShortFixed> FormatShortFixed(double x, int decimals) noexcept {
+  const int places = std::max(decimals, 0);
+  if (!std::isfinite(x) || places > detail::kMostPointedPlaces) return std::nullopt;
+  const detail::Decimal15 d = detail::ToDecimal15(x);
+  const Scaled scaled = Scale(d, places);
+  if (scaled.zeros != 0) return std::nullopt;
+  const bool negative = d.negative && scaled.value != 0;
+  ShortFixed fixed;
+  char* const end = fixed.chars_ + sizeof fixed.chars_;
+  char* first = detail::WritePointedBackwards(scaled.value, places, end);
+  if (negative) *--first = '-';
+  fixed.first_ = static_cast<std::uint8_t>(first - fixed.chars_);
+  fixed.shown_ = Shown(scaled, places, negative, fixed.text());
+  return fixed;
+}
+
 FixedNumber FormatFixedUnchecked(double x, int decimals) {
+  if (const std::optional<ShortFixed> fixed = FormatShortFixed(x, decimals)) {
+    return {std::string(fixed->text()), fixed->shown()};
+  }
   if (!std::isfinite(x)) throw Fault(FaultKind::Overflow);
   const detail::Decimal15 d = detail::ToDecimal15(x);
   const int places = std::max(decimals, 0);
   const Scaled scaled = Scale(d, places);
   const bool negative = d.negative && scaled.value != 0;
-  const bool narrow = scaled.zeros == 0;
-  FixedNumber fixed{narrow && places <= detail::kMostPointedPlaces
-                        ? ShortFixedText(scaled.value, places, negative)
-                        : LongFixedText(scaled, places, negative),
-                    0};
-  // What reading the text back gives: one exact division while the digits fit 53 bits.
-  if (narrow && scaled.value < kExactInteger && places <= 22) {
-    fixed.shown = static_cast<double>(scaled.value) / detail::kPowersOfTen[places];
-    if (negative) fixed.shown = -fixed.shown;
-  } else {
-    fixed.shown = ReadNumber(fixed.text);
-  }
+  FixedNumber fixed{LongFixedText(scaled, places, negative), 0};
+  fixed.shown = Shown(scaled, places, negative, fixed.text);
   return fixed;
 }
 

@@ -47,6 +47,25 @@ FixedNumber FormatFixedNumber(double x, int decimals = kDefaultDecimals);
 /// doubles rounds beyond the double range. Faults (overflow) only when x is not finite.
 FixedNumber FormatFixedUnchecked(double x, int decimals = kDefaultDecimals);
 
+/// A fixed-formatted text that needs no allocation: a number below 10^19 at up to 19 decimals,
+/// as nearly every figure is.
+class ShortFixed {
+ public:
+  std::string_view text() const noexcept { return {chars_ + first_, sizeof chars_ - first_}; }
+  double shown() const noexcept { return shown_; }
+
+ private:
+  friend std::optional<ShortFixed> FormatShortFixed(double x, int decimals) noexcept;
+
+  char chars_[2 + 20 + 19];  // sign, point, whole digits, decimals; the text ends with them
+  std::uint8_t first_ = sizeof chars_;
+  double shown_ = 0;
+};
+
+/// FormatFixedUnchecked's text and number when they form a ShortFixed; nothing otherwise, for
+/// a long text or a number that is not finite.
+std::optional<ShortFixed> FormatShortFixed(double x, int decimals = kDefaultDecimals) noexcept;
+
 /// Appends x with exactly `decimals` decimals (0 … 9) after ".", rounded half away from zero
 /// from the double's exact value, without exponent and without a sign on a zero; x is finite.
 void AppendExactFixed(double x, int decimals, std::string& out);

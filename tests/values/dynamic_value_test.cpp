@@ -134,6 +134,24 @@ TEST(DynamicValue, FixedKeepsTheShownText) {
   EXPECT_EQ(*Fixed(DynamicValue(561.588), 0).text(), "562");
 }
 
+TEST(DynamicValue, AssignFixedOverwritesOnlyWhenItFormats) {
+  DynamicValue target = Text("a text longer than any short buffer holds");
+  AssignFixed(target, DynamicValue(2.345));
+  EXPECT_EQ(*target.text(), "2.35");
+  AssignFixed(target, DynamicValue(-0.004));
+  EXPECT_EQ(*target.text(), "0.00");
+  EXPECT_EQ(target.ToDouble(), 0.0);
+  // A checked text beyond the double range faults and leaves the target as it was.
+  EXPECT_THROW(AssignFixed(target, DynamicValue(kLargest)), Fault);
+  EXPECT_EQ(*target.text(), "0.00");
+  AssignFixedReadLater(target, DynamicValue(kLargest));
+  EXPECT_TRUE(target.text()->starts_with("179769313486232000"));
+  DynamicValue number = Int(7);
+  AssignFixed(number, DynamicValue(1e20), 1);
+  EXPECT_EQ(*number.text(), "100000000000000000000.0");
+  EXPECT_EQ(number.ToDouble(), 1e20);
+}
+
 struct GeneralTextCase {
   DynamicValue value;
   const char* expected;
