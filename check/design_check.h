@@ -114,6 +114,10 @@ DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const S
 DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
                         double copper_loss_20);
 
+/// The same into `out`, reusing its storage.
+void CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
+                 double copper_loss_20, DesignCheck& out);
+
 /// I1² · R1 + I2² · R2 + …: the copper loss at 20 °C with the input's currents.
 double CopperLossAt20(const plan::PlanInput& run, const plan::Plan& plan);
 
