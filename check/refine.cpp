@@ -17,12 +17,6 @@ constexpr double kEmfFactor = std::numbers::sqrt2 * std::numbers::pi;
 constexpr double kMaxTurns = 1'000'000;
 constexpr int kMaxSteps = 1000;
 
-// The run with the turns tried, and the plan of its windings laid so far.
-struct Trial {
-  plan::PlanInput run;
-  plan::StackedPlan stack;
-};
-
 // The turns that keep B0 at the refine flux, or Bmax, on the net section; none outside
 // 1 … 1,000,000.
 std::optional<std::int64_t> PrimaryTurns(const CheckInput& input, const Settings& settings,
@@ -53,7 +47,7 @@ enum class Search { Found, NoLayer, Unsettled };
 // The fewest turns of secondary j, laid after the windings before it, that give U2 at full load
 // with the primary's EMF `emf` at kL; R2 grows with the turns, so the count is raised until it
 // stays.
-Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit, int step,
+Search SecondaryTurns(TurnTrial& trial, std::size_t j, double emf, double k_limit, int step,
                       const plan::Settings& settings, std::int64_t& turns) {
   const double w1 = trial.run.windings[0].turns;
   const plan::WindingDemand& demand = trial.run.windings[j];
@@ -75,7 +69,8 @@ Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit, i
 
 // W1r, then each secondary's turns in winding order; out.plan's verdict tells why not.
 bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
-               const Settings& settings, std::span<const int> steps, Trial& trial, Refined& out) {
+               const Settings& settings, std::span<const int> steps, TurnTrial& trial,
+               Refined& out) {
   const std::optional<std::int64_t> primary = PrimaryTurns(input, settings, out);
   if (!primary) return false;
   out.turns.push_back(*primary);
@@ -109,14 +104,19 @@ bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
 
 void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
                  const Settings& settings, std::span<const int> steps, Refined& out) {
+  TurnTrial trial;
+  RefineTurns(input, plan_settings, settings, steps, trial, out);
+}
+
+void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
+                 const Settings& settings, std::span<const int> steps, TurnTrial& trial,
+                 Refined& out) {
   out.exact_primary.reset();
   out.turns.clear();
   out.emf.reset();
   out.first_secondary.reset();
   out.plan.verdict = plan::Verdict::None;
   out.plan.windings.clear();
-  out.check.reset();
-  Trial trial;
   if (!FindTurns(input, plan_settings, settings, steps, trial, out)) return;
   // The last secondary was laid after all the others: its trial is the refined plan in full.
   std::swap(out.plan, trial.stack.plan());
@@ -125,22 +125,31 @@ void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
 namespace {
 
 void Refine(const CheckInput& input, const plan::Settings& plan_settings, const Settings& settings,
-            Refined& out) {
-  RefineTurns(input, plan_settings, settings, {}, out);
-  if (!out.plan.windings.empty()) out.check = CheckDesign(input, out.plan, settings);
+            TurnTrial& trial, Refined& out) {
+  RefineTurns(input, plan_settings, settings, {}, trial, out);
+  if (out.plan.windings.empty()) {
+    out.check.reset();
+    return;
+  }
+  CheckDesign(input, out.plan, settings, CopperLossAt20(input.run, out.plan), Reused(out.check));
 }
 
 }  // namespace
 
 void MakeCheck(const CheckInput& input, const plan::Plan& plan, const plan::Settings& plan_settings,
                const Settings& settings, Check& out) {
-  out.calculated.reset();
   if (FirstObstacle(input, plan, settings)) {
+    out.calculated.reset();
     out.refined = {};
     return;
   }
-  out.calculated = CheckDesign(input, plan, settings);
-  Refine(input, plan_settings, settings, out.refined);
+  CheckDesign(input, plan, settings, CopperLossAt20(input.run, plan), Reused(out.calculated));
+  Refine(input, plan_settings, settings, out.trial, out.refined);
+}
+
+DesignCheck& Reused(std::optional<DesignCheck>& check) {
+  if (!check) check.emplace();
+  return *check;
 }
 
 Check MakeCheck(const CheckInput& input, const plan::Plan& plan,

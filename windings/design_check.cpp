@@ -183,14 +183,15 @@ void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out
   out.turns.clear();
   Clear(out.plan);
   WireCurrents(design, *calculated.check, out.wire_currents);
-  check::CheckInput search = design.input;
-  SetWires(out.wire_currents, design.current_density, false, search.run);
-  std::vector<int> steps;
+  RefineStorage& work = out.storage;
+  work.input = design.input;
+  SetWires(out.wire_currents, design.current_density, false, work.input.run);
+  work.steps.clear();
   for (const SizedWinding& winding : design.windings) {
-    steps.push_back(FactsOf(winding.given.kind).centre_tapped ? 2 : 1);
+    work.steps.push_back(FactsOf(winding.given.kind).centre_tapped ? 2 : 1);
   }
-  check::Refined turns;
-  check::RefineTurns(search, settings.plan, settings.check, steps, turns);
+  const check::Refined& turns = work.turns;
+  check::RefineTurns(work.input, settings.plan, settings.check, work.steps, work.trial, work.turns);
   if (!turns.turns.empty()) out.primary = turns.turns.front();
   out.plan.plan.verdict = turns.plan.verdict;
   if (turns.plan.windings.empty()) {
@@ -199,7 +200,7 @@ void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out
   }
   out.turns.assign(turns.turns.begin() + 1, turns.turns.end());
   // The search's input, done with, becomes the refined plan's.
-  plan::PlanInput& refined = search.run;
+  plan::PlanInput& refined = work.input.run;
   SetWires(out.wire_currents, design.current_density, true, refined);
   for (std::size_t j = 0; j < turns.turns.size(); ++j) {
     refined.windings[j].turns = static_cast<double>(turns.turns[j]);
