@@ -173,6 +173,12 @@ void MakePlan(const PlanInput& input, const Settings& settings, Plan& out) {
   Finish(input, settings, cursor.depth, out);
 }
 
+void CarryCurrents(const PlanInput& input, Plan& out) {
+  for (std::size_t j = 0; j < out.windings.size(); ++j) {
+    FillElectrics(input.windings[j].current, out.windings[j]);
+  }
+}
+
 bool StackedPlan::Lay(const PlanInput& input, const Settings& settings, std::size_t j) {
   if (!IsPlannableUpTo(input, settings, j)) {
     Fail(Verdict::None, plan_);

@@ -95,6 +95,11 @@ std::optional<Wire> PlannedWire(const PlanInput& input, const Settings& settings
 /// Plans the windings into `out`, reusing its storage; verdict None when not IsPlannable.
 void MakePlan(const PlanInput& input, const Settings& settings, Plan& out);
 
+/// Refills the figures of `out`'s windings that follow their currents with `input`'s currents;
+/// `out` is MakePlan's plan, with windings, of an input that differs from `input` only in its
+/// currents, each above 0.
+void CarryCurrents(const PlanInput& input, Plan& out);
+
 /// A plan laid one winding at a time: after each Lay it is MakePlan's plan of the windings laid
 /// so far, made without laying again the windings before the one laid.
 class StackedPlan {

@@ -190,7 +190,7 @@ void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out
   for (const SizedWinding& winding : design.windings) {
     work.steps.push_back(FactsOf(winding.given.kind).centre_tapped ? 2 : 1);
   }
-  const check::Refined& turns = work.turns;
+  check::Refined& turns = work.turns;
   check::RefineTurns(work.input, settings.plan, settings.check, work.steps, work.trial, work.turns);
   if (!turns.turns.empty()) out.primary = turns.turns.front();
   out.plan.plan.verdict = turns.plan.verdict;
@@ -205,7 +205,8 @@ void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out
   for (std::size_t j = 0; j < turns.turns.size(); ++j) {
     refined.windings[j].turns = static_cast<double>(turns.turns[j]);
   }
-  PlanDesign(refined, design.windings, settings.plan, out.plan);
+  // The search laid these windings with these wires and turns, for the sizing currents.
+  PlanDesign(refined, design.windings, settings.plan, turns.plan, out.plan);
   CheckAll(design.input, out.plan, design, out.wire_currents, settings, Reused(out.check));
 }
 

@@ -37,6 +37,11 @@ struct DesignPlan {
 void PlanDesign(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
                 const plan::Settings& settings, DesignPlan& out);
 
+/// PlanDesign of `input` given `laid`, MakePlan's plan with windings of the same windings with
+/// other currents: `laid` is taken and given `input`'s currents rather than laid again.
+void PlanDesign(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
+                const plan::Settings& settings, plan::Plan& laid, DesignPlan& out);
+
 /// Where the centre tap of winding `j` (0 is the primary) of `plan` lies, `plan` laid out of
 /// `input`'s core under `settings`; `plan` has windings.
 TapPlace TapOf(const plan::PlanInput& input, const plan::Plan& plan, const plan::Settings& settings,

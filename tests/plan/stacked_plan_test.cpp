@@ -97,5 +97,18 @@ TEST(StackedPlan, EachLayIsMakePlanOfTheWindingsLaid) {
   }
 }
 
+// A plan given other currents is the plan of the windings with those currents.
+TEST(CarryCurrents, IsMakePlanWithTheNewCurrents) {
+  const PlanInput shell{1, 2, 3, 1.6, 5, {{220, 0.3, 900, 0.4}, {250, 0.1, 1100, 0.2}}};
+  const PlanInput ring{3, 2, 3, 6, 0, {{220, 0.3, 900, 0.4}, {6.3, 2, 30, 1.1}, {5, 2, 24, 1.1}}};
+  for (const PlanInput& input : {shell, ring}) {
+    PlanInput carried = input;
+    for (std::size_t j = 1; j < carried.windings.size(); ++j) carried.windings[j].current *= 1.7;
+    Plan plan = MakePlan(input, Settings{});
+    CarryCurrents(carried, plan);
+    ExpectSamePlan(plan, MakePlan(carried, Settings{}));
+  }
+}
+
 }  // namespace
 }  // namespace plan
