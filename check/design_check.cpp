@@ -166,9 +166,15 @@ DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const S
 
 DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
                         double copper20) {
+  DesignCheck out;
+  CheckDesign(input, plan, settings, copper20, out);
+  return out;
+}
+
+void CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
+                 double copper20, DesignCheck& out) {
   const plan::PlanInput& run = input.run;
   const double f = settings.frequency;
-  DesignCheck out;
   out.net_section = run.a * run.b * input.ks;
   out.flux_density = run.windings[0].voltage * 1e4 /
                      (kEmfFactor * f * Count(plan.windings[0].turns) * out.net_section);
@@ -189,7 +195,6 @@ DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const S
   out.flags[static_cast<std::size_t>(Flag::FluxHigh)] = out.flux_density > kFluxMargin * input.bmax;
   out.flags[static_cast<std::size_t>(Flag::Hot)] = out.temperature > settings.limit;
   out.flags[static_cast<std::size_t>(Flag::Volts)] = MarkVoltsOff(run, plan, out);
-  return out;
 }
 
 }  // namespace check

@@ -91,10 +91,18 @@ struct Refined {
   std::optional<DesignCheck> check;  ///< the refined design; none without refined turns
 };
 
+/// The run with the turns a search for refined turns tries, and the plan of its windings laid so
+/// far; kept from one search to the next only for its storage.
+struct TurnTrial {
+  plan::PlanInput run;
+  plan::StackedPlan stack;
+};
+
 /// A run's check: the turns as calculated and the refined ones.
 struct Check {
   std::optional<DesignCheck> calculated;  ///< none: the check's verdict is `none`
   Refined refined;                        ///< empty when `calculated` is none
+  TurnTrial trial;                        ///< the refined turns' search storage, not a result
 };
 
 /// Why a check is not made, in the order the bounds are tested: a plan without figures, a core
@@ -114,13 +122,25 @@ DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const S
 DesignCheck CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
                         double copper_loss_20);
 
+/// The same into `out`, reusing its storage.
+void CheckDesign(const CheckInput& input, const plan::Plan& plan, const Settings& settings,
+                 double copper_loss_20, DesignCheck& out);
+
 /// I1² · R1 + I2² · R2 + …: the copper loss at 20 °C with the input's currents.
 double CopperLossAt20(const plan::PlanInput& run, const plan::Plan& plan);
 
-/// Refined turns without their check, each secondary's a multiple of its `steps` entry (1, or 2
-/// for a winding tapped at its middle); steps beyond the list are 1.
+/// Refined turns without their check (out.check is left as it is), each secondary's a multiple of
+/// its `steps` entry (1, or 2 for a winding tapped at its middle); steps beyond the list are 1.
 void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
                  const Settings& settings, std::span<const int> steps, Refined& out);
+
+/// RefineTurns searching in `trial`, whatever an earlier search left in it.
+void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
+                 const Settings& settings, std::span<const int> steps, TurnTrial& trial,
+                 Refined& out);
+
+/// The check in `check`, made anew or over the last one's storage.
+DesignCheck& Reused(std::optional<DesignCheck>& check);
 
 /// Checks the run's plan, made from input.run with `plan_settings`, and refines its turns into
 /// `out`, reusing its storage.

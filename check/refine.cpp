@@ -17,21 +17,6 @@ constexpr double kEmfFactor = std::numbers::sqrt2 * std::numbers::pi;
 constexpr double kMaxTurns = 1'000'000;
 constexpr int kMaxSteps = 1000;
 
-// The run's windings with the turns tried, the first of them laid as `run`, and their plan.
-struct Trial {
-  std::vector<plan::WindingDemand> windings;
-  plan::PlanInput run;
-  plan::Plan plan;
-};
-
-// Lays the first `count` windings with their turns; false when a layer holds none.
-bool Lay(Trial& trial, std::size_t count, const plan::Settings& settings) {
-  trial.run.windings.assign(trial.windings.begin(),
-                            trial.windings.begin() + static_cast<std::ptrdiff_t>(count));
-  plan::MakePlan(trial.run, settings, trial.plan);
-  return !trial.plan.windings.empty();
-}
-
 // The turns that keep B0 at the refine flux, or Bmax, on the net section; none outside
 // 1 … 1,000,000.
 std::optional<std::int64_t> PrimaryTurns(const CheckInput& input, const Settings& settings,
@@ -62,16 +47,16 @@ enum class Search { Found, NoLayer, Unsettled };
 // The fewest turns of secondary j, laid after the windings before it, that give U2 at full load
 // with the primary's EMF `emf` at kL; R2 grows with the turns, so the count is raised until it
 // stays.
-Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit, int step,
+Search SecondaryTurns(TurnTrial& trial, std::size_t j, double emf, double k_limit, int step,
                       const plan::Settings& settings, std::int64_t& turns) {
-  const double w1 = trial.windings[0].turns;
-  const plan::WindingDemand& demand = trial.windings[j];
+  const double w1 = trial.run.windings[0].turns;
+  const plan::WindingDemand& demand = trial.run.windings[j];
   double w = TurnsFor(w1, demand.voltage, 0, emf, step);
   for (int tries = 0; tries < kMaxSteps; ++tries) {
     if (!(w <= kMaxTurns)) return Search::Unsettled;
-    trial.windings[j].turns = w;
-    if (!Lay(trial, j + 1, settings)) return Search::NoLayer;
-    const double drop = demand.current * trial.plan.windings[j].resistance * k_limit;
+    trial.run.windings[j].turns = w;
+    if (!trial.stack.Lay(trial.run, settings, j)) return Search::NoLayer;
+    const double drop = demand.current * trial.stack.plan().windings[j].resistance * k_limit;
     const double grown = TurnsFor(w1, demand.voltage, drop, emf, step);
     if (!(grown > w)) {
       turns = static_cast<std::int64_t>(w);
@@ -84,24 +69,25 @@ Search SecondaryTurns(Trial& trial, std::size_t j, double emf, double k_limit, i
 
 // W1r, then each secondary's turns in winding order; out.plan's verdict tells why not.
 bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
-               const Settings& settings, std::span<const int> steps, Trial& trial, Refined& out) {
+               const Settings& settings, std::span<const int> steps, TurnTrial& trial,
+               Refined& out) {
   const std::optional<std::int64_t> primary = PrimaryTurns(input, settings, out);
   if (!primary) return false;
   out.turns.push_back(*primary);
   trial.run = input.run;
-  trial.windings = input.run.windings;
-  trial.windings[0].turns = static_cast<double>(*primary);
-  if (!Lay(trial, 1, plan_settings)) {
+  trial.run.windings[0].turns = static_cast<double>(*primary);
+  if (!trial.stack.Lay(trial.run, plan_settings, 0)) {
     out.plan.verdict = plan::Verdict::No;
     return false;
   }
   const double k_limit = detail::CopperFactor(settings.limit);
   const plan::WindingDemand& demand = input.run.windings[0];
-  const double emf = demand.voltage - demand.current * trial.plan.windings[0].resistance * k_limit;
+  const double emf =
+      demand.voltage - demand.current * trial.stack.plan().windings[0].resistance * k_limit;
   out.emf = emf;
   if (!(emf > 0)) return false;
-  const double first =
-      TurnsFor(trial.windings[0].turns, input.run.windings[1].voltage, 0, emf, StepOf(steps, 0));
+  const double first = TurnsFor(trial.run.windings[0].turns, input.run.windings[1].voltage, 0, emf,
+                                StepOf(steps, 0));
   if (first <= kMaxTurns) out.first_secondary = static_cast<std::int64_t>(first);
   for (std::size_t j = 1; j < input.run.windings.size(); ++j) {
     std::int64_t turns = 0;
@@ -118,38 +104,52 @@ bool FindTurns(const CheckInput& input, const plan::Settings& plan_settings,
 
 void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
                  const Settings& settings, std::span<const int> steps, Refined& out) {
+  TurnTrial trial;
+  RefineTurns(input, plan_settings, settings, steps, trial, out);
+}
+
+void RefineTurns(const CheckInput& input, const plan::Settings& plan_settings,
+                 const Settings& settings, std::span<const int> steps, TurnTrial& trial,
+                 Refined& out) {
   out.exact_primary.reset();
   out.turns.clear();
   out.emf.reset();
   out.first_secondary.reset();
   out.plan.verdict = plan::Verdict::None;
   out.plan.windings.clear();
-  out.check.reset();
-  Trial trial;
   if (!FindTurns(input, plan_settings, settings, steps, trial, out)) return;
   // The last secondary was laid after all the others: its trial is the refined plan in full.
-  std::swap(out.plan, trial.plan);
+  std::swap(out.plan, trial.stack.plan());
 }
 
 namespace {
 
 void Refine(const CheckInput& input, const plan::Settings& plan_settings, const Settings& settings,
-            Refined& out) {
-  RefineTurns(input, plan_settings, settings, {}, out);
-  if (!out.plan.windings.empty()) out.check = CheckDesign(input, out.plan, settings);
+            TurnTrial& trial, Refined& out) {
+  RefineTurns(input, plan_settings, settings, {}, trial, out);
+  if (out.plan.windings.empty()) {
+    out.check.reset();
+    return;
+  }
+  CheckDesign(input, out.plan, settings, CopperLossAt20(input.run, out.plan), Reused(out.check));
 }
 
 }  // namespace
 
 void MakeCheck(const CheckInput& input, const plan::Plan& plan, const plan::Settings& plan_settings,
                const Settings& settings, Check& out) {
-  out.calculated.reset();
   if (FirstObstacle(input, plan, settings)) {
+    out.calculated.reset();
     out.refined = {};
     return;
   }
-  out.calculated = CheckDesign(input, plan, settings);
-  Refine(input, plan_settings, settings, out.refined);
+  CheckDesign(input, plan, settings, CopperLossAt20(input.run, plan), Reused(out.calculated));
+  Refine(input, plan_settings, settings, out.trial, out.refined);
+}
+
+DesignCheck& Reused(std::optional<DesignCheck>& check) {
+  if (!check) check.emplace();
+  return *check;
 }
 
 Check MakeCheck(const CheckInput& input, const plan::Plan& plan,

@@ -12,6 +12,13 @@ struct Layers {
   double length_mm = 0;
 };
 
+/// Where the next winding's first layer starts: the depth laid so far and, on a ring core, the
+/// radius left free, mm.
+struct Cursor {
+  double depth = 0;
+  double free_radius = 0;
+};
+
 /// What every layer of one winding shares, mm.
 struct LayerGeometry {
   std::int64_t turns = 0;

@@ -39,15 +39,20 @@ std::optional<Obstacle> WindingObstacle(const WindingDemand& winding, bool secon
   return std::nullopt;
 }
 
-// Fills each winding's wire; false when a calculated diameter has no table size.
+// Gives winding j its wire; false when its calculated diameter has no table size.
+bool ChooseWire(const PlanInput& input, const Settings& settings, std::size_t j,
+                WindingPlan& plan) {
+  const std::optional<Wire> wire = PlannedWire(input, settings, j);
+  if (!wire) return false;
+  plan.bare = wire->bare;
+  plan.overall = wire->overall;
+  plan.own_wire = j < settings.own_wire.size() && settings.own_wire[j].has_value();
+  return true;
+}
+
 bool ChooseWires(const PlanInput& input, const Settings& settings, Plan& out) {
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
-    const std::optional<Wire> wire = PlannedWire(input, settings, j);
-    if (!wire) return false;
-    WindingPlan& plan = out.windings[j];
-    plan.bare = wire->bare;
-    plan.overall = wire->overall;
-    plan.own_wire = j < settings.own_wire.size() && settings.own_wire[j].has_value();
+    if (!ChooseWire(input, settings, j, out.windings[j])) return false;
   }
   return true;
 }
@@ -61,40 +66,71 @@ void FillElectrics(double current, WindingPlan& plan) {
   plan.current_density = current / section;
 }
 
-// Lays the windings in order and sums the depth; false when a layer holds no turn.
-bool LayWindings(const PlanInput& input, const Settings& settings, Plan& out) {
-  const bool shell = calc::IsShellCore(input.form);
-  const double leg_length = 10 * input.h - 2 * settings.bobbin;
-  const double hole_radius = 5 * input.c;
-  double free_radius = hole_radius - settings.bobbin;
-  double depth = settings.bobbin;
-  for (std::size_t j = 0; j < input.windings.size(); ++j) {
-    WindingPlan& plan = out.windings[j];
-    if (j > 0) {
-      depth += settings.between;
-      free_radius -= settings.between;
-    }
-    const detail::LayerGeometry geometry{static_cast<std::int64_t>(input.windings[j].turns),
-                                         plan.overall, settings.interlayer,
-                                         2 * (10 * input.a + 10 * input.b)};
-    const std::optional<detail::Layers> layers =
-        shell ? detail::ShellLayers(geometry, leg_length, depth)
-              : detail::RingLayers(geometry, hole_radius, free_radius);
-    if (!layers) return false;
-    plan.turns = geometry.turns;
-    plan.turns_per_layer = layers->per_layer;
-    plan.layers = layers->count;
-    plan.build = detail::Build(layers->count, plan.overall, settings.interlayer);
-    plan.length_m = layers->length_mm / 1000;
-    FillElectrics(input.windings[j].current, plan);
-    depth += plan.build;
+detail::Cursor Start(const PlanInput& input, const Settings& settings) {
+  return {settings.bobbin, 5 * input.c - settings.bobbin};
+}
+
+// Lays winding j at `cursor` and moves the cursor past it; false when a layer holds no turn.
+bool LayWinding(const PlanInput& input, const Settings& settings, std::size_t j,
+                detail::Cursor& cursor, WindingPlan& plan) {
+  if (j > 0) {
+    cursor.depth += settings.between;
+    cursor.free_radius -= settings.between;
   }
-  out.depth = depth + settings.wrap;
+  const detail::LayerGeometry geometry{static_cast<std::int64_t>(input.windings[j].turns),
+                                       plan.overall, settings.interlayer,
+                                       2 * (10 * input.a + 10 * input.b)};
+  const std::optional<detail::Layers> layers =
+      calc::IsShellCore(input.form)
+          ? detail::ShellLayers(geometry, 10 * input.h - 2 * settings.bobbin, cursor.depth)
+          : detail::RingLayers(geometry, 5 * input.c, cursor.free_radius);
+  if (!layers) return false;
+  plan.turns = geometry.turns;
+  plan.turns_per_layer = layers->per_layer;
+  plan.layers = layers->count;
+  plan.build = detail::Build(layers->count, plan.overall, settings.interlayer);
+  plan.length_m = layers->length_mm / 1000;
+  FillElectrics(input.windings[j].current, plan);
+  cursor.depth += plan.build;
   return true;
+}
+
+// The depth, fill and verdict of the windings laid up to `depth`.
+void Finish(const PlanInput& input, const Settings& settings, double depth, Plan& out) {
+  out.depth = depth + settings.wrap;
+  if (calc::IsShellCore(input.form)) {
+    out.fill = out.depth / (10 * input.c);
+    out.hole_left.reset();
+  } else {
+    const double hole_radius = 5 * input.c;
+    out.fill = out.depth / hole_radius;
+    out.hole_left = out.depth > hole_radius ? 0 : 2 * (hole_radius - out.depth);
+  }
+  out.verdict = FillVerdict(out.fill);
+}
+
+std::optional<Obstacle> CoreObstacle(const PlanInput& input) {
+  if (!calc::IsKnownForm(input.form)) return Obstacle::Form;
+  if (input.windings.empty()) return Obstacle::NoWindings;
+  if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c) ||
+      (calc::IsShellCore(input.form) && !IsDimension(input.h))) {
+    return Obstacle::Dimensions;
+  }
+  return std::nullopt;
+}
+
+// Whether the first j + 1 windings can be planned, the first j of them known to be.
+bool IsPlannableUpTo(const PlanInput& input, const Settings& settings, std::size_t j) {
+  if (j > 0) return !WindingObstacle(input.windings[j], true);
+  return !CoreObstacle(input) && !WindingObstacle(input.windings[0], false) &&
+         !FirstInvalid(settings);
 }
 
 void Fail(Verdict verdict, Plan& out) {
   out.verdict = verdict;
+  out.fill = 0;
+  out.depth = 0;
+  out.hole_left.reset();
   out.windings.clear();
 }
 
@@ -102,12 +138,7 @@ void Fail(Verdict verdict, Plan& out) {
 
 // The bounds keep every loop short and every figure finite, whatever a batch file holds.
 std::optional<Obstacle> FirstObstacle(const PlanInput& input, const Settings& settings) {
-  if (!calc::IsKnownForm(input.form)) return Obstacle::Form;
-  if (input.windings.empty()) return Obstacle::NoWindings;
-  if (!IsDimension(input.a) || !IsDimension(input.b) || !IsDimension(input.c) ||
-      (calc::IsShellCore(input.form) && !IsDimension(input.h))) {
-    return Obstacle::Dimensions;
-  }
+  if (const std::optional<Obstacle> obstacle = CoreObstacle(input)) return obstacle;
   for (std::size_t j = 0; j < input.windings.size(); ++j) {
     if (const std::optional<Obstacle> obstacle = WindingObstacle(input.windings[j], j > 0)) {
       return obstacle;
@@ -132,21 +163,48 @@ Verdict FillVerdict(double fill) {
 }
 
 void MakePlan(const PlanInput& input, const Settings& settings, Plan& out) {
-  out.fill = 0;
-  out.depth = 0;
-  out.hole_left.reset();
   if (!IsPlannable(input, settings)) return Fail(Verdict::None, out);
   out.windings.assign(input.windings.size(), WindingPlan{});
   if (!ChooseWires(input, settings, out)) return Fail(Verdict::NoWire, out);
-  if (!LayWindings(input, settings, out)) return Fail(Verdict::No, out);
-  if (calc::IsShellCore(input.form)) {
-    out.fill = out.depth / (10 * input.c);
-  } else {
-    const double hole_radius = 5 * input.c;
-    out.fill = out.depth / hole_radius;
-    out.hole_left = out.depth > hole_radius ? 0 : 2 * (hole_radius - out.depth);
+  detail::Cursor cursor = Start(input, settings);
+  for (std::size_t j = 0; j < input.windings.size(); ++j) {
+    if (!LayWinding(input, settings, j, cursor, out.windings[j])) return Fail(Verdict::No, out);
   }
-  out.verdict = FillVerdict(out.fill);
+  Finish(input, settings, cursor.depth, out);
+}
+
+void CarryCurrents(const PlanInput& input, Plan& out) {
+  for (std::size_t j = 0; j < out.windings.size(); ++j) {
+    FillElectrics(input.windings[j].current, out.windings[j]);
+  }
+}
+
+bool StackedPlan::Lay(const PlanInput& input, const Settings& settings, std::size_t j) {
+  if (!IsPlannableUpTo(input, settings, j)) {
+    Fail(Verdict::None, plan_);
+    return false;
+  }
+  if (j == 0) plan_.windings.reserve(input.windings.size());
+  plan_.windings.resize(j + 1);
+  WindingPlan& winding = plan_.windings[j];
+  if (!ChooseWire(input, settings, j, winding)) {
+    Fail(Verdict::NoWire, plan_);
+    return false;
+  }
+  // starts_[j] is where winding j begins; a winding laid again begins where it began before.
+  starts_.resize(j + 1);
+  if (j == 0) {
+    starts_.reserve(input.windings.size() + 1);
+    starts_[0] = Start(input, settings);
+  }
+  detail::Cursor cursor = starts_[j];
+  if (!LayWinding(input, settings, j, cursor, winding)) {
+    Fail(Verdict::No, plan_);
+    return false;
+  }
+  starts_.push_back(cursor);
+  Finish(input, settings, cursor.depth, plan_);
+  return true;
 }
 
 Plan MakePlan(const PlanInput& input, const Settings& settings) {

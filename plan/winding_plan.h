@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/calculator.h"
+#include "plan/layers.h"
 #include "plan/settings.h"
 #include "plan/wire_table.h"
 
@@ -93,6 +94,28 @@ std::optional<Wire> PlannedWire(const PlanInput& input, const Settings& settings
 
 /// Plans the windings into `out`, reusing its storage; verdict None when not IsPlannable.
 void MakePlan(const PlanInput& input, const Settings& settings, Plan& out);
+
+/// Refills the figures of `out`'s windings that follow their currents with `input`'s currents;
+/// `out` is MakePlan's plan, with windings, of an input that differs from `input` only in its
+/// currents, each above 0.
+void CarryCurrents(const PlanInput& input, Plan& out);
+
+/// A plan laid one winding at a time: after each Lay it is MakePlan's plan of the windings laid
+/// so far, made without laying again the windings before the one laid.
+class StackedPlan {
+ public:
+  /// Lays winding `j` of `input` on windings 0 … j − 1, laid by earlier calls and unchanged
+  /// since: j = 0 starts over, j = the count laid adds a winding, a smaller j lays winding j
+  /// again and drops those after it. False when the first j + 1 windings have no plan.
+  bool Lay(const PlanInput& input, const Settings& settings, std::size_t j);
+
+  /// MakePlan's plan of the first j + 1 windings of the last Lay, to read or to take.
+  Plan& plan() { return plan_; }
+
+ private:
+  Plan plan_;
+  std::vector<detail::Cursor> starts_;  ///< where each winding laid begins, then the next one
+};
 
 /// MakePlan into a new plan.
 Plan MakePlan(const PlanInput& input, const Settings& settings);

@@ -1,6 +1,9 @@
 #include "windings/design.h"
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/coefficients.h"
 #include "plan/winding_plan.h"
@@ -99,6 +102,21 @@ void SizeWindings(const calc::CalculatorState& record, Design& out) {
   }
 }
 
+// Empties a design and keeps its storage for the next.
+void Clear(Design& out) {
+  out.out_of_bounds.reset();
+  out.power = 0;
+  for (std::string& label : out.labels) label.clear();
+  out.fault.reset();
+  out.verdict = Verdict::None;
+  out.windings.clear();
+  out.current_density = 0;
+  std::vector<plan::WindingDemand> windings = std::move(out.input.run.windings);
+  windings.clear();
+  out.input = {};
+  out.input.run.windings = std::move(windings);
+}
+
 }  // namespace
 
 bool InBounds(const Secondary& s) {
@@ -116,7 +134,7 @@ std::vector<Secondary> Secondaries(const calc::InputTexts& texts, const Request&
 
 void MakeDesign(calc::CalculatorState& record, const calc::InputTexts& texts,
                 const Request& request, Design& out) {
-  out = Design{};
+  Clear(out);
   const std::vector<Secondary> all = Secondaries(texts, request);
   for (std::size_t k = 0; k < all.size(); ++k) {
     if (!InBounds(all[k])) {

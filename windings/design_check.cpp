@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "check/temperature.h"
 
@@ -50,11 +53,12 @@ RectifierLoad LoadOf(const check::CheckInput& input, const plan::Plan& plan, con
 
 // Each secondary's heating current: the rectifier's RMS at 20 °C, else the sizing current.
 double CopperLossAt20(const check::CheckInput& input, const plan::Plan& plan,
-                      const std::vector<std::optional<Rectified>>& cold) {
+                      const std::vector<SecondaryCheck>& cold) {
   const double i1 = input.run.windings[0].current;
   double loss = i1 * i1 * plan.windings[0].resistance;
   for (std::size_t k = 0; k < cold.size(); ++k) {
-    const double current = cold[k] ? cold[k]->winding_current : input.run.windings[k + 1].current;
+    const std::optional<Rectified>& dc = cold[k].rectified;
+    const double current = dc ? dc->winding_current : input.run.windings[k + 1].current;
     loss += current * current * plan.windings[k + 1].resistance;
   }
   return loss;
@@ -79,23 +83,28 @@ std::optional<double> Efficiency(const Design& design, const DesignCheck& out) {
   return delivered / (delivered + out.core.copper_loss_w + out.core.core_loss_w) * 100;
 }
 
-// `input` has the sizing currents; `plan` the wires for `wire_currents`.
-DesignCheck CheckAll(const check::CheckInput& input, const DesignPlan& planned,
-                     const Design& design, const std::vector<double>& wire_currents,
-                     const AllSettings& settings) {
+// The current winding k's wire was chosen for: its sizing current unless `wire_currents` are given.
+double WireCurrent(const Design& design, std::span<const double> wire_currents, std::size_t k) {
+  return wire_currents.empty() ? design.windings[k].rms : wire_currents[k];
+}
+
+// `input` has the sizing currents; `plan` the wires for `wire_currents`. Each rectifier's
+// figures at 20 °C wait in its `rectified` until the warm ones join them.
+void CheckAll(const check::CheckInput& input, const DesignPlan& planned, const Design& design,
+              std::span<const double> wire_currents, const AllSettings& settings,
+              DesignCheck& out) {
   const plan::Plan& plan = planned.plan;
   const std::size_t n = design.windings.size();
   const double diode = settings.rectifier.diode;
-  std::vector<std::optional<Rectified>> cold(n);
+  out.secondaries.assign(n, SecondaryCheck{});
   for (std::size_t k = 0; k < n; ++k) {
     if (IsRectifier(design.windings[k].given.kind)) {
-      cold[k] = Rectify(LoadOf(input, plan, design, k, diode), 1);
+      out.secondaries[k].rectified = Rectify(LoadOf(input, plan, design, k, diode), 1);
     }
   }
-  DesignCheck out;
-  out.core = check::CheckDesign(input, plan, settings.check, CopperLossAt20(input, plan, cold));
+  check::CheckDesign(input, plan, settings.check, CopperLossAt20(input, plan, out.secondaries),
+                     out.core);
   const double warm_factor = check::detail::CopperFactor(out.core.temperature);
-  out.secondaries.resize(n);
   for (std::size_t k = 0; k < n; ++k) {
     SecondaryCheck& secondary = out.secondaries[k];
     const SizedWinding& winding = design.windings[k];
@@ -104,17 +113,19 @@ DesignCheck CheckAll(const check::CheckInput& input, const DesignPlan& planned,
       secondary.imbalance = winding.rms * std::fabs(halves->outer - halves->inner) * warm_factor;
     }
     if (!IsRectifier(winding.given.kind)) continue;
+    const std::optional<Rectified> cold = std::exchange(secondary.rectified, std::nullopt);
     const std::optional<Rectified> warm =
         Rectify(LoadOf(input, plan, design, k, diode), warm_factor);
-    if (!cold[k] || !warm || !(warm->dc_voltage > 0)) {
+    if (!cold || !warm || !(warm->dc_voltage > 0)) {
       secondary.flags[Bit(Flag::NoDc)] = true;
       continue;
     }
-    secondary.rectified =
-        Rectified{warm->dc_voltage, cold[k]->winding_current, cold[k]->peak_current};
-    secondary.flags[Bit(Flag::RmsHigh)] = cold[k]->winding_current > kRmsMargin * wire_currents[k];
+    secondary.rectified = Rectified{warm->dc_voltage, cold->winding_current, cold->peak_current};
+    secondary.flags[Bit(Flag::RmsHigh)] =
+        cold->winding_current > kRmsMargin * WireCurrent(design, wire_currents, k);
   }
   out.core.efficiency = Efficiency(design, out);
+  out.flags = {};
   out.flags[Bit(Flag::FluxHigh)] = out.core.flags[static_cast<std::size_t>(check::Flag::FluxHigh)];
   out.flags[Bit(Flag::Hot)] = out.core.flags[static_cast<std::size_t>(check::Flag::Hot)];
   for (const SecondaryCheck& secondary : out.secondaries) {
@@ -122,30 +133,25 @@ DesignCheck CheckAll(const check::CheckInput& input, const DesignPlan& planned,
       out.flags[Bit(flag)] = out.flags[Bit(flag)] || secondary.flags[Bit(flag)];
     }
   }
-  return out;
 }
 
-std::vector<Kind> KindsOf(const Design& design) {
-  std::vector<Kind> kinds;
-  for (const SizedWinding& winding : design.windings) kinds.push_back(winding.given.kind);
-  return kinds;
-}
-
-std::vector<double> SizingCurrents(const Design& design) {
-  std::vector<double> currents;
-  for (const SizedWinding& winding : design.windings) currents.push_back(winding.rms);
-  return currents;
+// The check in `check`, made anew or over the last one's storage.
+DesignCheck& Reused(std::optional<DesignCheck>& check) {
+  if (!check) check.emplace();
+  return *check;
 }
 
 // A rectifier winding's wire is chosen for the larger of its sizing and its real RMS current.
-std::vector<double> WireCurrents(const Design& design, const DesignCheck& calculated) {
-  std::vector<double> currents = SizingCurrents(design);
-  for (std::size_t k = 0; k < currents.size(); ++k) {
+void WireCurrents(const Design& design, const DesignCheck& calculated,
+                  std::vector<double>& currents) {
+  currents.clear();
+  for (std::size_t k = 0; k < design.windings.size(); ++k) {
+    double current = design.windings[k].rms;
     if (const std::optional<Rectified>& dc = calculated.secondaries[k].rectified) {
-      currents[k] = std::max(currents[k], dc->winding_current);
+      current = std::max(current, dc->winding_current);
     }
+    currents.push_back(current);
   }
-  return currents;
 }
 
 // Gives each secondary the wire for `currents`, and, when `carried`, those currents too.
@@ -158,28 +164,50 @@ void SetWires(const std::vector<double>& currents, double current_density, bool 
   }
 }
 
+// Empties a plan of all windings and keeps its storage for the next.
+void Clear(DesignPlan& out) {
+  out.input.form = 0;
+  out.input.a = out.input.b = out.input.c = out.input.h = 0;
+  out.input.windings.clear();
+  out.plan.verdict = plan::Verdict::None;
+  out.plan.fill = 0;
+  out.plan.depth = 0;
+  out.plan.hole_left.reset();
+  out.plan.windings.clear();
+  out.halves.clear();
+}
+
 void Refine(const Outcome& calculated, const AllSettings& settings, Refined& out) {
   const Design& design = calculated.design;
-  const std::vector<Kind> kinds = KindsOf(design);
-  out.wire_currents = WireCurrents(design, *calculated.check);
-  check::CheckInput search = design.input;
-  SetWires(out.wire_currents, design.current_density, false, search.run);
-  std::vector<int> steps;
-  for (const Kind kind : kinds) steps.push_back(FactsOf(kind).centre_tapped ? 2 : 1);
-  check::Refined turns;
-  check::RefineTurns(search, settings.plan, settings.check, steps, turns);
+  out.primary.reset();
+  out.turns.clear();
+  Clear(out.plan);
+  WireCurrents(design, *calculated.check, out.wire_currents);
+  RefineStorage& work = out.storage;
+  work.input = design.input;
+  SetWires(out.wire_currents, design.current_density, false, work.input.run);
+  work.steps.clear();
+  for (const SizedWinding& winding : design.windings) {
+    work.steps.push_back(FactsOf(winding.given.kind).centre_tapped ? 2 : 1);
+  }
+  check::Refined& turns = work.turns;
+  check::RefineTurns(work.input, settings.plan, settings.check, work.steps, work.trial, work.turns);
   if (!turns.turns.empty()) out.primary = turns.turns.front();
   out.plan.plan.verdict = turns.plan.verdict;
-  if (turns.plan.windings.empty()) return;
+  if (turns.plan.windings.empty()) {
+    out.check.reset();
+    return;
+  }
   out.turns.assign(turns.turns.begin() + 1, turns.turns.end());
   // The search's input, done with, becomes the refined plan's.
-  plan::PlanInput& refined = search.run;
+  plan::PlanInput& refined = work.input.run;
   SetWires(out.wire_currents, design.current_density, true, refined);
   for (std::size_t j = 0; j < turns.turns.size(); ++j) {
     refined.windings[j].turns = static_cast<double>(turns.turns[j]);
   }
-  PlanDesign(refined, kinds, settings.plan, out.plan);
-  out.check = CheckAll(design.input, out.plan, design, out.wire_currents, settings);
+  // The search laid these windings with these wires and turns, for the sizing currents.
+  PlanDesign(refined, design.windings, settings.plan, turns.plan, out.plan);
+  CheckAll(design.input, out.plan, design, out.wire_currents, settings, Reused(out.check));
 }
 
 }  // namespace
@@ -203,16 +231,17 @@ void AppendVerdict(const Flags& flags, std::string& out) {
 void Evaluate(calc::CalculatorState& record, const calc::InputTexts& texts, const Request& request,
               const AllSettings& settings, Outcome& out) {
   MakeDesign(record, texts, request, out.design);
-  out.plan = {};
-  out.check.reset();
-  out.refined = {};
-  if (out.design.verdict != Verdict::Fits) return;
-  PlanDesign(out.design.input.run, KindsOf(out.design), settings.plan, out.plan);
+  if (out.design.verdict == Verdict::Fits) {
+    PlanDesign(out.design.input.run, out.design.windings, settings.plan, out.plan);
+  } else {
+    out.plan = {};
+  }
   if (out.plan.plan.windings.empty() || !Checkable(out.design.input, out.plan.plan, settings)) {
+    out.check.reset();
+    out.refined = {};
     return;
   }
-  out.check =
-      CheckAll(out.design.input, out.plan, out.design, SizingCurrents(out.design), settings);
+  CheckAll(out.design.input, out.plan, out.design, {}, settings, Reused(out.check));
   Refine(out, settings, out.refined);
 }
 

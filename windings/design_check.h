@@ -57,6 +57,15 @@ struct AllSettings {
   friend bool operator==(const AllSettings&, const AllSettings&) = default;
 };
 
+/// What refining works in: the search's input and steps, its trial and the turns found; kept
+/// from one design to the next only for its storage.
+struct RefineStorage {
+  check::CheckInput input;
+  std::vector<int> steps;
+  check::TurnTrial trial;
+  check::Refined turns;
+};
+
 /// Turns refined winding by winding, with each rectifier winding's wire for its real current.
 struct Refined {
   std::optional<std::int64_t> primary;  ///< W1r, when it is from 1 to 1,000,000
@@ -64,6 +73,7 @@ struct Refined {
   std::vector<double> wire_currents;    ///< Iref per secondary, A
   DesignPlan plan;                      ///< its verdict only, without refined turns
   std::optional<DesignCheck> check;     ///< none without refined turns
+  RefineStorage storage;                ///< not a result
 };
 
 /// The design of all windings, planned, checked and refined.

@@ -1,6 +1,7 @@
 #include "windings/design_plan.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "calc/calculator.h"
 #include "plan/layers.h"
@@ -52,15 +53,34 @@ TapPlace TapOf(const plan::PlanInput& input, const plan::Plan& plan, const plan:
           Offset(plan, settings, j) + static_cast<double>(layer - 1) * pitch + winding.overall / 2};
 }
 
-void PlanDesign(const plan::PlanInput& input, std::span<const Kind> kinds,
+namespace {
+
+void FillHalves(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
+                const plan::Settings& settings, DesignPlan& out) {
+  out.halves.assign(secondaries.size(), std::nullopt);
+  if (out.plan.windings.empty()) return;
+  for (std::size_t k = 0; k < secondaries.size(); ++k) {
+    if (FactsOf(secondaries[k].given.kind).centre_tapped) {
+      out.halves[k] = HalvesOf(input, out.plan, settings, k + 1);
+    }
+  }
+}
+
+}  // namespace
+
+void PlanDesign(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
                 const plan::Settings& settings, DesignPlan& out) {
   out.input = input;
   plan::MakePlan(input, settings, out.plan);
-  out.halves.assign(kinds.size(), std::nullopt);
-  if (out.plan.windings.empty()) return;
-  for (std::size_t k = 0; k < kinds.size(); ++k) {
-    if (FactsOf(kinds[k]).centre_tapped) out.halves[k] = HalvesOf(input, out.plan, settings, k + 1);
-  }
+  FillHalves(input, secondaries, settings, out);
+}
+
+void PlanDesign(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
+                const plan::Settings& settings, plan::Plan& laid, DesignPlan& out) {
+  out.input = input;
+  std::swap(out.plan, laid);
+  plan::CarryCurrents(input, out.plan);
+  FillHalves(input, secondaries, settings, out);
 }
 
 }  // namespace windings

@@ -8,6 +8,7 @@
 
 #include "plan/settings.h"
 #include "plan/winding_plan.h"
+#include "windings/design.h"
 #include "windings/kinds.h"
 
 namespace windings {
@@ -32,9 +33,14 @@ struct DesignPlan {
   std::vector<std::optional<Halves>> halves;  ///< per secondary; a centre tap's when planned
 };
 
-/// Plans `input` (primary, then one winding per kind of `kinds`) into `out`.
-void PlanDesign(const plan::PlanInput& input, std::span<const Kind> kinds,
+/// Plans `input` (primary, then one winding per secondary of `secondaries`) into `out`.
+void PlanDesign(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
                 const plan::Settings& settings, DesignPlan& out);
+
+/// PlanDesign of `input` given `laid`, MakePlan's plan with windings of the same windings with
+/// other currents: `laid` is taken and given `input`'s currents rather than laid again.
+void PlanDesign(const plan::PlanInput& input, std::span<const SizedWinding> secondaries,
+                const plan::Settings& settings, plan::Plan& laid, DesignPlan& out);
 
 /// Where the centre tap of winding `j` (0 is the primary) of `plan` lies, `plan` laid out of
 /// `input`'s core under `settings`; `plan` has windings.
