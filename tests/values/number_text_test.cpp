@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -316,6 +317,26 @@ TEST(AppendExactFixed, MatchesTheExactExpansionOnRandomDoubles) {
   for (int k = 0; k < 2000; ++k) {
     const double x = (k + 0.5) / 8;
     ASSERT_EQ(ExactFixed(x, 2), RoundedByHand(x, 2)) << x;
+  }
+}
+
+// Doubles next to a decimal half, where one bit of the rounding decides; random doubles almost
+// never land there. Whole parts of every size up to where a double has no fraction left.
+TEST(AppendExactFixed, RoundsTheDoublesBesideAHalfLikeTheExactExpansion) {
+  std::mt19937_64 random(11);
+  const double wholes[] = {0, 1, 9, 99, 461, 1857, 65535, 1e6 + 3, 34359738369.0, 0x1p52 - 1};
+  for (int decimals = 0; decimals <= 9; ++decimals) {
+    const auto unit = static_cast<std::uint64_t>(std::pow(10, decimals));
+    for (const double whole : wholes) {
+      for (int k = 0; k < 40; ++k) {
+        const double fraction = static_cast<double>(random() % unit) + 0.5;
+        const double half = whole + fraction / static_cast<double>(unit);
+        for (const double x : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) {
+          ASSERT_EQ(ExactFixed(x, decimals), RoundedByHand(x, decimals)) << x << " " << decimals;
+          ASSERT_EQ(ExactFixed(-x, decimals), RoundedByHand(-x, decimals)) << -x << " " << decimals;
+        }
+      }
+    }
   }
 }
 
