@@ -317,18 +317,19 @@ char* WriteWide(Wide scaled, int decimals, char* out) {
   return std::copy(point, static_cast<const char*>(end), out);
 }
 
-// ScaledMagnitude in 64 bits, for the usual figure: a normal |x| below 2^53 and at most three
-// decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
+// ScaledMagnitude in 64 bits, for the usual figure: |x| from 2^-11 to below 2^53 and at most
+// three decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
 bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
   constexpr int kMostDecimals = 3;
   const auto bits = compat::BitCast<std::uint64_t>(x);
   const int biased = static_cast<int>((bits >> 52) & 0x7FF);
   const int shift = 1075 - biased;  // |x| = m × 2^-shift
-  if (decimals > kMostDecimals || biased == 0 || shift <= 0) return false;
+  // One comparison keeps shift within 1 … 63, which also leaves out zeros and subnormals.
+  if (decimals > kMostDecimals || static_cast<unsigned>(shift - 1) > 62) return false;
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const std::uint64_t n = m * detail::kTens[decimals];
   // At a half or above, the bit just below the last kept one is set.
-  scaled = shift >= 64 ? 0 : (n >> shift) + ((n >> (shift - 1)) & 1);
+  scaled = (n >> shift) + ((n >> (shift - 1)) & 1);
   return true;
 }
 
