@@ -14,7 +14,7 @@ namespace values {
 /// An object key with its quotes and colon, made while compiling: `"name"_key`.
 class JsonKey {
  public:
-  static constexpr std::size_t kCapacity = 32;
+  static constexpr std::size_t kCapacity = 16;
 
   /// Refuses to compile a key that needs an escape or does not fit.
   consteval explicit JsonKey(std::string_view name) : size_(name.size() + 3) {
