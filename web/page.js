@@ -216,9 +216,10 @@
     return element;
   }
 
-  // Neighbouring windings differ in colour.
+  // The shades go round four, so a winding differs from the next and the one after next.
+  const WINDING_SHADES = ['#c8793a', '#e3a857', '#8e4f2a', '#a89a48'];
   function colour(band) {
-    if (band.part === 'winding') return ['#c8793a', '#e3a857'][band.winding % 2];
+    if (band.part === 'winding') return WINDING_SHADES[band.winding % WINDING_SHADES.length];
     return band.part === 'bobbin' ? '#d8c8a0' : '#9cc3e6';
   }
 

@@ -5,20 +5,15 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/account/designs.h"
+
 namespace account {
 namespace {
 
-const calc::InputTexts kStart{"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"};
-const calc::InputTexts kValve{"1", "220", "500", "0.1", "3.2", "4", "2", "5", "0.35"};
-const windings::Request kValveWindings{windings::Kind::CtC,
-                                       {{6.3, 2, windings::Kind::Ac}, {5, 2, windings::Kind::Ac}}};
-
-windings::Outcome Design(const calc::InputTexts& texts, const windings::Request& request) {
-  Calculator calculator;
-  windings::Outcome outcome;
-  calculator.CalculateAll(texts, {}, request, {}, outcome);
-  return outcome;
-}
+using examples::DesignOf;
+using examples::kStart;
+using examples::kValve;
+using examples::kValveWindings;
 
 const Row& RowOf(const Table& table, std::string_view caption) {
   return *std::find_if(table.rows.begin(), table.rows.end(),
@@ -27,7 +22,7 @@ const Row& RowOf(const Table& table, std::string_view caption) {
 
 // The valve amplifier in words: a column per secondary, kinds and flags as a face shows them.
 TEST(SeveralWindings, ValveAmplifierInWords) {
-  const windings::Outcome outcome = Design(kValve, kValveWindings);
+  const windings::Outcome outcome = DesignOf(kValve, kValveWindings);
   EXPECT_EQ(PowerLine(outcome), "Расчет по всем обмоткам: вторичных 3, мощность Pt = 82.6 Вт");
   EXPECT_EQ(DesignReason(outcome), "");
   const Table table = SecondariesTable(outcome, WindingTurns::Sized);
@@ -52,7 +47,7 @@ TEST(SeveralWindings, ValveAmplifierInWords) {
 
 // Why a design is not made, and the tooltip's sentence when only the main winding fits.
 TEST(SeveralWindings, SayWhyTheyAreNotMade) {
-  const windings::Outcome too_big = Design(kStart, {windings::Kind::Ac, {{100, 5}}});
+  const windings::Outcome too_big = DesignOf(kStart, {windings::Kind::Ac, {{100, 5}}});
   EXPECT_EQ(DesignReason(too_big), "сердечник не подходит для всех обмоток вместе");
   Calculator calculator;
   windings::Outcome outcome;
@@ -61,7 +56,7 @@ TEST(SeveralWindings, SayWhyTheyAreNotMade) {
   EXPECT_EQ(AllWindingsFitNote(press, outcome),
             "Сердечник подходит для основной вторичной обмотки, но не для всех обмоток вместе "
             "(Pt = 518 Вт)");
-  const windings::Outcome zero = Design(kStart, {windings::Kind::Ac, {{0, 1}}});
+  const windings::Outcome zero = DesignOf(kStart, {windings::Kind::Ac, {{0, 1}}});
   EXPECT_EQ(DesignReason(zero),
             "2-я вторичная обмотка вне границ: U должно быть от 0.001 до 1000000 В, I — от "
             "0.000001 до 1000000 А");

@@ -7,21 +7,19 @@
 
 #include "account/drawing.h"
 #include "account/total_planned.h"
+#include "tests/account/designs.h"
 
 namespace account {
 namespace {
 
 using windings::Kind;
 
-const calc::InputTexts kValve{"1", "220", "500", "0.1", "3.2", "4", "2", "5", "0.35"};
-const windings::Request kValveWindings{Kind::CtC, {{6.3, 2, Kind::Ac}, {5, 2, Kind::Ac}}};
+using examples::kValve;
+using examples::kValveWindings;
 const calc::InputTexts kTwelveTwelve{"3", "220", "24", "0.5", "2", "5", "7", "12", "0.2"};
 
 Planned Total(const calc::InputTexts& texts, const windings::Request& request, Turns turns) {
-  Calculator calculator;
-  windings::Outcome outcome;
-  calculator.CalculateAll(texts, {}, request, {}, outcome);
-  return TotalPlanned(outcome, Settings{}, {}, turns);
+  return TotalPlanned(examples::DesignOf(texts, request), Settings{}, {}, turns);
 }
 
 // Catches a tap in the wrong layer or at the wrong depth, on a shell and on a ring, one left at

@@ -7,14 +7,15 @@
 #include "account/copied_text.h"
 #include "account/reasons.h"
 #include "account/tables.h"
+#include "tests/account/designs.h"
 
 namespace account {
 namespace {
 
-const calc::InputTexts kStart{"3", "220", "12", "1.5", "2", "5", "7", "12", "0.2"};
-const calc::InputTexts kValve{"1", "220", "500", "0.1", "3.2", "4", "2", "5", "0.35"};
-const windings::Request kValveWindings{windings::Kind::CtC,
-                                       {{6.3, 2, windings::Kind::Ac}, {5, 2, windings::Kind::Ac}}};
+using examples::kStart;
+using examples::kValve;
+using examples::kValveWindings;
+
 constexpr std::string_view kValvePower =
     "Расчет по всем обмоткам: вторичных 3, мощность Pt = 82.6 Вт\n";
 

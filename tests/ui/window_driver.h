@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "qt_test_app.h"
 #include "ui/calculator_window/form1.h"
 #include "ui/plan_window/plan_window.h"
@@ -71,3 +73,18 @@ inline void DescribeValveAmplifier(const QWidget& plan) {
   AddWinding(plan, "6.3", "2");
   AddWinding(plan, "5", "2");
 }
+
+/// A shown main window that has sized the valve amplifier, and its plan window open.
+class ValvePlanTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureQtApp(); }
+
+  void SetUp() override {
+    window_->show();
+    Calculate(*window_, kValveAmplifier);
+    plan_ = OpenPlan(*window_);
+  }
+
+  std::unique_ptr<ui::Form1> window_ = QuietWindow();
+  ui::PlanWindow* plan_ = nullptr;
+};

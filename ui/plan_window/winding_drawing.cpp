@@ -1,6 +1,7 @@
 #include "ui/plan_window/winding_drawing.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -22,12 +23,14 @@ const QColor kTapInk(0, 70, 200);  // apart from every part's colour, so the tap
 constexpr auto kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 constexpr double kMinLayerPitch = 4;  // px: closer layer lines would only darken the band
 
-// Neighbouring windings differ in colour and hatch.
-constexpr std::size_t kWindingStyles = 2;
+// Neighbouring windings lean their hatches apart; the shades go round four, so a winding also
+// differs from the one after next.
+const std::array<QColor, 4> kWindingShades = {QColor(222, 130, 64), QColor(176, 88, 56),
+                                              QColor(196, 140, 44), QColor(128, 108, 56)};
 
 Qt::BrushStyle Hatch(DrawnPart part, std::size_t winding) {
   if (part != DrawnPart::Winding) return Qt::NoBrush;
-  return winding % kWindingStyles == 0 ? Qt::BDiagPattern : Qt::FDiagPattern;
+  return winding % 2 == 0 ? Qt::BDiagPattern : Qt::FDiagPattern;
 }
 
 void Fill(QPainter& painter, const QPainterPath& shape, DrawnPart part, std::size_t winding = 0) {
@@ -257,7 +260,7 @@ QColor PartColour(DrawnPart part, std::size_t winding) {
     case DrawnPart::Bobbin:
       return {214, 180, 130};
     case DrawnPart::Winding:
-      return winding % kWindingStyles == 0 ? QColor(222, 130, 64) : QColor(176, 88, 56);
+      return kWindingShades[winding % kWindingShades.size()];
     case DrawnPart::Between:
       return {250, 228, 140};
     case DrawnPart::Wrap:

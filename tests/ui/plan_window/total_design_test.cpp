@@ -33,14 +33,10 @@ bool Enabled(const QWidget& window, const char* name) {
   return Child<QAction>(window, name)->isEnabled();
 }
 
-class TotalDesign : public testing::Test {
+class TotalDesign : public ValvePlanTest {
  protected:
-  static void SetUpTestSuite() { EnsureQtApp(); }
-
   void SetUp() override {
-    window_->show();
-    Calculate(*window_, kValveAmplifier);
-    plan_ = OpenPlan(*window_);
+    ValvePlanTest::SetUp();
     DescribeValveAmplifier(*plan_);
   }
 
@@ -48,9 +44,6 @@ class TotalDesign : public testing::Test {
     Child<QAction>(*plan_, "copyPlan")->trigger();
     return QGuiApplication::clipboard()->text();
   }
-
-  std::unique_ptr<ui::Form1> window_ = QuietWindow();
-  ui::PlanWindow* plan_ = nullptr;
 };
 
 // Catches the header, drawing or copy left on the design of the main secondary alone.

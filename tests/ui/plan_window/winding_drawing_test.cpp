@@ -223,3 +223,15 @@ TEST(TapMark, IsPaintedAndDescribedOnlyWhereAWindingHasATap) {
 }
 
 }  // namespace
+
+// Catches windings told apart by hatch alone: on the valve amplifier's four windings the first and
+// third shared a shade and a hatch.
+TEST(WindingShades, DifferFromTheNextAndTheOneAfterNext) {
+  for (std::size_t k = 0; k < 9; ++k) {
+    for (const std::size_t other : {k + 1, k + 2}) {
+      EXPECT_NE(ui::PartColour(ui::DrawnPart::Winding, k),
+                ui::PartColour(ui::DrawnPart::Winding, other))
+          << k << " and " << other;
+    }
+  }
+}

@@ -54,19 +54,7 @@ QString Text(const QWidget& window, const char* name) {
   return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
 }
 
-class WindingsTable : public testing::Test {
- protected:
-  static void SetUpTestSuite() { EnsureQtApp(); }
-
-  void SetUp() override {
-    window_->show();
-    Calculate(*window_, kValveAmplifier);
-    plan_ = OpenPlan(*window_);
-  }
-
-  std::unique_ptr<ui::Form1> window_ = QuietWindow();
-  ui::PlanWindow* plan_ = nullptr;
-};
+using WindingsTable = ValvePlanTest;
 
 TEST_F(WindingsTable, FirstRowMirrorsTheMainWindowAndOnlyItsKindIsChosenHere) {
   EXPECT_EQ(Cell(*plan_, "windingU", 0)->text(), QStringLiteral("500"));
