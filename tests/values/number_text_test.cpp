@@ -299,6 +299,17 @@ TEST(AppendExactFixed, RoundsTheExactValueHalfAwayFromZero) {
            Case{82.554999999999993, 2, "82.55"},
            Case{1e20, 2, "100000000000000000000.00"},
            Case{123456789.125, 2, "123456789.13"},
+           // Zeros inside the digits, and the figures about the eight digits one word holds.
+           Case{1000, 3, "1000.000"},
+           Case{7, 2, "7.00"},
+           Case{0.0005, 3, "0.001"},
+           Case{0.00049, 3, "0.000"},
+           Case{10000.05, 1, "10000.0"},
+           Case{12345678, 0, "12345678"},
+           Case{99999999.4, 0, "99999999"},
+           Case{99999999.5, 0, "100000000"},
+           Case{99999.99949999999, 3, "99999.999"},
+           Case{99999.9999, 3, "100000.000"},
        }) {
     EXPECT_EQ(ExactFixed(c.x, c.decimals), c.text) << c.x << " to " << c.decimals;
   }
