@@ -45,17 +45,6 @@ void JsonWriter::Flush() {
   staged_ = 0;
 }
 
-char* JsonWriter::Room(std::size_t size) {
-  if (kStaged - staged_ < size) Flush();
-  return stage_ + staged_;
-}
-
-char* JsonWriter::Separate(char* at) {
-  if (!first_) *at++ = ',';
-  first_ = false;
-  return at;
-}
-
 char* JsonWriter::Quote(std::string_view text, char after, char* at) {
   *at++ = '"';
   for (const char c : text) {
@@ -88,36 +77,12 @@ void JsonWriter::LongString(std::string_view text, std::string_view after) {
   out.append(after);
 }
 
-JsonWriter& JsonWriter::Open(char bracket) {
-  char* at = Separate(Room(2));
-  *at++ = bracket;
-  Commit(at);
-  first_ = true;
-  return *this;
-}
-
-JsonWriter& JsonWriter::Close(char bracket) {
-  char* at = Room(1);
-  *at++ = bracket;
-  Commit(at);
-  first_ = false;
-  return *this;
-}
-
 JsonWriter& JsonWriter::Key(std::string_view name) {
   if (name.size() < kLongString) {
     Commit(Quote(name, ':', Separate(Room(1 + kEscapedSize * name.size() + 3))));
   } else {
     LongString(name, ":");
   }
-  first_ = true;
-  return *this;
-}
-
-JsonWriter& JsonWriter::Key(const JsonKey& key) {
-  char* at = Separate(Room(1 + JsonKey::kCapacity));
-  std::memcpy(at, key.text_, JsonKey::kCapacity);
-  Commit(at + key.size_);
   first_ = true;
   return *this;
 }
@@ -131,28 +96,19 @@ JsonWriter& JsonWriter::String(std::string_view text) {
   return *this;
 }
 
-JsonWriter& JsonWriter::Word(std::string_view word) {
-  char* at = Separate(Room(1 + word.size()));
-  Commit(std::copy(word.begin(), word.end(), at));
-  return *this;
-}
-
 JsonWriter& JsonWriter::Number(double x) {
   if (!std::isfinite(x)) return Null();
   return Word(ShortestText(x));
 }
 
-JsonWriter& JsonWriter::Fixed(double x, int decimals) {
-  if (!std::isfinite(x)) return Null();
-  char* at = Separate(Room(1 + kExactFixedCapacity));
-  if (char* end = WriteExactFixed(x, decimals, at)) {
-    Commit(end);
-  } else {
-    Commit(at);
-    Flush();
-    AppendExactFixed(x, decimals, *out_);
+void JsonWriter::LongFixed(double x, int decimals, char* at) {
+  if (!std::isfinite(x)) {
+    Commit(std::copy_n("null", 4, at));
+    return;
   }
-  return *this;
+  Commit(at);
+  Flush();
+  AppendExactFixed(x, decimals, *out_);
 }
 
 JsonWriter& JsonWriter::General(double x) {
@@ -170,7 +126,5 @@ JsonWriter& JsonWriter::Integer(std::int64_t n) {
 }
 
 JsonWriter& JsonWriter::Bool(bool value) { return Word(value ? "true" : "false"); }
-
-JsonWriter& JsonWriter::Null() { return Word("null"); }
 
 }  // namespace values

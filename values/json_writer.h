@@ -1,16 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#include "values/number_text.h"
 
 namespace values {
 
 /// An object key with its quotes and colon, made while compiling: `"name"_key`.
 class JsonKey {
  public:
-  static constexpr std::size_t kCapacity = 32;
+  static constexpr std::size_t kCapacity = 16;
 
   /// Refuses to compile a key that needs an escape or does not fit.
   consteval explicit JsonKey(std::string_view name) : size_(name.size() + 3) {
@@ -50,21 +54,47 @@ class JsonWriter {
   JsonWriter& operator=(const JsonWriter&) = delete;
   ~JsonWriter() { Flush(); }
 
-  JsonWriter& Open(char bracket);
-  JsonWriter& Close(char bracket);
+  JsonWriter& Open(char bracket) {
+    char* at = Separate(Room(2));
+    *at++ = bracket;
+    Commit(at);
+    first_ = true;
+    return *this;
+  }
+  JsonWriter& Close(char bracket) {
+    char* at = Room(1);
+    *at++ = bracket;
+    Commit(at);
+    first_ = false;
+    return *this;
+  }
   JsonWriter& Key(std::string_view name);
-  JsonWriter& Key(const JsonKey& key);
+  JsonWriter& Key(const JsonKey& key) {
+    char* at = Separate(Room(1 + JsonKey::kCapacity));
+    std::memcpy(at, key.text_, JsonKey::kCapacity);
+    Commit(at + key.size_);
+    first_ = true;
+    return *this;
+  }
   /// A UTF-8 string; control characters are escaped.
   JsonWriter& String(std::string_view text);
   /// The shortest number that reads back exactly ("0.05", "1e+300"); null when not finite.
   JsonWriter& Number(double x);
   /// x with exactly `decimals` decimals, halves away from zero, no exponent; null when not finite.
-  JsonWriter& Fixed(double x, int decimals);
+  JsonWriter& Fixed(double x, int decimals) {
+    char* at = Separate(Room(1 + kExactFixedCapacity));
+    if (char* end = WriteExactFixed(x, decimals, at)) {
+      Commit(end);
+    } else {
+      LongFixed(x, decimals, at);
+    }
+    return *this;
+  }
   /// x as "%.15g" writes it; null when not finite.
   JsonWriter& General(double x);
   JsonWriter& Integer(std::int64_t n);
   JsonWriter& Bool(bool value);
-  JsonWriter& Null();
+  JsonWriter& Null() { return Word("null"); }
   /// Everything written so far.
   const std::string& text() {
     Flush();
@@ -80,14 +110,27 @@ class JsonWriter {
   static constexpr std::size_t kStaged = 2048;
 
   // A pointer to `size` free chars at the end of what is staged.
-  char* Room(std::size_t size);
+  char* Room(std::size_t size) {
+    if (kStaged - staged_ < size) Flush();
+    return stage_ + staged_;
+  }
   // The separator at `at`, if one is due; returns the char after it.
-  char* Separate(char* at);
+  char* Separate(char* at) {
+    if (!first_) *at++ = ',';
+    first_ = false;
+    return at;
+  }
   void Commit(const char* end) { staged_ = static_cast<std::size_t>(end - stage_); }
   // `text` quoted and escaped at `at`, then `after`; returns its end.
   static char* Quote(std::string_view text, char after, char* at);
   void LongString(std::string_view text, std::string_view after);
-  JsonWriter& Word(std::string_view word);
+  // What WriteExactFixed leaves: a number too long for the stage at `at`, or null.
+  void LongFixed(double x, int decimals, char* at);
+  JsonWriter& Word(std::string_view word) {
+    char* at = Separate(Room(1 + word.size()));
+    Commit(std::copy(word.begin(), word.end(), at));
+    return *this;
+  }
 
   std::string own_;
   std::string* out_ = &own_;

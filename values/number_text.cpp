@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -351,9 +352,10 @@ void WriteDigitsBefore(std::uint64_t value, int count, char* end) {
 }
 
 int DigitCount(std::uint64_t value) {
-  int count = 1;
-  while (count < 20 && value >= detail::kTens[count]) ++count;
-  return count;
+  // 1233 / 4096 is just above log10(2): the guess is the count or one less.
+  const std::uint64_t nonzero = value | 1;  // the same count, and a zero has one digit
+  const int guess = (std::bit_width(nonzero) * 1233) >> 12;
+  return guess + (nonzero >= detail::kTens[guess] ? 1 : 0);
 }
 
 // The digits of a magnitude of 2^64 or more, and the point among them.
@@ -368,64 +370,91 @@ char* WriteWide(Wide scaled, int decimals, char* out) {
   return std::copy(point, static_cast<const char*>(end), out);
 }
 
-// ScaledMagnitude in 64 bits, for the usual figure: a normal |x| below 2^53 and at most three
-// decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
+// ScaledMagnitude in 64 bits, for the usual figure: |x| from 2^-11 to below 2^53 and at most
+// three decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
 bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
   constexpr int kMostDecimals = 3;
   const auto bits = compat::BitCast<std::uint64_t>(x);
   const int biased = static_cast<int>((bits >> 52) & 0x7FF);
   const int shift = 1075 - biased;  // |x| = m × 2^-shift
-  if (decimals > kMostDecimals || biased == 0 || shift <= 0) return false;
+  // One comparison keeps shift within 1 … 63, which also leaves out zeros and subnormals.
+  if (decimals > kMostDecimals || static_cast<unsigned>(shift - 1) > 62) return false;
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
   const std::uint64_t n = m * detail::kTens[decimals];
   // At a half or above, the bit just below the last kept one is set.
-  scaled = shift >= 64 ? 0 : (n >> shift) + ((n >> (shift - 1)) & 1);
+  scaled = (n >> shift) + ((n >> (shift - 1)) & 1);
   return true;
 }
 
-// Divisions by a constant, which the compiler turns into multiplications.
-template <std::uint64_t kUnit>
-std::uint64_t Whole(std::uint64_t value) {
-  return value / kUnit;
+// `value` / 10^decimals with its decimals after the point.
+char* WriteScaled(std::uint64_t value, int decimals, char* out) {
+  const std::uint64_t unit = detail::kTens[decimals];
+  const std::uint64_t whole = value / unit;
+  const int count = DigitCount(whole);
+  WriteDigitsBefore(whole, count, out + count);
+  out += count;
+  if (decimals == 0) return out;
+  *out++ = '.';
+  WriteDigitsBefore(value - whole * unit, decimals, out + decimals);
+  return out + decimals;
 }
 
-std::uint64_t WholeOf(std::uint64_t value, int decimals) {
-  switch (decimals) {
-    case 0:
-      return value;
-    case 1:
-      return Whole<10>(value);
-    case 2:
-      return Whole<100>(value);
-    case 3:
-      return Whole<1000>(value);
-    default:
-      return value / detail::kTens[decimals];
+// The digits are gathered in the bytes of one word and stored a word at a time.
+static_assert(std::endian::native == std::endian::little);
+
+constexpr std::uint64_t kEightDigits = 100'000'000;
+
+// The eight decimal digits of `value` (below 10^8), one in each byte, the first in the lowest.
+// Each step splits every lane in two by dividing by a multiplication and a shift, exact below
+// the lane's bound: four-digit halves, then two-digit quarters, then single digits.
+std::uint64_t SpreadDigits(std::uint64_t value) {
+  const std::uint64_t high = value / 10'000;
+  const std::uint64_t halves = high | (value - high * 10'000) << 32;
+  const std::uint64_t hundreds = ((halves * 10'486) >> 20) & 0x0000'007F'0000'007F;
+  const std::uint64_t quarters = hundreds | (halves - hundreds * 100) << 16;
+  const std::uint64_t tens = ((quarters * 103) >> 10) & 0x000F'000F'000F'000F;
+  return tens | (quarters - tens * 10) << 8;
+}
+
+// WriteScaled for a value below 10^8 and at most 7 decimals: leading zeros cut down to the
+// units digit, then two word stores, the second putting the point in front of the decimals.
+char* WriteEightDigits(std::uint64_t value, int decimals, char* out) {
+  const std::uint64_t spread = SpreadDigits(value);
+  const std::uint64_t digits = spread | 0x3030'3030'3030'3030;
+  const std::uint64_t units = std::uint64_t{1} << (8 * (7 - decimals));
+  const int skipped = std::countr_zero(spread | units) / 8;
+  const std::uint64_t shown = digits >> (8 * skipped);
+  std::memcpy(out, &shown, sizeof shown);
+  const int whole = 8 - skipped - decimals;
+  if (decimals == 0) return out + whole;
+  out[whole] = '.';
+  const std::uint64_t fraction = digits >> (8 * (8 - decimals));
+  std::memcpy(out + whole + 1, &fraction, sizeof fraction);
+  return out + whole + 1 + decimals;
+}
+
+// The magnitude beyond 64 bits or beyond the doubles that NarrowScaledMagnitude takes. Kept
+// apart, so that the usual figure does not pay for the registers that this one needs.
+[[gnu::noinline]] char* WriteRareFixed(double x, int decimals, char* out) {
+  const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
+  if (!scaled) return nullptr;
+  if (*scaled > std::numeric_limits<std::uint64_t>::max()) {
+    if (std::signbit(x)) *out++ = '-';
+    return WriteWide(*scaled, decimals, out);
   }
+  const auto value = static_cast<std::uint64_t>(*scaled);
+  if (std::signbit(x) && value != 0) *out++ = '-';
+  return WriteScaled(value, decimals, out);
 }
 
 }  // namespace
 
 char* WriteExactFixed(double x, int decimals, char* out) noexcept {
   std::uint64_t value = 0;
-  if (!NarrowScaledMagnitude(x, decimals, value)) {
-    const std::optional<Wide> scaled = ScaledMagnitude(x, decimals);
-    if (!scaled) return nullptr;
-    if (*scaled > std::numeric_limits<std::uint64_t>::max()) {
-      if (std::signbit(x)) *out++ = '-';
-      return WriteWide(*scaled, decimals, out);
-    }
-    value = static_cast<std::uint64_t>(*scaled);
-  }
+  if (!NarrowScaledMagnitude(x, decimals, value)) return WriteRareFixed(x, decimals, out);
   if (std::signbit(x) && value != 0) *out++ = '-';
-  const std::uint64_t whole = WholeOf(value, decimals);
-  const int count = DigitCount(whole);
-  WriteDigitsBefore(whole, count, out + count);
-  out += count;
-  if (decimals == 0) return out;
-  *out++ = '.';
-  WriteDigitsBefore(value - whole * detail::kTens[decimals], decimals, out + decimals);
-  return out + decimals;
+  return value < kEightDigits ? WriteEightDigits(value, decimals, out)
+                              : WriteScaled(value, decimals, out);
 }
 
 void AppendExactFixed(double x, int decimals, std::string& out) {

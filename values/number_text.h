@@ -73,8 +73,9 @@ void AppendExactFixed(double x, int decimals, std::string& out);
 /// Room that WriteExactFixed needs.
 inline constexpr std::size_t kExactFixedCapacity = 48;
 
-/// Writes what AppendExactFixed appends to `out` (kExactFixedCapacity chars) and returns its
-/// end; nullptr, writing nothing, when |x| × 10^decimals is 2^127 or more.
+/// Writes what AppendExactFixed appends to `out` (kExactFixedCapacity chars, those after the end
+/// used as scratch) and returns its end; nullptr, writing nothing, when |x| × 10^decimals is 2^127
+/// or more or x is not finite.
 char* WriteExactFixed(double x, int decimals, char* out) noexcept;
 
 /// x as C's "%.15g" writes it, "0" for either zero; `out` has kGeneralTextCapacity chars.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "values/number_text.h"
@@ -51,6 +52,17 @@ TEST(JsonWriter, GathersTheSameTextAsWrittenOneByOne) {
     json.Close('}');
   }
   EXPECT_EQ(out, expected + "}");
+}
+
+// A figure that is not finite reaches the fixed writing as a number like any other; it must come
+// out as null, with its separator, and leave the writer going on after it.
+TEST(JsonWriter, WritesNullForAFigureThatIsNotFinite) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  for (const double x : {kInfinity, -kInfinity, std::numeric_limits<double>::quiet_NaN()}) {
+    JsonWriter json;
+    json.Open('[').Fixed(1, 1).Fixed(x, 2).Fixed(x, 0).Number(x).General(x).Fixed(-0.5, 0);
+    EXPECT_EQ(json.Close(']').text(), "[1.0,null,null,null,null,-1]") << x;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -386,6 +387,17 @@ TEST(AppendExactFixed, RoundsTheExactValueHalfAwayFromZero) {
            Case{82.554999999999993, 2, "82.55"},
            Case{1e20, 2, "100000000000000000000.00"},
            Case{123456789.125, 2, "123456789.13"},
+           // Zeros inside the digits, and the figures about the eight digits one word holds.
+           Case{1000, 3, "1000.000"},
+           Case{7, 2, "7.00"},
+           Case{0.0005, 3, "0.001"},
+           Case{0.00049, 3, "0.000"},
+           Case{10000.05, 1, "10000.0"},
+           Case{12345678, 0, "12345678"},
+           Case{99999999.4, 0, "99999999"},
+           Case{99999999.5, 0, "100000000"},
+           Case{99999.99949999999, 3, "99999.999"},
+           Case{99999.9999, 3, "100000.000"},
        }) {
     EXPECT_EQ(ExactFixed(c.x, c.decimals), c.text) << c.x << " to " << c.decimals;
   }
@@ -404,6 +416,26 @@ TEST(AppendExactFixed, MatchesTheExactExpansionOnRandomDoubles) {
   for (int k = 0; k < 2000; ++k) {
     const double x = (k + 0.5) / 8;
     ASSERT_EQ(ExactFixed(x, 2), RoundedByHand(x, 2)) << x;
+  }
+}
+
+// Doubles next to a decimal half, where one bit of the rounding decides; random doubles almost
+// never land there. Whole parts of every size up to where a double has no fraction left.
+TEST(AppendExactFixed, RoundsTheDoublesBesideAHalfLikeTheExactExpansion) {
+  std::mt19937_64 random(11);
+  const double wholes[] = {0, 1, 9, 99, 461, 1857, 65535, 1e6 + 3, 34359738369.0, 0x1p52 - 1};
+  for (int decimals = 0; decimals <= 9; ++decimals) {
+    const auto unit = static_cast<std::uint64_t>(std::pow(10, decimals));
+    for (const double whole : wholes) {
+      for (int k = 0; k < 40; ++k) {
+        const double fraction = static_cast<double>(random() % unit) + 0.5;
+        const double half = whole + fraction / static_cast<double>(unit);
+        for (const double x : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) {
+          ASSERT_EQ(ExactFixed(x, decimals), RoundedByHand(x, decimals)) << x << " " << decimals;
+          ASSERT_EQ(ExactFixed(-x, decimals), RoundedByHand(-x, decimals)) << -x << " " << decimals;
+        }
+      }
+    }
   }
 }
 
