@@ -108,16 +108,6 @@ int WriteDigits(std::uint64_t value, char* out) noexcept {
 
 namespace {
 
-// "00" … "99", so that digits come two at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (std::size_t k = 0; k < 100; ++k) {
-    pairs[2 * k] = static_cast<char>('0' + k / 10);
-    pairs[2 * k + 1] = static_cast<char>('0' + k % 10);
-  }
-  return pairs;
-}();
-
 // Writes the last two digits of `value` before `p`, and drops them from `value`.
 char* TakePair(std::uint64_t& value, char* p) noexcept {
   p -= 2;

@@ -288,16 +288,6 @@ namespace {
 
 __extension__ using Wide = unsigned __int128;
 
-// "00" … "99", so that digits come two at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (std::size_t k = 0; k < 100; ++k) {
-    pairs[2 * k] = static_cast<char>('0' + k / 10);
-    pairs[2 * k + 1] = static_cast<char>('0' + k % 10);
-  }
-  return pairs;
-}();
-
 // Writes the digits of `value` backwards from `end`; returns where they start.
 // 128-bit division is a library call; a shown figure almost always fits in 64 bits.
 char* WriteWideDigits(Wide value, char* end) {
@@ -310,11 +300,11 @@ char* WriteWideDigits(Wide value, char* end) {
     const std::uint64_t pair = narrow % 100;
     narrow /= 100;
     end -= 2;
-    std::memcpy(end, &kDigitPairs[2 * pair], 2);
+    std::memcpy(end, &detail::kDigitPairs[2 * pair], 2);
   }
   if (narrow >= 10) {
     end -= 2;
-    std::memcpy(end, &kDigitPairs[2 * narrow], 2);
+    std::memcpy(end, &detail::kDigitPairs[2 * narrow], 2);
   } else {
     *--end = static_cast<char>('0' + narrow);
   }
@@ -346,7 +336,7 @@ void WriteDigitsBefore(std::uint64_t value, int count, char* end) {
     const std::uint64_t pair = value % 100;
     value /= 100;
     end -= 2;
-    std::memcpy(end, &kDigitPairs[2 * pair], 2);
+    std::memcpy(end, &detail::kDigitPairs[2 * pair], 2);
   }
   if (count == 1) end[-1] = static_cast<char>('0' + value % 10);
 }
