@@ -88,23 +88,27 @@ DynamicValue FixedReadLater(const DynamicValue& x, int decimals) {
   return fixed;
 }
 
-// A short text goes straight into the target; a long one is checked as it is formatted.
-void AssignFixed(DynamicValue& target, const DynamicValue& x, int decimals) {
-  const double number = x.ToDouble();
+namespace {
+
+// A short text goes straight into the target; a long one takes `format_long`'s way.
+template <typename FormatLong>
+void AssignFixedText(DynamicValue& target, double number, int decimals, FormatLong format_long) {
   if (const std::optional<ShortFixed> fixed = FormatShortFixed(number, decimals)) {
     target.AssignText(fixed->text(), fixed->shown());
   } else {
-    target = DynamicValue(FormatFixedNumber(number, decimals));
+    target = DynamicValue(format_long(number, decimals));
   }
 }
 
+}  // namespace
+
+// A long text is checked as it is formatted.
+void AssignFixed(DynamicValue& target, const DynamicValue& x, int decimals) {
+  AssignFixedText(target, x.ToDouble(), decimals, FormatFixedNumber);
+}
+
 void AssignFixedReadLater(DynamicValue& target, const DynamicValue& x, int decimals) {
-  const double number = x.ToDouble();
-  if (const std::optional<ShortFixed> fixed = FormatShortFixed(number, decimals)) {
-    target.AssignText(fixed->text(), fixed->shown());
-  } else {
-    target = DynamicValue(FormatFixedUnchecked(number, decimals));
-  }
+  AssignFixedText(target, x.ToDouble(), decimals, FormatFixedUnchecked);
 }
 
 GeneralText::GeneralText(const DynamicValue& value) noexcept {

@@ -330,17 +330,6 @@ std::optional<Wide> ScaledMagnitude(double x, int decimals) {
   return (n >> shift) + (rest >= half ? 1 : 0);
 }
 
-// The `count` last decimal digits of `value`, leading zeros included, written to end there.
-void WriteDigitsBefore(std::uint64_t value, int count, char* end) {
-  for (; count >= 2; count -= 2) {
-    const std::uint64_t pair = value % 100;
-    value /= 100;
-    end -= 2;
-    std::memcpy(end, &detail::kDigitPairs[2 * pair], 2);
-  }
-  if (count == 1) end[-1] = static_cast<char>('0' + value % 10);
-}
-
 int DigitCount(std::uint64_t value) {
   // 1233 / 4096 is just above log10(2): the guess is the count or one less.
   const std::uint64_t nonzero = value | 1;  // the same count, and a zero has one digit
@@ -378,15 +367,10 @@ bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
 
 // `value` / 10^decimals with its decimals after the point.
 char* WriteScaled(std::uint64_t value, int decimals, char* out) {
-  const std::uint64_t unit = detail::kTens[decimals];
-  const std::uint64_t whole = value / unit;
-  const int count = DigitCount(whole);
-  WriteDigitsBefore(whole, count, out + count);
-  out += count;
-  if (decimals == 0) return out;
-  *out++ = '.';
-  WriteDigitsBefore(value - whole * unit, decimals, out + decimals);
-  return out + decimals;
+  const int whole_digits = DigitCount(value / detail::kTens[decimals]);
+  char* const end = out + whole_digits + (decimals == 0 ? 0 : decimals + 1);
+  detail::WritePointedBackwards(value, decimals, end);
+  return end;
 }
 
 // The digits are gathered in the bytes of one word and stored a word at a time.
