@@ -11,14 +11,15 @@ void LabelDisplay::Show(int number, const DynamicValue& value) {
 }
 
 void LabelDisplay::ShowDouble(int number, double value) {
-  DoubleText& memo = double_texts_[static_cast<std::size_t>(number - kFirstResultLabel)];
+  DoubleTexts& texts = shared_texts_ != nullptr ? *shared_texts_ : own_texts_;
+  DoubleTexts::Text& memo = texts.texts_[static_cast<std::size_t>(number - kFirstResultLabel)];
   const auto bits = values::compat::BitCast<std::uint64_t>(value);
   if (!memo.valid || memo.bits != bits) {
-    memo.size = static_cast<std::uint8_t>(values::FormatGeneral(value, memo.text));
+    memo.size = static_cast<std::uint8_t>(values::FormatGeneral(value, memo.chars));
     memo.bits = bits;
     memo.valid = true;
   }
-  SetLabel(number, {memo.text, memo.size});
+  SetLabel(number, {memo.chars, memo.size});
 }
 
 void LabelDisplay::Clear(int first, int last) {

@@ -43,6 +43,20 @@ constexpr std::string_view WithoutLeader(std::string_view caption) {
   return caption.substr(0, caption.find_last_not_of(". ") + 1);
 }
 
+/// The general text last made of a double for each result label: coefficients come from the
+/// tables and repeat from run to run, so their texts are made once.
+class DoubleTexts {
+ private:
+  friend class LabelDisplay;
+  struct Text {
+    std::uint64_t bits = 0;
+    bool valid = false;
+    std::uint8_t size = 0;
+    char chars[values::kGeneralTextCapacity];
+  };
+  std::array<Text, kResultLabelCount> texts_{};
+};
+
 /// Turns a run's results into the texts of the result labels, written in the window's order;
 /// a front end only says how one label takes its text.
 class LabelDisplay : public ResultDisplay {
@@ -58,24 +72,21 @@ class LabelDisplay : public ResultDisplay {
                     const DynamicValue& D2, const DynamicValue& W1, const DynamicValue& W2) final;
 
  protected:
+  /// Keeps the texts of doubles for as long as the display lives.
+  LabelDisplay() = default;
+  /// Keeps them in `texts` instead, for a display made anew for each run.
+  explicit LabelDisplay(DoubleTexts& texts) : shared_texts_(&texts) {}
+
   /// Sets Label`number` (26 … 41) to `text`.
   virtual void SetLabel(int number, std::string_view text) = 0;
 
  private:
-  /// The general text last made of a double for one label: coefficients come from the tables
-  /// and repeat from run to run, so their texts are made once.
-  struct DoubleText {
-    std::uint64_t bits = 0;
-    bool valid = false;
-    std::uint8_t size = 0;
-    char text[values::kGeneralTextCapacity];
-  };
-
   void Show(int number, const DynamicValue& value);
   void ShowDouble(int number, double value);
   void Clear(int first, int last);
 
-  std::array<DoubleText, kResultLabelCount> double_texts_{};
+  DoubleTexts own_texts_;
+  DoubleTexts* shared_texts_ = nullptr;
 };
 
 }  // namespace calc

@@ -31,7 +31,8 @@ const DynamicValue kTurnsAdded{std::int16_t{20}};
 // The run's own labels, starting empty.
 class Display final : public calc::LabelDisplay {
  public:
-  explicit Display(std::array<std::string, calc::kResultLabelCount>& labels) : labels_(labels) {}
+  Display(std::array<std::string, calc::kResultLabelCount>& labels, calc::DoubleTexts& texts)
+      : LabelDisplay(texts), labels_(labels) {}
 
  private:
   void SetLabel(int number, std::string_view text) override {
@@ -150,7 +151,7 @@ void MakeDesign(calc::CalculatorState& record, const calc::InputTexts& texts,
     winding.given = secondary;
     winding.rms = rms;
   }
-  Display display(out.labels);
+  Display display(out.labels, out.double_texts);
   calc::RunTrace trace;
   try {
     calc::CalculateDesign(record, texts, display, {out.windings[0].rms, out.power}, trace);

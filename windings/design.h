@@ -59,6 +59,7 @@ struct Design {
   double current_density = 0;          ///< the run's J, A/mm², when it fits
   check::CheckInput
       input;  ///< when it fits: primary, then the secondaries at their sizing currents
+  calc::DoubleTexts double_texts;  ///< not a result: kept for the next design's labels
 };
 
 /// Whether a secondary's U is from 0.001 to 1,000,000 V and its I from 0.000001 to 1,000,000 A.
