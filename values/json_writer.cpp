@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "values/number_text.h"
@@ -22,6 +23,35 @@ constexpr std::array<bool, 256> kNeedsEscape = [] {
 }();
 
 constexpr std::size_t kEscapedSize = 6;  // \u001f
+
+constexpr std::uint64_t kEachByte = 0x0101'0101'0101'0101;
+
+// Whether a byte of `word` is below `bound` (at most 0x80); exact for the word as a whole.
+constexpr bool AnyBelow(std::uint64_t word, std::uint64_t bound) {
+  return ((word - kEachByte * bound) & ~word & (kEachByte * 0x80)) != 0;
+}
+
+// Whether one of the eight bytes of `word` needs an escape.
+constexpr bool AnyNeedsEscape(std::uint64_t word) {
+  return AnyBelow(word, 0x20) || AnyBelow(word ^ (kEachByte * '"'), 1) ||
+         AnyBelow(word ^ (kEachByte * '\\'), 1);
+}
+
+// Copies the bytes of `text` to `at` eight at a time while none needs an escape, the last eight
+// overlapping the ones before; returns how many were copied.
+std::size_t CopyPlainWords(std::string_view text, char* at) {
+  constexpr std::size_t kWord = sizeof(std::uint64_t);
+  if (text.size() < kWord) return 0;
+  std::size_t k = 0;
+  for (;; k += kWord) {
+    const std::size_t start = std::min(k, text.size() - kWord);
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + start, kWord);
+    if (AnyNeedsEscape(word)) return start;
+    std::memcpy(at + start, &word, kWord);
+    if (start + kWord == text.size()) return text.size();
+  }
+}
 
 // The escape of a character that needs one, at `at`; returns its end.
 char* Escape(char c, char* at) {
@@ -47,7 +77,9 @@ void JsonWriter::Flush() {
 
 char* JsonWriter::Quote(std::string_view text, char after, char* at) {
   *at++ = '"';
-  for (const char c : text) {
+  const std::size_t plain = CopyPlainWords(text, at);
+  at += plain;
+  for (const char c : text.substr(plain)) {
     if (kNeedsEscape[static_cast<unsigned char>(c)]) {
       at = Escape(c, at);
     } else {

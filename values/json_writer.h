@@ -123,7 +123,8 @@ class JsonWriter {
   void Commit(const char* end) { staged_ = static_cast<std::size_t>(end - stage_); }
   // `text` quoted and escaped at `at`, then `after`; returns its end.
   static char* Quote(std::string_view text, char after, char* at);
-  void LongString(std::string_view text, std::string_view after);
+  // Kept out of Key and String, so that a short string pays for none of its registers.
+  [[gnu::noinline]] void LongString(std::string_view text, std::string_view after);
   // What WriteExactFixed leaves: a number too long for the stage at `at`, or null.
   void LongFixed(double x, int decimals, char* at);
   JsonWriter& Word(std::string_view word) {

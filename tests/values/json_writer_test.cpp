@@ -54,6 +54,22 @@ TEST(JsonWriter, GathersTheSameTextAsWrittenOneByOne) {
   EXPECT_EQ(out, expected + "}");
 }
 
+// Strings are copied eight bytes at a time until one needs an escape: each byte that needs one,
+// and its neighbours that do not, at every place of strings around a word's length.
+TEST(JsonWriter, EscapesAByteAtAnyPlaceOfAString) {
+  for (const char c :
+       {'"', '\\', '\x00', '\x1f', ' ', '!', '#', '[', ']', '\x7f', '\x80', '\xff'}) {
+    for (std::size_t size = 1; size <= 25; ++size) {
+      for (std::size_t place = 0; place < size; ++place) {
+        std::string text(size, 'a');
+        text[place] = c;
+        JsonWriter json;
+        EXPECT_EQ(json.String(text).text(), Quoted(text)) << int{c} << " at " << place;
+      }
+    }
+  }
+}
+
 // A figure that is not finite reaches the fixed writing as a number like any other; it must come
 // out as null, with its separator, and leave the writer going on after it.
 TEST(JsonWriter, WritesNullForAFigureThatIsNotFinite) {
