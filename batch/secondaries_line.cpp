@@ -1,7 +1,8 @@
 #include "batch/secondaries_line.h"
 
 #include <algorithm>
-#include <cstdlib>
+
+#include "values/number_text.h"
 
 namespace batch {
 
@@ -102,9 +103,9 @@ calc::InputTexts RunTexts(const SecondaryFields& line) {
 }
 
 bool ReadSecondaryNumber(std::string_view text, double& value) {
-  const std::string number(Trimmed(text));
+  const std::string_view number = Trimmed(text);
   if (!IsNumberText(number)) return false;
-  value = std::strtod(number.c_str(), nullptr);
+  value = values::ReadNumber(number);
   return true;
 }
 
