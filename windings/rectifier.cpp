@@ -12,6 +12,9 @@ using std::numbers::pi;
 
 constexpr double kSeriesBelow = 0.05;
 constexpr double kNarrowEnough = 1e-12;
+// Halley's step leaves an error of about (step / θ)³ · θ: after a step this small, below
+// 10⁻¹⁵ θ.
+constexpr double kHalleyStepEnough = 1e-5;
 constexpr int kMaxSteps = 200;  // halvings alone reach 2^-200 of π/2, far past a double's precision
 
 // Turns that conduct at once and their resistance: the whole winding, or the mean half of a
@@ -71,19 +74,23 @@ double ChargeArea(double t) {
 
 namespace {
 
-// S(θ) and its slope θ sin θ, from the series' own slope below 0.05.
+// S(θ), its slope θ sin θ and the slope's own slope sin θ + θ cos θ, from the series' below 0.05.
 struct Area {
   double value;
   double slope;
+  double bend;
 };
 
-Area ChargeAreaAndSlope(double t) {
+Area ChargeAreaAndSlopes(double t) {
   if (t < kSeriesBelow) {
     const double t2 = t * t;
-    return {ChargeArea(t), t2 - t2 * t2 / 6 + t2 * t2 * t2 / 120 - t2 * t2 * t2 * t2 / 5040};
+    const double t4 = t2 * t2;
+    return {ChargeArea(t), t2 - t4 / 6 + t4 * t2 / 120 - t4 * t4 / 5040,
+            t * (2 - 2 * t2 / 3 + t4 / 20 - t4 * t2 / 630)};
   }
   const double sine = std::sin(t);
-  return {sine - t * std::cos(t), t * sine};
+  const double cosine = std::cos(t);
+  return {sine - t * cosine, t * sine, sine + t * cosine};
 }
 
 }  // namespace
@@ -101,24 +108,28 @@ double HeatArea(double t) {
 double ConductionAngle(double a) {
   double low = 0;
   double high = pi / 2;
-  // S(θ) < θ³/3, so this lies below the root, and from there Newton's steps on the convex S
-  // come down to it in a handful; a step that leaves the bracket or does not halve the one
-  // before is a halving instead.
+  // S(θ) < θ³/3, so this lies below the root, and from there Halley's steps come down to it in
+  // two or three; a step that leaves the bracket or does not halve the one before is a halving
+  // instead.
   double theta = std::min(std::cbrt(3 * a), high);
   double step_before = high - low;
   for (int k = 0; k < kMaxSteps; ++k) {
-    const Area area = ChargeAreaAndSlope(theta);
-    if (area.value < a) {
+    const Area area = ChargeAreaAndSlopes(theta);
+    const double miss = area.value - a;
+    if (miss < 0) {
       low = theta;
     } else {
       high = theta;
     }
-    double next = theta - (area.value - a) / area.slope;
+    double next = theta - 2 * miss * area.slope / (2 * area.slope * area.slope - miss * area.bend);
+    bool halley = true;
     if (!(next > low && next < high) || std::fabs(next - theta) > step_before / 2) {
       next = (low + high) / 2;
+      halley = false;
     }
     step_before = std::fabs(next - theta);
-    if (step_before < kNarrowEnough * next || high - low < kNarrowEnough * high) return next;
+    const double enough = halley ? kHalleyStepEnough : kNarrowEnough;
+    if (step_before < enough * next || high - low < kNarrowEnough * high) return next;
     theta = next;
   }
   return theta;
