@@ -33,6 +33,31 @@ void Store(Settings& settings, Setting which, double value) {
   }
 }
 
+// Calls `use` with the value `which` holds, unless it is an own wire left unset. Plain doubles
+// on the way, not an optional: the plan checks its settings on every run.
+template <typename Use>
+void VisitValue(const Settings& settings, Setting which, Use use) {
+  switch (which) {
+    case Setting::Grade:
+      return use(static_cast<double>(settings.grade));
+    case Setting::Bobbin:
+      return use(settings.bobbin);
+    case Setting::Interlayer:
+      return use(settings.interlayer);
+    case Setting::Between:
+      return use(settings.between);
+    case Setting::Wrap:
+      return use(settings.wrap);
+    case Setting::OwnWire1:
+    case Setting::OwnWire2:
+      if (const std::optional<double>& wire =
+              settings.own_wire[which == Setting::OwnWire1 ? 0 : 1]) {
+        use(*wire);
+      }
+      return;
+  }
+}
+
 // -0 is stored as 0 so that it never shows as "-0".
 double Unsigned(double value) { return value + 0.0; }
 
@@ -47,23 +72,9 @@ std::string_view SettingName(Setting which) { return RuleOf(which).name; }
 std::string_view SettingUnit(Setting which) { return RuleOf(which).unit; }
 
 std::optional<double> SettingValue(const Settings& settings, Setting which) {
-  switch (which) {
-    case Setting::Grade:
-      return settings.grade;
-    case Setting::Bobbin:
-      return settings.bobbin;
-    case Setting::Interlayer:
-      return settings.interlayer;
-    case Setting::Between:
-      return settings.between;
-    case Setting::Wrap:
-      return settings.wrap;
-    case Setting::OwnWire1:
-      return settings.own_wire[0];
-    case Setting::OwnWire2:
-      return settings.own_wire[1];
-  }
-  return std::nullopt;
+  std::optional<double> value;
+  VisitValue(settings, which, [&value](double held) { value = held; });
+  return value;
 }
 
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text) {
@@ -87,8 +98,10 @@ std::optional<std::string> Set(Settings& settings, Setting which, double value) 
 
 std::optional<Setting> FirstInvalid(const Settings& settings) {
   for (const Setting which : kAllSettings) {
-    const std::optional<double> value = SettingValue(settings, which);
-    if (value && !values::Accepts(RuleOf(which), *value)) return which;
+    bool accepted = true;
+    VisitValue(settings, which,
+               [&](double held) { accepted = values::Accepts(RuleOf(which), held); });
+    if (!accepted) return which;
   }
   return std::nullopt;
 }
