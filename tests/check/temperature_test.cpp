@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace check::detail {
@@ -17,7 +18,8 @@ struct Heat {
 };
 
 // The equation holds to 10⁻⁶ °C at the answer, and a little below it the right side is still
-// above T: the answer is the smallest solution, not a later one or a stop short of it.
+// above T: the answer is the smallest solution, not a later one or a stop short of it. Where T
+// is astronomic, the rounding of the right side blurs it over a few hundred doubles.
 TEST(WindingTemperature, SolvesTheRiseEquationFromTheAmbientUp) {
   const Heat cases[] = {
       {"start ring", 1.24, 5.09, 454.79, 40},
@@ -37,7 +39,7 @@ TEST(WindingTemperature, SolvesTheRiseEquationFromTheAmbientUp) {
     const double tolerance = std::max(1e-6, 4e-16 * t);
     EXPECT_NEAR(t, RightSide(t, h.copper20, h.core, h.surface, h.ambient), tolerance) << h.name;
     if (h.copper20 > 0 || h.core > 0) {
-      const double below = t - 2 * tolerance;
+      const double below = t - std::max(2e-6, 1e-13 * t);
       EXPECT_GT(RightSide(below, h.copper20, h.core, h.surface, h.ambient), below) << h.name;
     }
   }
