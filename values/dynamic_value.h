@@ -36,10 +36,12 @@ class DynamicValue {
     return *this;
   }
 
-  /// A fixed-formatted text whose number is known, written over the room of a text held before.
+  /// A fixed-formatted text whose number is known, written over the room of a text held before;
+  /// `text` lies outside the value.
   void AssignText(std::string_view text, double shown) {
     if (Text* held = std::get_if<Text>(&value_)) {
-      held->text.assign(text);
+      held->text.clear();
+      held->text.append(text);
       held->number = shown;
     } else {
       value_.emplace<Text>(Text{std::string(text), shown});

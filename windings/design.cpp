@@ -36,7 +36,10 @@ class Display final : public calc::LabelDisplay {
 
  private:
   void SetLabel(int number, std::string_view text) override {
-    labels_[static_cast<std::size_t>(number - calc::kFirstResultLabel)].assign(text);
+    // The run's texts are never the label's own, so the label's room is simply refilled.
+    std::string& label = labels_[static_cast<std::size_t>(number - calc::kFirstResultLabel)];
+    label.clear();
+    label.append(text);
   }
 
   std::array<std::string, calc::kResultLabelCount>& labels_;
@@ -54,21 +57,32 @@ std::int64_t WholeTurns(const DynamicValue& turns) {
   return static_cast<std::int64_t>(turns.ToDouble());
 }
 
-// Steps 15, 17 and 20 of the run for a further secondary.
+// The number the run's Fixed(x, decimals) shows; its text goes into `text` when one is asked.
+double FixedShown(const DynamicValue& x, int decimals, std::string* text = nullptr) {
+  const double number = x.ToDouble();
+  if (const std::optional<values::ShortFixed> fixed = values::FormatShortFixed(number, decimals)) {
+    if (text != nullptr) text->assign(fixed->text());
+    return fixed->shown();
+  }
+  values::FixedNumber fixed = values::FormatFixedNumber(number, decimals);
+  if (text != nullptr) *text = std::move(fixed.text);
+  return fixed.shown;
+}
+
+// Steps 15, 17 and 20 of the run for a further secondary; a fixed text is its general text.
 void SizeFurther(const calc::CalculatorState& record, const DynamicValue& drop,
                  SizedWinding& winding) {
-  const DynamicValue section = values::Fixed(DynamicValue(winding.rms) / record.J);
-  const DynamicValue diameter =
-      values::Fixed(DynamicValue(values::SquareRoot(section.ToDouble())) * kWireFactor);
-  const DynamicValue turns =
-      values::Fixed(((((DynamicValue(winding.given.voltage) * (kOne - drop / kHundred)) /
-                       (record.Ss * record.Bmax)) *
-                      kTurnsFactor) +
-                     kTurnsAdded),
-                    0);
-  winding.section = values::FormatGeneral(section);
-  winding.diameter = values::FormatGeneral(diameter);
-  winding.turns = WholeTurns(turns);
+  constexpr int kDecimals = values::kDefaultDecimals;
+  const double section =
+      FixedShown(DynamicValue(winding.rms) / record.J, kDecimals, &winding.section);
+  FixedShown(DynamicValue(values::SquareRoot(section)) * kWireFactor, kDecimals, &winding.diameter);
+  const double turns =
+      FixedShown(((((DynamicValue(winding.given.voltage) * (kOne - drop / kHundred)) /
+                    (record.Ss * record.Bmax)) *
+                   kTurnsFactor) +
+                  kTurnsAdded),
+                 0);
+  winding.turns = static_cast<std::int64_t>(turns);
 }
 
 void Tap(SizedWinding& winding) {
