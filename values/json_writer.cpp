@@ -38,10 +38,22 @@ constexpr bool AnyNeedsEscape(std::uint64_t word) {
 }
 
 // Copies the bytes of `text` to `at` eight at a time while none needs an escape, the last eight
-// overlapping the ones before; returns how many were copied.
+// overlapping the ones before, or a text of four to seven bytes as two overlapping halves of one
+// word; returns how many were copied.
 std::size_t CopyPlainWords(std::string_view text, char* at) {
   constexpr std::size_t kWord = sizeof(std::uint64_t);
-  if (text.size() < kWord) return 0;
+  constexpr std::size_t kHalf = sizeof(std::uint32_t);
+  if (text.size() < kHalf) return 0;
+  if (text.size() < kWord) {
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+    std::memcpy(&first, text.data(), kHalf);
+    std::memcpy(&last, text.data() + text.size() - kHalf, kHalf);
+    if (AnyNeedsEscape(first | std::uint64_t{last} << 32)) return 0;
+    std::memcpy(at, &first, kHalf);
+    std::memcpy(at + text.size() - kHalf, &last, kHalf);
+    return text.size();
+  }
   std::size_t k = 0;
   for (;; k += kWord) {
     const std::size_t start = std::min(k, text.size() - kWord);
