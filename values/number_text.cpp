@@ -484,6 +484,15 @@ std::size_t FormatGeneral(double x, char* out) noexcept {
     const auto result = compat::ToChars(out, out + kGeneralTextCapacity, x);
     return static_cast<std::size_t>(result.ptr - out);
   }
+  // A whole number below 10^15 is its own fifteen digits: a typical voltage, current or count.
+  constexpr double kWholeBelow = 1e15;
+  if (x > -kWholeBelow && x < kWholeBelow) {
+    const auto whole = static_cast<std::int64_t>(x);
+    if (static_cast<double>(whole) == x) {
+      return static_cast<std::size_t>(std::to_chars(out, out + kGeneralTextCapacity, whole).ptr -
+                                      out);
+    }
+  }
   const detail::Decimal15 d = detail::ToDecimal15(x);
   if (d.significand == 0) {
     *out = '0';

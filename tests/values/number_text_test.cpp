@@ -298,8 +298,9 @@ TEST(FormatGeneral, MatchesPrintfWhereItWritesNoExponent) {
   char expected[64];
   for (int i = 0; i < 50000; ++i) {
     double x = (i % 2 ? -1 : 1) * std::pow(10.0, exponent(random));
-    // Short decimals too, whose fifteen digits end in zeros.
+    // Short decimals too, whose fifteen digits end in zeros, and whole numbers.
     if (i % 3 == 0) x = std::round(x * 1000) / 1000;
+    if (i % 3 == 1) x = std::round(x);
     if (x == 0) continue;  // written "0" whatever its sign
     std::snprintf(expected, sizeof expected, "%.15g", x);
     ASSERT_EQ(std::string(buffer, FormatGeneral(x, buffer)), expected);
