@@ -390,10 +390,23 @@ std::uint64_t SpreadDigits(std::uint64_t value) {
   return tens | (quarters - tens * 10) << 8;
 }
 
+constexpr std::uint64_t kFourDigits = 10'000;
+
+// SpreadDigits of a value below 10^4, as two pairs from the table: most figures are this short.
+std::uint64_t SpreadFourDigits(std::uint64_t value) {
+  const std::uint64_t high = value / 100;
+  std::uint16_t first = 0;
+  std::uint16_t second = 0;
+  std::memcpy(&first, &detail::kDigitPairs[2 * high], sizeof first);
+  std::memcpy(&second, &detail::kDigitPairs[2 * (value - 100 * high)], sizeof second);
+  const std::uint32_t digits = (first | std::uint32_t{second} << 16) - 0x3030'3030;
+  return std::uint64_t{digits} << 32;
+}
+
 // WriteScaled for a value below 10^8 and at most 7 decimals: leading zeros cut down to the
 // units digit, then two word stores, the second putting the point in front of the decimals.
 char* WriteEightDigits(std::uint64_t value, int decimals, char* out) {
-  const std::uint64_t spread = SpreadDigits(value);
+  const std::uint64_t spread = value < kFourDigits ? SpreadFourDigits(value) : SpreadDigits(value);
   const std::uint64_t digits = spread | 0x3030'3030'3030'3030;
   const std::uint64_t units = std::uint64_t{1} << (8 * (7 - decimals));
   const int skipped = std::countr_zero(spread | units) / 8;
