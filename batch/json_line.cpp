@@ -49,11 +49,12 @@ constexpr int kWindingCurrentDecimals = 3;
 constexpr int kPeakDecimals = 2;
 constexpr int kIrefDecimals = 3;
 
-void Fixed(JsonWriter& json, std::optional<double> x, int decimals) {
+// `"key":` and x with its decimals, or null when there is none.
+void FixedMember(JsonWriter& json, const JsonKey& key, std::optional<double> x, int decimals) {
   if (x) {
-    json.Fixed(*x, decimals);
+    json.FixedMember(key, *x, decimals);
   } else {
-    json.Null();
+    json.Key(key).Null();
   }
 }
 
@@ -84,7 +85,7 @@ void WriteWinding(const plan::WindingPlan& winding, JsonWriter& json) {
   json.Open('{');
   for (std::size_t f = 0; f < kWindingKeys.size(); ++f) {
     const plan::WindingFigure& figure = plan::kWindingFigures[f];
-    json.Key(kWindingKeys[f]).Fixed(figure.value(winding), figure.decimals);
+    json.FixedMember(kWindingKeys[f], figure.value(winding), figure.decimals);
   }
   json.Close('}');
 }
@@ -100,9 +101,9 @@ void WritePlan(const account::Planned& planned, JsonWriter& json) {
   if (plan.windings.empty()) {
     Nulls(json, {"fill"_key, "T"_key, "hole"_key, "primary"_key, "secondary"_key});
   } else {
-    json.Key("fill"_key).Fixed(plan.fill * 100, plan::kFillDecimals);
-    json.Key("T"_key).Fixed(plan.depth, plan::kDepthDecimals);
-    Fixed(json.Key("hole"_key), plan.hole_left, plan::kHoleDecimals);
+    json.FixedMember("fill"_key, plan.fill * 100, plan::kFillDecimals);
+    json.FixedMember("T"_key, plan.depth, plan::kDepthDecimals);
+    FixedMember(json, "hole"_key, plan.hole_left, plan::kHoleDecimals);
     WriteWinding(plan.windings[0], json.Key("primary"_key));
     WriteWinding(plan.windings[1], json.Key("secondary"_key));
   }
@@ -122,19 +123,20 @@ std::optional<double> Count(const std::vector<std::int64_t>& turns, std::size_t 
 
 void WriteRefined(const check::Refined& refined, JsonWriter& json) {
   const bool turns = refined.check.has_value();
-  Fixed(json.Key("W1r"_key), Count(refined.turns, 0), check::kTurnsDecimals);
-  Fixed(json.Key("W2r"_key), turns ? Count(refined.turns, 1) : std::nullopt, check::kTurnsDecimals);
+  FixedMember(json, "W1r"_key, Count(refined.turns, 0), check::kTurnsDecimals);
+  FixedMember(json, "W2r"_key, turns ? Count(refined.turns, 1) : std::nullopt,
+              check::kTurnsDecimals);
   json.Key("refined_plan"_key).String(plan::VerdictCode(refined.plan.verdict));
   if (!turns) {
     json.Key("refined_fill"_key).Null().Key("refined_check"_key).Null();
     for (const JsonKey& key : kRefinedKeys) json.Key(key).Null();
     return;
   }
-  json.Key("refined_fill"_key).Fixed(refined.plan.fill * 100, check::kRefinedFillDecimals);
+  json.FixedMember("refined_fill"_key, refined.plan.fill * 100, check::kRefinedFillDecimals);
   json.Key("refined_check"_key).String(Verdict(*refined.check));
   for (std::size_t f = 0; f < kRefinedKeys.size(); ++f) {
     const check::DesignFigure& figure = check::FigureOf(check::kRefinedFigures[f]);
-    Fixed(json.Key(kRefinedKeys[f]), figure.value(*refined.check), figure.decimals);
+    FixedMember(json, kRefinedKeys[f], figure.value(*refined.check), figure.decimals);
   }
 }
 
@@ -148,8 +150,8 @@ void WriteCheck(const account::Planned& planned, JsonWriter& json) {
   json.Open('{').Key("verdict"_key).String(calculated ? Verdict(*calculated) : check::kNoneCode);
   for (std::size_t f = 0; f < kFigureKeys.size(); ++f) {
     const check::DesignFigure& figure = check::kDesignFigures[f];
-    json.Key(kFigureKeys[f]);
-    Fixed(json, calculated ? figure.value(*calculated) : std::nullopt, figure.decimals);
+    FixedMember(json, kFigureKeys[f], calculated ? figure.value(*calculated) : std::nullopt,
+                figure.decimals);
   }
   if (calculated) {
     WriteRefined(planned.check.refined, json);
@@ -197,21 +199,21 @@ void WriteDesignPlan(const windings::DesignPlan& planned, JsonWriter& json) {
     json.Close('}');
     return;
   }
-  json.Key("fill"_key).Fixed(plan.fill * 100, plan::kFillDecimals);
-  json.Key("T"_key).Fixed(plan.depth, plan::kDepthDecimals);
-  Fixed(json.Key("hole"_key), plan.hole_left, plan::kHoleDecimals);
+  json.FixedMember("fill"_key, plan.fill * 100, plan::kFillDecimals);
+  json.FixedMember("T"_key, plan.depth, plan::kDepthDecimals);
+  FixedMember(json, "hole"_key, plan.hole_left, plan::kHoleDecimals);
   json.Key("windings"_key).Open('[');
   for (std::size_t j = 0; j < plan.windings.size(); ++j) {
     const std::optional<windings::Halves> halves = j == 0 ? std::nullopt : planned.halves[j - 1];
     json.Open('{');
     for (std::size_t f = 0; f < kWindingKeys.size(); ++f) {
       const plan::WindingFigure& figure = plan::kWindingFigures[f];
-      json.Key(kWindingKeys[f]).Fixed(figure.value(plan.windings[j]), figure.decimals);
+      json.FixedMember(kWindingKeys[f], figure.value(plan.windings[j]), figure.decimals);
       if (f != kResistanceAt) continue;
-      Fixed(json.Key("Ra"_key), halves ? std::optional(halves->inner) : std::nullopt,
-            kHalfDecimals);
-      Fixed(json.Key("Rb"_key), halves ? std::optional(halves->outer) : std::nullopt,
-            kHalfDecimals);
+      FixedMember(json, "Ra"_key, halves ? std::optional(halves->inner) : std::nullopt,
+                  kHalfDecimals);
+      FixedMember(json, "Rb"_key, halves ? std::optional(halves->outer) : std::nullopt,
+                  kHalfDecimals);
     }
     json.Close('}');
   }
@@ -234,16 +236,17 @@ void WriteSecondaryChecks(const windings::DesignCheck& check, JsonWriter& json) 
     const std::optional<windings::Rectified>& dc = secondary.rectified;
     json.Open('{').Key("k"_key).Integer(static_cast<std::int64_t>(k + 1));
     const auto decimals = [](check::Figure which) { return check::FigureOf(which).decimals; };
-    json.Key("U0"_key).Fixed(output.no_load, decimals(check::Figure::NoLoadVoltage));
-    json.Key("UL"_key).Fixed(output.full_load, decimals(check::Figure::FullLoadVoltage));
-    Fixed(json.Key("regulation"_key), output.regulation, decimals(check::Figure::Regulation));
-    json.Key("deviation"_key).Fixed(output.deviation, decimals(check::Figure::Deviation));
-    Fixed(json.Key("imbalance"_key), secondary.imbalance, kImbalanceDecimals);
-    Fixed(json.Key("Udc"_key), dc ? std::optional(dc->dc_voltage) : std::nullopt,
-          kDcVoltageDecimals);
-    Fixed(json.Key("Iw"_key), dc ? std::optional(dc->winding_current) : std::nullopt,
-          kWindingCurrentDecimals);
-    Fixed(json.Key("Ipk"_key), dc ? std::optional(dc->peak_current) : std::nullopt, kPeakDecimals);
+    json.FixedMember("U0"_key, output.no_load, decimals(check::Figure::NoLoadVoltage));
+    json.FixedMember("UL"_key, output.full_load, decimals(check::Figure::FullLoadVoltage));
+    FixedMember(json, "regulation"_key, output.regulation, decimals(check::Figure::Regulation));
+    json.FixedMember("deviation"_key, output.deviation, decimals(check::Figure::Deviation));
+    FixedMember(json, "imbalance"_key, secondary.imbalance, kImbalanceDecimals);
+    FixedMember(json, "Udc"_key, dc ? std::optional(dc->dc_voltage) : std::nullopt,
+                kDcVoltageDecimals);
+    FixedMember(json, "Iw"_key, dc ? std::optional(dc->winding_current) : std::nullopt,
+                kWindingCurrentDecimals);
+    FixedMember(json, "Ipk"_key, dc ? std::optional(dc->peak_current) : std::nullopt,
+                kPeakDecimals);
     WriteFlags(secondary.flags, json.Key("flags"_key));
     json.Close('}');
   }
@@ -259,8 +262,8 @@ void WriteDesignCheck(const std::optional<windings::DesignCheck>& check, JsonWri
   json.Open('{').Key("verdict"_key).String(verdict);
   for (const check::Figure which : kDesignFigures) {
     const check::DesignFigure& figure = check::FigureOf(which);
-    json.Key(kFigureKeys[static_cast<std::size_t>(which)]);
-    Fixed(json, check ? figure.value(check->core) : std::nullopt, figure.decimals);
+    FixedMember(json, kFigureKeys[static_cast<std::size_t>(which)],
+                check ? figure.value(check->core) : std::nullopt, figure.decimals);
   }
   if (check) {
     WriteSecondaryChecks(*check, json);

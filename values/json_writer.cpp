@@ -155,6 +155,18 @@ void JsonWriter::LongFixed(double x, int decimals, char* at) {
   AppendExactFixed(x, decimals, *out_);
 }
 
+JsonWriter& JsonWriter::FixedMember(const JsonKey& key, double x, int decimals) {
+  char* at = Separate(Room(1 + JsonKey::kCapacity + kExactFixedCapacity));
+  std::memcpy(at, key.text_, JsonKey::kCapacity);
+  at += key.size_;
+  if (char* end = WriteExactFixed(x, decimals, at)) {
+    Commit(end);
+  } else {
+    LongFixed(x, decimals, at);
+  }
+  return *this;
+}
+
 JsonWriter& JsonWriter::General(double x) {
   if (!std::isfinite(x)) return Null();
   char* at = Separate(Room(1 + kGeneralTextCapacity));

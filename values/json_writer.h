@@ -90,6 +90,8 @@ class JsonWriter {
     }
     return *this;
   }
+  /// Key(key) then Fixed(x, decimals), in one step: the figures of a design are most of a line.
+  JsonWriter& FixedMember(const JsonKey& key, double x, int decimals);
   /// x as "%.15g" writes it; null when not finite.
   JsonWriter& General(double x);
   JsonWriter& Integer(std::int64_t n);
