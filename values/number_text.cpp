@@ -17,6 +17,8 @@ namespace values {
 
 namespace {
 
+__extension__ using Wide = unsigned __int128;
+
 bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
 const char* SkipDigits(const char* p, const char* end) noexcept {
@@ -238,6 +240,27 @@ std::string LongFixedText(const Scaled& scaled, int places, bool negative) {
   return text;
 }
 
+// |x| × 10^places rounded half away from zero straight from the double, for |x| from 2^-11 to
+// below 2^53 and at most three places, where the exact product lies farther from a half than
+// rounding x to fifteen digits can move it (10^-14 of itself): there the fifteen digits round
+// the same way and need not be made. False, setting nothing, for any other.
+bool ScaledAwayFromAHalf(double x, int places, std::uint64_t& scaled) {
+  constexpr int kMostPlaces = 3;
+  constexpr std::uint64_t kFifteenDigits = 100'000'000'000'000;  // 10^14
+  const auto bits = compat::BitCast<std::uint64_t>(x);
+  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+  const int shift = 1075 - biased;  // |x| = m × 2^-shift
+  if (places > kMostPlaces || static_cast<unsigned>(shift - 1) > 62) return false;
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const std::uint64_t n = m * detail::kTens[places];
+  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+  const std::uint64_t rest = n & (2 * half - 1);
+  const std::uint64_t off = rest > half ? rest - half : half - rest;
+  if (static_cast<Wide>(off) * kFifteenDigits <= n) return false;
+  scaled = (n >> shift) + (rest > half ? 1 : 0);
+  return true;
+}
+
 // What reading a fixed text back gives: one exact division while its digits fit 53 bits.
 double Shown(const Scaled& scaled, int places, bool negative, std::string_view text) {
   if (scaled.zeros != 0 || scaled.value >= kExactInteger || places > 22) return ReadNumber(text);
@@ -250,10 +273,12 @@ double Shown(const Scaled& scaled, int places, bool negative, std::string_view t
 std::optional<ShortFixed> FormatShortFixed(double x, int decimals) noexcept {
   const int places = std::max(decimals, 0);
   if (!std::isfinite(x) || places > detail::kMostPointedPlaces) return std::nullopt;
-  const detail::Decimal15 d = detail::ToDecimal15(x);
-  const Scaled scaled = Scale(d, places);
-  if (scaled.zeros != 0) return std::nullopt;
-  const bool negative = d.negative && scaled.value != 0;
+  Scaled scaled;
+  if (!ScaledAwayFromAHalf(x, places, scaled.value)) {
+    scaled = Scale(detail::ToDecimal15(x), places);
+    if (scaled.zeros != 0) return std::nullopt;
+  }
+  const bool negative = std::signbit(x) && scaled.value != 0;
   ShortFixed fixed;
   char* const end = fixed.chars_ + sizeof fixed.chars_;
   char* first = detail::WritePointedBackwards(scaled.value, places, end);
@@ -285,8 +310,6 @@ FixedNumber FormatFixedNumber(double x, int decimals) {
 }
 
 namespace {
-
-__extension__ using Wide = unsigned __int128;
 
 // Writes the digits of `value` backwards from `end`; returns where they start.
 // 128-bit division is a library call; a shown figure almost always fits in 64 bits.

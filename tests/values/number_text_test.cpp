@@ -240,11 +240,17 @@ TEST(FormatFixed, MatchesPrintfDigitsRoundedByHand) {
     const int decimals = i % 6;
     ASSERT_EQ(FormatFixedNumber(x, decimals).text, FixedByPrintf(x, decimals)) << x;
   }
-  // Halves of the last place, and their neighbouring doubles, at every scale of a figure.
+  // Halves of the last place, and doubles a few steps beside them, where fifteen digits may or
+  // may not reach the half, at every scale of a figure.
+  const auto beside = [](double x, int steps) {
+    for (int k = 0; k < std::abs(steps); ++k) x = std::nextafter(x, steps < 0 ? 0.0 : 1e300);
+    return x;
+  };
   for (int k = 0; k < 20000; ++k) {
     const int decimals = k % 4;
     const double half = (k / 4 + 0.5) / std::pow(10.0, decimals) * (k % 3 == 0 ? 1000 : 1);
-    for (const double x : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300)}) {
+    for (const int steps : {0, -1, 1, -4, 4, -20, 20}) {
+      const double x = beside(half, steps);
       ASSERT_EQ(FormatFixedNumber(x, decimals).text, FixedByPrintf(x, decimals)) << x;
       ASSERT_EQ(FormatFixedNumber(-x, decimals).text, FixedByPrintf(-x, decimals)) << x;
     }
