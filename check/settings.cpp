@@ -15,6 +15,17 @@ constexpr std::size_t Index(Setting which) { return static_cast<std::size_t>(whi
 
 static_assert(Index(Setting::RefineFlux) == kFields.size(), "the refine flux comes last");
 
+// Calls `use` with the value `which` holds, unless it is the refine flux left unset. Plain
+// doubles on the way, not an optional: every check looks over its settings.
+template <typename Use>
+void VisitValue(const Settings& settings, Setting which, Use use) {
+  if (which != Setting::RefineFlux) {
+    use(settings.*kFields[Index(which)]);
+  } else if (settings.refine_flux) {
+    use(*settings.refine_flux);
+  }
+}
+
 void Store(Settings& settings, Setting which, std::optional<double> value) {
   if (which == Setting::RefineFlux) {
     settings.refine_flux = value;
@@ -32,8 +43,9 @@ std::string_view SettingName(Setting which) { return RuleOf(which).name; }
 std::string_view SettingUnit(Setting which) { return RuleOf(which).unit; }
 
 std::optional<double> SettingValue(const Settings& settings, Setting which) {
-  if (which == Setting::RefineFlux) return settings.refine_flux;
-  return settings.*kFields[Index(which)];
+  std::optional<double> value;
+  VisitValue(settings, which, [&value](double held) { value = held; });
+  return value;
 }
 
 std::optional<std::string> SetFromText(Settings& settings, Setting which, std::string_view text) {
@@ -58,8 +70,10 @@ std::optional<std::string> Set(Settings& settings, Setting which, double value) 
 
 std::optional<Setting> FirstInvalid(const Settings& settings) {
   for (const Setting which : kAllSettings) {
-    const std::optional<double> value = SettingValue(settings, which);
-    if (value && !values::Accepts(RuleOf(which), *value)) return which;
+    bool accepted = true;
+    VisitValue(settings, which,
+               [&](double held) { accepted = values::Accepts(RuleOf(which), held); });
+    if (!accepted) return which;
   }
   return std::nullopt;
 }
