@@ -11,10 +11,13 @@ namespace {
 constexpr std::size_t kFirstKindField = 10;  // from 1
 constexpr std::size_t kGroupSize = 3;
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Every field of every line passes here: plain loops, not a search of the blanks per character.
 std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
