@@ -37,7 +37,7 @@ double ChargeArea(double theta);
 /// X(θ) = θ (2 + cos 2θ) − 1.5 sin 2θ, from its series below 0.05.
 double HeatArea(double theta);
 
-/// θ in (0, π/2) with S(θ) = a, 0 < a < 1, to 10⁻¹² of θ: Newton's steps inside a bisection's
+/// θ in (0, π/2) with S(θ) = a, 0 < a < 1, to 10⁻¹² of θ: Halley's steps inside a bisection's
 /// bracket.
 double ConductionAngle(double a);
 

@@ -36,7 +36,7 @@ double Bisected(double a) {
   return (low + high) / 2;
 }
 
-// Newton's steps land on the bisection's angle over the whole range of a, around the switch to
+// The solver's steps land on the bisection's angle over the whole range of a, around the switch to
 // the series and next to both ends, where a first guess or a step would leave the bracket.
 TEST(ConductionAngle, AgreesWithTheBisection) {
   const double switch_area = ChargeArea(0.05);
