@@ -240,19 +240,33 @@ std::string LongFixedText(const Scaled& scaled, int places, bool negative) {
   return text;
 }
 
-// |x| × 10^places rounded half away from zero straight from the double, for |x| from 2^-11 to
-// below 2^53 and at most three places, where the exact product lies farther from a half than
-// rounding x to fifteen digits can move it (10^-14 of itself): there the fifteen digits round
-// the same way and need not be made. False, setting nothing, for any other.
-bool ScaledAwayFromAHalf(double x, int places, std::uint64_t& scaled) {
+// |x| × 10^places exactly, as n × 2^-shift with shift from 1 to 63, for |x| from 2^-11 to below
+// 2^53 and at most three places, where n = m × 10^places stays below 2^63; none for any other.
+struct NarrowProduct {
+  std::uint64_t n;
+  int shift;
+};
+
+std::optional<NarrowProduct> NarrowProductOf(double x, int places) {
   constexpr int kMostPlaces = 3;
-  constexpr std::uint64_t kFifteenDigits = 100'000'000'000'000;  // 10^14
   const auto bits = compat::BitCast<std::uint64_t>(x);
   const int biased = static_cast<int>((bits >> 52) & 0x7FF);
   const int shift = 1075 - biased;  // |x| = m × 2^-shift
-  if (places > kMostPlaces || static_cast<unsigned>(shift - 1) > 62) return false;
+  // One comparison keeps shift within 1 … 63, which also leaves out zeros and subnormals.
+  if (places > kMostPlaces || static_cast<unsigned>(shift - 1) > 62) return std::nullopt;
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-  const std::uint64_t n = m * detail::kTens[places];
+  return NarrowProduct{m * detail::kTens[places], shift};
+}
+
+// |x| × 10^places rounded half away from zero straight from the double, where the exact product
+// lies farther from a half than rounding x to fifteen digits can move it (10^-14 of itself):
+// there the fifteen digits round the same way and need not be made. False, setting nothing, for
+// any other, and beyond NarrowProductOf.
+bool ScaledAwayFromAHalf(double x, int places, std::uint64_t& scaled) {
+  constexpr std::uint64_t kFifteenDigits = 100'000'000'000'000;  // 10^14
+  const std::optional<NarrowProduct> product = NarrowProductOf(x, places);
+  if (!product) return false;
+  const auto [n, shift] = *product;
   const std::uint64_t half = std::uint64_t{1} << (shift - 1);
   const std::uint64_t rest = n & (2 * half - 1);
   const std::uint64_t off = rest > half ? rest - half : half - rest;
@@ -372,17 +386,12 @@ char* WriteWide(Wide scaled, int decimals, char* out) {
   return std::copy(point, static_cast<const char*>(end), out);
 }
 
-// ScaledMagnitude in 64 bits, for the usual figure: |x| from 2^-11 to below 2^53 and at most
-// three decimals, where m × 10^decimals stays below 2^63. False, setting nothing, for any other.
+// ScaledMagnitude in 64 bits, for the usual figure that NarrowProductOf takes. False, setting
+// nothing, for any other.
 bool NarrowScaledMagnitude(double x, int decimals, std::uint64_t& scaled) {
-  constexpr int kMostDecimals = 3;
-  const auto bits = compat::BitCast<std::uint64_t>(x);
-  const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-  const int shift = 1075 - biased;  // |x| = m × 2^-shift
-  // One comparison keeps shift within 1 … 63, which also leaves out zeros and subnormals.
-  if (decimals > kMostDecimals || static_cast<unsigned>(shift - 1) > 62) return false;
-  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-  const std::uint64_t n = m * detail::kTens[decimals];
+  const std::optional<NarrowProduct> product = NarrowProductOf(x, decimals);
+  if (!product) return false;
+  const auto [n, shift] = *product;
   // At a half or above, the bit just below the last kept one is set.
   scaled = (n >> shift) + ((n >> (shift - 1)) & 1);
   return true;
