@@ -45,6 +45,7 @@ TEST(ShellLayers, FillsFullLayersAndPutsTheRestOnTheLast) {
       {"a layer of one turn", 5, 0.5, 0.05, 0.5, 1, 5},
       {"a million layers", 1'000'000, 0.066, 0, 0.1, 1, 1'000'000},
       {"a million turns in large layers", 1'000'000, 0.066, 0.05, 9998, 151'484, 7},
+      {"more turns than 32 bits count", 5'000'000'001, 1, 0, 1e9, 1'000'000'000, 6},
       {"layer shorter than the wire", 5, 0.5, 0.05, 0.499, std::nullopt, 0},
       {"no room on the leg", 5, 0.5, 0.05, 0, std::nullopt, 0},
       {"bobbin longer than the leg", 5, 0.5, 0.05, -3, std::nullopt, 0},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -67,6 +68,22 @@ TEST(JsonWriter, EscapesAByteAtAnyPlaceOfAString) {
         EXPECT_EQ(json.String(text).text(), Quoted(text)) << int{c} << " at " << place;
       }
     }
+  }
+}
+
+// A key written together with its figure keeps its place when the figure takes the long way or
+// comes out as null.
+TEST(JsonWriter, WritesAFigureMemberWhateverItsLength) {
+  for (const double x : {std::numeric_limits<double>::infinity(), 1e300, 0.125}) {
+    JsonWriter json;
+    json.Open('{').FixedMember("a"_key, x, 2).FixedMember("b"_key, -0.5, 0).Close('}');
+    std::string expected = "{\"a\":";
+    if (std::isfinite(x)) {
+      AppendExactFixed(x, 2, expected);
+    } else {
+      expected += "null";
+    }
+    EXPECT_EQ(json.text(), expected + ",\"b\":-1}") << x;
   }
 }
 
