@@ -37,6 +37,14 @@ constexpr bool AnyNeedsEscape(std::uint64_t word) {
          AnyBelow(word ^ (kEachByte * '\\'), 1);
 }
 
+// The word test and the byte table name the same bytes.
+static_assert([] {
+  for (std::uint64_t c = 0; c < kNeedsEscape.size(); ++c) {
+    if (AnyNeedsEscape(kEachByte * c) != kNeedsEscape[c]) return false;
+  }
+  return true;
+}());
+
 // Copies the bytes of `text` to `at` eight at a time while none needs an escape, the last eight
 // overlapping the ones before, or a text of four to seven bytes as two overlapping halves of one
 // word; returns how many were copied.
