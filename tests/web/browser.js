@@ -65,9 +65,16 @@ async function press(page, fields) {
   await page.click('#Command1');
 }
 
+// The dialog loses its open attribute first and fires "close" a task later, and the page moves the
+// focus in that event: wait for the event, not for the attribute.
 async function dismiss(page) {
+  await page.$eval('#fault', (dialog) => {
+    window.faultClosed = new Promise((resolve) => {
+      dialog.addEventListener('close', resolve, {once: true});
+    });
+  });
   await page.click('#fault-ok');
-  await page.waitForSelector('#fault:not([open])');
+  await page.evaluate(() => window.faultClosed);
 }
 
 async function setSetting(page, k, text) {
